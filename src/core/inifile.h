@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <cstdint>
+
+// An INI file read and written one key at a time, the way the Windows private-profile calls do
+// it: every call opens the file, does its work and leaves a complete file behind. Section and key
+// names match without regard to ASCII case; values are 8-bit text. A write touches only the one
+// line it replaces or adds: every other byte, the order and the line ends stay as they were.
+//
+// Duplicates: the first section of a name and the first key of a name within it count, for
+// reads and writes alike; later ones are kept but never looked at.
+class IniFile {
+public:
+    explicit IniFile(QString path);
+
+    [[nodiscard]] bool exists() const;
+    [[nodiscard]] QString path() const;
+
+    // def when the file, the section or the key is missing. A key with nothing after "=" gives an
+    // empty array that is not null, so passing a null def tells "Key=" from a missing key.
+    // Blanks around the value and one pair of enclosing quotes ("..." or '...') are dropped.
+    [[nodiscard]] QByteArray readString(QByteArrayView section, QByteArrayView key,
+                                        const QByteArray& def) const;
+    // Decimal with an optional + or -, in the signed 32-bit range; anything else gives def.
+    [[nodiscard]] std::int32_t readInteger(QByteArrayView section, QByteArrayView key,
+                                           std::int32_t def) const;
+
+    // Replaces the value of the key, or adds "key=value" after the last entry of its section, or
+    // adds the section at the end of the file, creating the file if needed. The file is replaced
+    // as a whole (temporary file, then rename), so a failure leaves the old one as it was.
+    // Names or a value that would break the line structure (line breaks, "=" in a key, "]" in a
+    // section, empty names) are refused.
+    bool writeString(QByteArrayView section, QByteArrayView key, const QByteArray& value);
+    bool writeInteger(QByteArrayView section, QByteArrayView key, std::int32_t value);
+
+    // Why the last write failed, naming the file; empty after a write that succeeded.
+    [[nodiscard]] QString errorString() const;
+
+private:
+    bool fail(const QString& reason);
+
+    QString path_;
+    QString error_;
+};

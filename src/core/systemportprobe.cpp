@@ -1,0 +1,173 @@
+#include "systemportprobe.h"
+
+#include "inifile.h"
+#include "myserial.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+
+#include <algorithm>
+
+namespace {
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+qsizetype digitRunEnd(QStringView text, qsizetype from)
+{
+    while (from < text.size() && isAsciiDigit(text[from]))
+        ++from;
+    return from;
+}
+
+QStringView withoutLeadingZeros(QStringView digits)
+{
+    qsizetype zeros = 0;
+    while (zeros < digits.size() && digits[zeros] == QLatin1Char('0'))
+        ++zeros;
+    return digits.sliced(zeros);
+}
+
+// Negative, zero or positive. Equal digit runs may differ in leading zeros only.
+int compareNumbers(QStringView a, QStringView b)
+{
+    const QStringView x = withoutLeadingZeros(a);
+    const QStringView y = withoutLeadingZeros(b);
+    if (x.size() != y.size())
+        return x.size() < y.size() ? -1 : 1;
+    return x.compare(y);
+}
+
+int naturalCompare(QStringView a, QStringView b)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isAsciiDigit(a[i]) && isAsciiDigit(b[j])) {
+            const qsizetype iEnd = digitRunEnd(a, i);
+            const qsizetype jEnd = digitRunEnd(b, j);
+            if (const int c = compareNumbers(a.sliced(i, iEnd - i), b.sliced(j, jEnd - j)); c != 0)
+                return c;
+            i = iEnd;
+            j = jEnd;
+        } else if (a[i] != b[j]) {
+            return a[i] < b[j] ? -1 : 1;
+        } else {
+            ++i;
+            ++j;
+        }
+    }
+    const qsizetype restA = a.size() - i;
+    const qsizetype restB = b.size() - j;
+    return restA == restB ? 0 : (restA < restB ? -1 : 1);
+}
+
+QStringView fileName(const QString& path)
+{
+    return QStringView(path).sliced(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+// A comma would split the port record in the wrong place.
+bool recordable(const QString& path)
+{
+    return !path.isEmpty() && !path.contains(QLatin1Char(','));
+}
+
+// Links such as /dev/serial/by-id/... name the same device as the node they point to.
+bool sameDevice(const QString& a, const QString& b)
+{
+    if (a == b)
+        return true;
+    const QString target = QFileInfo(a).canonicalFilePath();
+    return !target.isEmpty() && target == QFileInfo(b).canonicalFilePath();
+}
+
+bool alreadyListed(const QMap<int, QString>& ports, const QString& path)
+{
+    return std::any_of(ports.cbegin(), ports.cend(),
+                       [&path](const QString& listed) { return sameDevice(listed, path); });
+}
+
+} // namespace
+
+PortProbe SystemPortProbe::make(const QString& iniPath)
+{
+    const QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
+#ifdef Q_OS_WIN
+    Q_UNUSED(iniPath)
+    QStringList names;
+    for (const QSerialPortInfo& info : infos)
+        names.append(info.portName());
+    const QMap<int, QString> ports = windowsPorts(names);
+#else
+    QStringList paths;
+    for (const QSerialPortInfo& info : infos)
+        paths.append(info.systemLocation());
+    const QMap<int, QString> ports = assign(readExplicitMap(iniPath), paths);
+#endif
+    return [ports](int n) { return ports.value(n); };
+}
+
+QMap<int, QString> SystemPortProbe::readExplicitMap(const QString& iniPath)
+{
+    const IniFile ini(iniPath);
+    QMap<int, QString> map;
+    if (!ini.exists())
+        return map;
+    for (int n = 1; n <= ComMaxPorts; ++n) {
+        const QByteArray key = "COM" + QByteArray::number(n);
+        const QString path = QFile::decodeName(ini.readString("Ports", key, {}));
+        if (recordable(path) && QFileInfo::exists(path))
+            map.insert(n, path);
+    }
+    return map;
+}
+
+QMap<int, QString> SystemPortProbe::assign(const QMap<int, QString>& explicitMap,
+                                           QStringList systemPorts)
+{
+    QMap<int, QString> ports;
+    for (auto it = explicitMap.cbegin(); it != explicitMap.cend(); ++it)
+        if (it.key() >= 1 && it.key() <= ComMaxPorts && recordable(it.value()))
+            ports.insert(it.key(), it.value());
+    std::sort(systemPorts.begin(), systemPorts.end(), naturalLess);
+    int n = 1;
+    for (const QString& path : std::as_const(systemPorts)) {
+        if (!recordable(path) || alreadyListed(ports, path))
+            continue;
+        while (ports.contains(n))
+            ++n;
+        if (n > ComMaxPorts)
+            break;
+        ports.insert(n, path);
+    }
+    return ports;
+}
+
+QMap<int, QString> SystemPortProbe::windowsPorts(const QStringList& portNames)
+{
+    QMap<int, QString> ports;
+    for (const QString& name : portNames) {
+        if (!name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive))
+            continue;
+        const QString digits = name.mid(3);
+        bool ok = false;
+        const int n = digits.toInt(&ok);
+        // "COM03" or "COM+3" is not the system's COM3.
+        if (ok && n >= 1 && n <= ComMaxPorts && digits == QString::number(n))
+            ports.insert(n, QStringLiteral("\\\\.\\COM%1").arg(n));
+    }
+    return ports;
+}
+
+bool SystemPortProbe::naturalLess(const QString& a, const QString& b)
+{
+    if (const int c = naturalCompare(fileName(a), fileName(b)); c != 0)
+        return c < 0;
+    if (const int c = naturalCompare(a, b); c != 0)
+        return c < 0;
+    return a < b;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "xmodemstep.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+
+// Receiving side of XModem-CRC as the instrument speaks it, without I/O and without a clock:
+// the driver feeds each read with the time it was taken and carries out the returned step.
+//
+// A read is judged by its length once it is complete: 133 bytes are a block (whatever the
+// first byte), a lone 0x04 is EOT, anything else is drained and answered with NAK. A read
+// shorter than a block is completed first: bytes are taken while they keep coming, and the
+// read is complete at 133 bytes or after a quiet time without a new byte. Otherwise a read
+// that lands while a block is still on the line would be NAKed and the sender, repeating at
+// the same pace, might never get through.
+class XModemReceiver {
+public:
+    static constexpr int BlockSize = 133;
+    static constexpr int DataSize = 128;
+    static constexpr char NAK = 0x15;
+    static constexpr char ACK = 0x06;
+    static constexpr char EOT = 0x04;
+    // USB serial adapters deliver in bursts up to about 20 ms apart.
+    static constexpr std::int64_t MinQuietMs = 50;
+    // How often an incomplete read is looked at again.
+    static constexpr std::int64_t PollMs = 2;
+
+    struct Timings {
+        int rxDelayMs = 30;
+        int nakDelayMs = 30;
+    };
+
+    // Forgets everything of a previous download.
+    void start();
+
+    [[nodiscard]] XModemStep feed(const QByteArray& bytes, std::int64_t nowMs,
+                                  const Timings& timings, bool logging);
+
+    [[nodiscard]] const QByteArray& collected() const { return collected_; }
+    [[nodiscard]] int acceptedBlocks() const { return acceptedBlocks_; }
+    [[nodiscard]] bool eotSeen() const { return eotSeen_; }
+    [[nodiscard]] bool readPending() const { return !pending_.isEmpty(); }
+
+    [[nodiscard]] static QString thinSeparator() { return QString(47, QLatin1Char('-')); }
+    [[nodiscard]] static QString thickSeparator() { return QString(47, QLatin1Char('=')); }
+
+private:
+    [[nodiscard]] bool readComplete(std::int64_t nowMs, const Timings& timings) const;
+    [[nodiscard]] XModemStep judge(const QByteArray& read, const Timings& timings, bool logging);
+    void judgeBlock(const QByteArray& read, XModemStep& step, bool logging);
+    [[nodiscard]] bool isRepeatOfLast(const QByteArray& read) const;
+    void noteNumbering(const QByteArray& read);
+
+    QByteArray pending_;
+    std::int64_t lastByteAtMs_ = 0;
+    QByteArray collected_;
+    int acceptedBlocks_ = 0;
+    bool eotSeen_ = false;
+    // True while every accepted block carried the next number with a valid complement; only
+    // then can a repeated block be recognised by its number.
+    bool numbered_ = true;
+    unsigned lastNumber_ = 0;
+    QByteArray lastData_;
+};

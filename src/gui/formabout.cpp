@@ -1,0 +1,163 @@
+#include "formabout.h"
+
+#include "mainform.h"
+#include "uifonts.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+const QColor Card(255, 255, 224);
+const QColor Silver(192, 192, 192);
+const QColor Navy(0, 0, 128);
+const QColor Maroon(128, 0, 0);
+const QColor Green(0, 128, 0);
+const QColor Purple(128, 0, 128);
+const QColor Grey(128, 128, 128);
+
+struct LabelDesign {
+    const char* name;
+    QRect place;
+    int pixelSize;
+    bool bold;
+    QColor colour;
+    Qt::Alignment alignment;
+    const char* text;
+};
+
+// Label1 and Label2 get their texts in FormCreate.
+const LabelDesign Labels[] = {
+    {"Label1", {72, 14, 105, 19}, 15, true, Navy, Qt::AlignLeft, ""},
+    {"Label2", {72, 36, 105, 13}, 12, false, Maroon, Qt::AlignLeft, ""},
+    {"Label3", {16, 70, 209, 19}, 13, true, Navy, Qt::AlignHCenter, "Idea & Realization"},
+    {"Label4", {16, 90, 209, 19}, 12, false, Green, Qt::AlignHCenter, "The Orvisnap developers"},
+    {"Label5", {16, 120, 209, 19}, 13, true, Navy, Qt::AlignHCenter, "Special thanks to:"},
+    {"Label6", {24, 142, 201, 16}, 12, false, Purple, Qt::AlignLeft, "The makers of the DSOs,"},
+    {"Label7", {24, 158, 201, 16}, 12, false, Purple, Qt::AlignLeft, "for a screen worth fetching."},
+    {"Label8", {24, 178, 201, 16}, 12, false, Purple, Qt::AlignLeft, "Everyone who tested early"},
+    {"Label9", {24, 194, 201, 16}, 12, false, Purple, Qt::AlignLeft, "versions and told us why."},
+    {"Label10", {24, 224, 73, 16}, 12, false, Grey, Qt::AlignLeft, "First release"},
+    {"Label11", {144, 224, 73, 16}, 12, false, Grey, Qt::AlignRight, "June, 2010"},
+};
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QLabel* addLabel(QWidget* parent, const LabelDesign& design)
+{
+    // Plain text: "&" is shown, not taken as an accelerator.
+    auto* label = new QLabel(QString::fromUtf8(design.text), parent);
+    label->setObjectName(QString::fromLatin1(design.name));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(design.place);
+    label->setAlignment(design.alignment | Qt::AlignTop);
+    label->setFont(UiFonts::informalFont(design.pixelSize, design.bold));
+    setColour(label, QPalette::WindowText, design.colour);
+    return label;
+}
+
+QFrame* addBar(QWidget* parent, const QString& name, int top)
+{
+    auto* bar = new QFrame(parent);
+    bar->setObjectName(name);
+    bar->setFrameShape(QFrame::NoFrame);
+    bar->setGeometry(16, top, 209, 2);
+    bar->setAutoFillBackground(true);
+    return bar;
+}
+} // namespace
+
+TFormAbout::TFormAbout(TMainForm& mainForm, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormAbout"));
+    setWindowTitle(QStringLiteral("About Orvisnap"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(UiFonts::dialogFont());
+    setFixedSize(241, 305);
+    setAutoFillBackground(true);
+    setColour(this, QPalette::Window, Card);
+    createControls();
+    FormCreate(mainForm);
+}
+
+// ImageBack comes first so that everything else lies above the drawn frame.
+void TFormAbout::createControls()
+{
+    ImageBack = new QLabel(this);
+    ImageBack->setObjectName(QStringLiteral("ImageBack"));
+    ImageBack->setGeometry(8, 216, 113, 81);
+    ImageBack->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ImageLogo = new QLabel(this);
+    ImageLogo->setObjectName(QStringLiteral("ImageLogo"));
+    ImageLogo->setGeometry(24, 18, 32, 32);
+    for (const LabelDesign& design : Labels)
+        addLabel(this, design);
+    Label1 = findChild<QLabel*>(QStringLiteral("Label1"));
+    Label2 = findChild<QLabel*>(QStringLiteral("Label2"));
+    Shape1 = addBar(this, QStringLiteral("Shape1"), 64);
+    Shape2 = addBar(this, QStringLiteral("Shape2"), 114);
+    Shape3 = addBar(this, QStringLiteral("Shape3"), 218);
+    btnClose = new QPushButton(QStringLiteral("Ok"), this);
+    btnClose->setObjectName(QStringLiteral("btnClose"));
+    btnClose->setGeometry(80, 264, 75, 25);
+    connect(btnClose, &QPushButton::clicked, this, &TFormAbout::btnCloseClick);
+    GroupBox1 = new QGroupBox(this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(8, 8, 225, 241);
+}
+
+void TFormAbout::FormCreate(const TMainForm& mainForm)
+{
+    const QImage logo(QStringLiteral(":/pictures/ICO16"));
+    // Fast transformation doubles each logo pixel instead of blurring the tiny picture.
+    ImageLogo->setPixmap(QPixmap::fromImage(
+        logo.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    GroupBox1->setTitle({});
+    Label1->setText(QStringLiteral("Orvisnap"));
+    Label2->setText(mainForm.GetProgramVersion(true));
+    ImageBack->setGeometry(rect());
+    drawFrame();
+    for (QFrame* bar : {Shape1, Shape2, Shape3})
+        setColour(bar, QPalette::Window, Silver);
+    GroupBox1->hide();
+}
+
+// The group box only marks where the frame goes: its right and bottom edges are exclusive.
+void TFormAbout::drawFrame()
+{
+    QImage layer(ImageBack->size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter painter(&layer);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Silver, 1, Qt::SolidLine));
+    painter.setBrush(Qt::NoBrush);
+    const QRect bounds = GroupBox1->geometry();
+    painter.drawRoundedRect(bounds.adjusted(0, 0, -1, -1), 3.5, 3.5);
+    painter.end();
+    ImageBack->setPixmap(QPixmap::fromImage(layer));
+}
+
+void TFormAbout::btnCloseClick()
+{
+    accept();
+}
+
+void TFormAbout::keyPressEvent(QKeyEvent* event)
+{
+    // Only "Ok" and the close box end the dialog.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

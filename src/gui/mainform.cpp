@@ -1,0 +1,187 @@
+#include "mainform.h"
+
+#include "formabout.h"
+#include "formtimings.h"
+#include "myserial.h"
+#include "myserialsetupform.h"
+#include "orvisnap_version.h"
+#include "prompts.h"
+#include "scaledimage.h"
+#include "uifonts.h"
+#include "wrapbutton.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTimer>
+
+TMainForm::TMainForm(Prompts& prompts, const QString& appDir, QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(UiFonts::dialogFont());
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/pictures/APPICON"))));
+    AppDir = appDir;
+    createMenu();
+    createControls();
+    createStatusBar();
+    setClientSize(454, 333);
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::attachDialogs(TMySerialSetupForm* setupForm, TFormAbout* aboutForm,
+                              TFormTimings* timingsForm)
+{
+    setupForm_ = setupForm;
+    aboutForm_ = aboutForm;
+    timingsForm_ = timingsForm;
+}
+
+void TMainForm::FormCreate()
+{
+    setWindowTitle(QStringLiteral("Orvisnap ") + GetProgramVersion(false));
+    Memo->clear();
+    Timeout = 10;
+    RxDelay = 30;
+    NAKDelay = 30;
+    if (AppDir.isEmpty())
+        AppDir = QCoreApplication::applicationDirPath();
+    if (!AppDir.endsWith(QLatin1Char('/')))
+        AppDir += QLatin1Char('/');
+    IniFileName = AppDir + QStringLiteral("Orvisnap.ini");
+    BmpRes = 2;
+    TransferStop = false;
+    portsDetected_ = !ComPortList.isEmpty();
+    if (portsDetected_) {
+        Init();
+        return;
+    }
+    prompts_.message(nullptr,
+                     QStringLiteral("No COM ports detected on your system.\r\n\nProgram will "
+                                    "terminate."),
+                     {});
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void TMainForm::Init()
+{
+    lblCounter->clear();
+    SetBitmap(QStringLiteral("EMPTY"));
+    ImageDSO->setGeometry(PanelBMP->contentsRect());
+    ComBaudRate = 38400;
+    ComDataBits = 8;
+    ComParity = 'N';
+    ComStopBits = 1;
+    ReadFromINI();
+    // Start-up always ends with a real layout, also when the settings file applied none.
+    if (WaitBitmapName.isEmpty())
+        ResolutionClick(BmpRes == 1 ? Res128 : BmpRes == 3 ? Res512 : Res256);
+    SettingsToStatusBar();
+    StartTimer->start();
+}
+
+QString TMainForm::GetProgramVersion(bool full) const
+{
+    QString text = QStringLiteral("%1.%2").arg(OrvisnapVersion::Major).arg(OrvisnapVersion::Minor);
+    if (full)
+        text += QStringLiteral(".%1 build %2")
+                    .arg(OrvisnapVersion::Release)
+                    .arg(OrvisnapVersion::Build);
+    return text;
+}
+
+void TMainForm::SetBitmap(const QString& name)
+{
+    const QImage image(QStringLiteral(":/pictures/") + name.toUpper(), "BMP");
+    if (!image.isNull())
+        ImageDSO->setImage(image);
+}
+
+void TMainForm::SettingsToStatusBar()
+{
+    statusPanels_[0]->setText(QStringLiteral("COM%1:%2,%3,%4,%5")
+                                  .arg(static_cast<std::uint32_t>(ComPortNumber))
+                                  .arg(ComBaudRate)
+                                  .arg(ComDataBits)
+                                  .arg(QLatin1Char(ComParity))
+                                  .arg(ComStopBits));
+    statusPanels_[1]->setText(ComPortOpen ? QStringLiteral("open") : QStringLiteral("closed"));
+}
+
+QString TMainForm::statusPanelText(int panel) const
+{
+    return statusPanels_[panel]->text();
+}
+
+void TMainForm::StartTimerTimer()
+{
+    StartTimer->stop();
+    if (FirstRun)
+        Comportsettings1Click();
+}
+
+void TMainForm::Comportsettings1Click()
+{
+    if (setupForm_) {
+        setupForm_->SetPortOnly();
+        setupForm_->exec();
+    }
+    SettingsToStatusBar();
+}
+
+void TMainForm::Exit1Click()
+{
+    close();
+}
+
+void TMainForm::About1Click()
+{
+    if (!aboutForm_)
+        return;
+    aboutForm_->show();
+    aboutForm_->raise();
+    aboutForm_->activateWindow();
+}
+
+void TMainForm::Timings1Click()
+{
+    if (!timingsForm_)
+        return;
+    timingsForm_->show();
+    timingsForm_->raise();
+    timingsForm_->activateWindow();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    // Never refused. A running download sees the flag at its next pass and ends; the
+    // application ends once its handler has returned.
+    if (!closing_) {
+        closing_ = true;
+        FormClose();
+    }
+    event->accept();
+}
+
+void TMainForm::FormClose()
+{
+    TransferStop = true;
+    ComClose();
+    // Without a port nothing was read, so the user's stored settings are left alone.
+    if (portsDetected_)
+        SaveToIni();
+}
+
+void TMainForm::logLine(const QString& text)
+{
+    for (const QString& line : text.split(QStringLiteral("\r\n")))
+        Memo->appendPlainText(line);
+}

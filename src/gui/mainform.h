@@ -1,0 +1,154 @@
+#pragma once
+
+#include "filedialogstate.h"
+#include "xmodemreceiver.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+
+#include <cstdint>
+
+class Prompts;
+class ScaledImage;
+class TFormAbout;
+class TFormTimings;
+class TMySerialSetupForm;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+
+// The main window: start-up, status bar, picture panel and layout, download, settings file,
+// file commands. Its fields and controls are read and written by the dialogs directly.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // `appDir` is the folder of the settings file; empty means the executable's folder.
+    explicit TMainForm(Prompts& prompts, const QString& appDir = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The three dialogs are created after the main window; start-up hands them over here.
+    void attachDialogs(TMySerialSetupForm* setupForm, TFormAbout* aboutForm,
+                       TFormTimings* timingsForm);
+
+    // Fields
+    std::int32_t Timeout = 10;  // seconds
+    std::int32_t RxDelay = 30;  // milliseconds
+    std::int32_t NAKDelay = 30; // milliseconds
+    std::int32_t BmpRes = 2;
+    bool TransferStop = false;
+    bool FirstRun = false;
+    QString WaitBitmapName;
+    QString AppDir;
+    QString IniFileName;
+
+    // Operations used across windows and by tests
+    [[nodiscard]] QString GetProgramVersion(bool full) const;
+    void SetBitmap(const QString& name);
+    void SettingsToStatusBar();
+    void ReadFromINI();
+    bool SaveToIni();
+    void ResolutionClick(QAction* sender);
+    void DebugModeClick();
+    void StartTimerTimer();
+    void Comportsettings1Click();
+    void Exit1Click();
+    void About1Click();
+    void Timings1Click();
+    void btnGetScreenShotClick();
+    void btnCancelClick();
+    void TimerCancelTimer();
+    void LoadBitmapClick();
+    void SaveBitmapClick();
+    void bntSaveMemoClick();
+    void btnClearMemoClick();
+
+    [[nodiscard]] bool downloadRunning() const { return downloadRunning_; }
+    // The client area: everything under the menu bar.
+    [[nodiscard]] QSize clientSize() const;
+    void setClientSize(int width, int height);
+    [[nodiscard]] QString statusPanelText(int panel) const;
+    // Adds a line (or lines joined by CR LF) to the log.
+    void logLine(const QString& text);
+
+    // Controls
+    QWidget* Client = nullptr; // central area: the window's design coordinates
+    QFrame* PanelBMP = nullptr;
+    ScaledImage* ImageDSO = nullptr;
+    QLabel* lblCounter = nullptr;
+    QPushButton* btnGetScreenShot = nullptr;
+    QPushButton* btnCancel = nullptr;
+    QPlainTextEdit* Memo = nullptr;
+    QPushButton* btnClearMemo = nullptr;
+    QPushButton* bntSaveMemo = nullptr;
+    QStatusBar* StatusBar = nullptr;
+    QTimer* TimerCancel = nullptr;
+    QTimer* StartTimer = nullptr;
+    FileDialogState OpenDialog;
+    FileDialogState SaveDialog;
+
+    QMenu* File1 = nullptr;
+    QAction* LoadBitmap = nullptr;
+    QAction* SaveBitmap = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* Settings1 = nullptr;
+    QAction* Comportsettings1 = nullptr;
+    QAction* Timings1 = nullptr;
+    QAction* Res128 = nullptr;
+    QAction* Res256 = nullptr;
+    QAction* Res512 = nullptr;
+    QAction* DebugMode = nullptr;
+    QAction* About1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void Init();
+    void createControls();
+    void createMenu();
+    void createStatusBar();
+    void applyAnchors();
+    void FormClose();
+    // Download
+    [[nodiscard]] bool startDownload();
+    void receiveLoop();
+    void carryOut(const XModemStep& step);
+    void eotEnding();
+    void stopEnding();
+    void noDataEnding();
+    void resetAfterDownload();
+    void showPicture(const QImage& image);
+    // Files
+    [[nodiscard]] static QString stampedName(const QString& extension);
+    void enterFolderOf(const QString& path);
+
+    Prompts& prompts_;
+    TMySerialSetupForm* setupForm_ = nullptr;
+    TFormAbout* aboutForm_ = nullptr;
+    TFormTimings* timingsForm_ = nullptr;
+    QLabel* statusPanels_[3] = {};
+    bool portsDetected_ = false;
+    bool closing_ = false;
+    bool placeCentred_ = true; // until the settings file gives a position
+    bool shownOnce_ = false;
+    // Download state
+    bool downloadRunning_ = false;
+    XModemReceiver receiver_;
+    QElapsedTimer transferStart_; // monotonic: a clock change neither ends nor extends the wait
+    QElapsedTimer downloadClock_;
+    QImage pictureBefore_; // the picture shown before the download, restored by a stop
+    QString downloadProblem_;
+    // Anchoring: distances kept to the client area's right and bottom edges
+    bool memoAnchoredBottom_ = false;
+    int memoRightGap_ = 10;
+    int memoBottomGap_ = 60;
+    int logButtonsBottomGap_ = 49;
+};

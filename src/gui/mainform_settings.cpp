@@ -1,0 +1,106 @@
+// The settings file beside the executable.
+#include "mainform.h"
+
+#include "inifile.h"
+#include "myserial.h"
+#include "prompts.h"
+
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace {
+constexpr QByteArrayView Common = "Common";
+constexpr QByteArrayView Timings = "Timings";
+constexpr QByteArrayView ComPort = "ComPort";
+
+QByteArray timeStamp()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
+}
+
+// A stored -1 counts as absent.
+void readInto(const IniFile& ini, QByteArrayView section, QByteArrayView key, std::int32_t& field)
+{
+    const std::int32_t value = ini.readInteger(section, key, -1);
+    if (value != -1)
+        field = value;
+}
+} // namespace
+
+void TMainForm::ReadFromINI()
+{
+    const IniFile ini(IniFileName);
+    if (!ini.exists()) {
+        FirstRun = true;
+        ResolutionClick(Res256);
+        return;
+    }
+    placeCentred_ = false;
+    move(314, 556);
+    FirstRun = false;
+    if (ini.readString(Common, "CreationTime", {}).isEmpty()) {
+        // A stamp that cannot be written is reported at close, when the whole file is written.
+        IniFile(IniFileName).writeString(Common, "CreationTime", timeStamp());
+    } else {
+        std::int32_t left = -1;
+        std::int32_t top = -1;
+        readInto(ini, Common, "Left", left);
+        readInto(ini, Common, "Top", top);
+        move(left != -1 ? left : x(), top != -1 ? top : y());
+        readInto(ini, Timings, "Timeout", Timeout);
+        readInto(ini, Timings, "RxDelay", RxDelay);
+        readInto(ini, Timings, "NAKDelay", NAKDelay);
+        switch (ini.readInteger(Common, "BMPRes", 2)) {
+        case 1:
+            ResolutionClick(Res128);
+            break;
+        case 2:
+            ResolutionClick(Res256);
+            break;
+        case 3:
+            ResolutionClick(Res512);
+            break;
+        default:
+            break;
+        }
+    }
+    readInto(ini, ComPort, "Port", ComPortNumber);
+}
+
+bool TMainForm::SaveToIni()
+{
+    IniFile ini(IniFileName);
+    bool ok = true;
+    if (ini.readString(Common, "CreationTime", {}).isEmpty())
+        ok = ini.writeString(Common, "CreationTime", timeStamp());
+    const std::pair<QByteArrayView, std::int32_t> common[] = {
+        {"Left", x()}, {"Top", y()}, {"BMPRes", BmpRes}};
+    for (const auto& [key, value] : common)
+        ok = ok && ini.writeInteger(Common, key, value);
+    const std::pair<QByteArrayView, std::int32_t> timings[] = {
+        {"Timeout", Timeout}, {"RxDelay", RxDelay}, {"NAKDelay", NAKDelay}};
+    for (const auto& [key, value] : timings)
+        ok = ok && ini.writeInteger(Timings, key, value);
+    ok = ok && ini.writeInteger(ComPort, "Port", ComPortNumber);
+    if (!ok)
+        prompts_.message(this, QStringLiteral("The settings could not be saved."),
+                         ini.errorString());
+    return ok;
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    if (placeCentred_) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+}

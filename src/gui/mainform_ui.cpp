@@ -1,0 +1,182 @@
+// The main window's controls, menu and status bar at their design places.
+#include "mainform.h"
+
+#include "scaledimage.h"
+#include "uifonts.h"
+#include "wrapbutton.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+} // namespace
+
+void TMainForm::createMenu()
+{
+    File1 = menuBar()->addMenu(QStringLiteral("File"));
+    File1->setObjectName(QStringLiteral("File1"));
+    LoadBitmap = addItem(File1, QStringLiteral("LoadBitmap"), QStringLiteral("Load bitmap"));
+    SaveBitmap = addItem(File1, QStringLiteral("SaveBitmap"), QStringLiteral("Save bitmap"));
+    File1->addSeparator()->setObjectName(QStringLiteral("N1"));
+    Exit1 = addItem(File1, QStringLiteral("Exit1"), QStringLiteral("Exit"));
+
+    Settings1 = menuBar()->addMenu(QStringLiteral("Settings"));
+    Settings1->setObjectName(QStringLiteral("Settings1"));
+    Comportsettings1 =
+        addItem(Settings1, QStringLiteral("Comportsettings1"), QStringLiteral("Comport settings"));
+    Timings1 = addItem(Settings1, QStringLiteral("Timings1"), QStringLiteral("Timings"));
+    Settings1->addSeparator()->setObjectName(QStringLiteral("N2"));
+    Res128 = addItem(Settings1, QStringLiteral("Res128"), QStringLiteral("128x64"));
+    Res256 = addItem(Settings1, QStringLiteral("Res256"), QStringLiteral("256x128"));
+    Res512 = addItem(Settings1, QStringLiteral("Res512"), QStringLiteral("512x256"));
+    Settings1->addSeparator()->setObjectName(QStringLiteral("N4"));
+    DebugMode = addItem(Settings1, QStringLiteral("DebugMode"), QStringLiteral("Logging"));
+    for (QAction* item : {Res128, Res256, Res512, DebugMode})
+        item->setCheckable(true);
+    Res256->setChecked(true);
+
+    About1 = menuBar()->addAction(QStringLiteral("About"));
+    About1->setObjectName(QStringLiteral("About1"));
+
+    connect(LoadBitmap, &QAction::triggered, this, &TMainForm::LoadBitmapClick);
+    connect(SaveBitmap, &QAction::triggered, this, &TMainForm::SaveBitmapClick);
+    connect(Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
+    connect(Comportsettings1, &QAction::triggered, this, &TMainForm::Comportsettings1Click);
+    connect(Timings1, &QAction::triggered, this, &TMainForm::Timings1Click);
+    for (QAction* item : {Res128, Res256, Res512})
+        connect(item, &QAction::triggered, this, [this, item] { ResolutionClick(item); });
+    // The handler sets the check mark itself; undo Qt's automatic toggle first.
+    connect(DebugMode, &QAction::triggered, this, [this] {
+        DebugMode->setChecked(!DebugMode->isChecked());
+        DebugModeClick();
+    });
+    connect(About1, &QAction::triggered, this, &TMainForm::About1Click);
+}
+
+void TMainForm::createControls()
+{
+    Client = new QWidget(this);
+    Client->setObjectName(QStringLiteral("Client"));
+    setCentralWidget(Client);
+
+    PanelBMP = new QFrame(Client);
+    PanelBMP->setObjectName(QStringLiteral("PanelBMP"));
+    PanelBMP->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    PanelBMP->setLineWidth(1);
+    PanelBMP->setAutoFillBackground(true);
+    PanelBMP->setGeometry(8, 8, 258, 130);
+
+    ImageDSO = new ScaledImage(PanelBMP);
+    ImageDSO->setObjectName(QStringLiteral("ImageDSO"));
+    ImageDSO->setGeometry(PanelBMP->contentsRect());
+
+    lblCounter = new QLabel(QStringLiteral("10"), PanelBMP);
+    lblCounter->setObjectName(QStringLiteral("lblCounter"));
+    lblCounter->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont counterFont = font();
+    counterFont.setBold(true);
+    lblCounter->setFont(counterFont);
+    QPalette counterPalette = lblCounter->palette();
+    counterPalette.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    lblCounter->setPalette(counterPalette);
+    lblCounter->setGeometry(0, 108, 258, 13);
+
+    btnGetScreenShot = new WrapButton(QStringLiteral("Download from DSO"), Client);
+    btnGetScreenShot->setObjectName(QStringLiteral("btnGetScreenShot"));
+    btnGetScreenShot->setGeometry(274, 7, 72, 41);
+    btnCancel = new QPushButton(QStringLiteral("Cancel"), Client);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnCancel->setGeometry(274, 50, 72, 25);
+    btnCancel->setEnabled(false);
+
+    Memo = new QPlainTextEdit(Client);
+    Memo->setObjectName(QStringLiteral("Memo"));
+    Memo->setReadOnly(true);
+    Memo->setFont(UiFonts::logFont());
+    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo->setGeometry(8, 142, 436, 131);
+
+    btnClearMemo = new QPushButton(QStringLiteral("Clear Log"), Client);
+    btnClearMemo->setObjectName(QStringLiteral("btnClearMemo"));
+    btnClearMemo->setGeometry(8, 284, 75, 25);
+    btnClearMemo->setFocusPolicy(Qt::ClickFocus);
+    bntSaveMemo = new QPushButton(QStringLiteral("Save Log"), Client);
+    bntSaveMemo->setObjectName(QStringLiteral("bntSaveMemo"));
+    bntSaveMemo->setGeometry(88, 284, 75, 25);
+    bntSaveMemo->setFocusPolicy(Qt::ClickFocus);
+
+    setTabOrder(btnGetScreenShot, btnCancel);
+    connect(btnGetScreenShot, &QPushButton::clicked, this, &TMainForm::btnGetScreenShotClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TMainForm::btnCancelClick);
+    connect(btnClearMemo, &QPushButton::clicked, this, &TMainForm::btnClearMemoClick);
+    connect(bntSaveMemo, &QPushButton::clicked, this, &TMainForm::bntSaveMemoClick);
+
+    TimerCancel = new QTimer(this);
+    TimerCancel->setInterval(200);
+    connect(TimerCancel, &QTimer::timeout, this, &TMainForm::TimerCancelTimer);
+    StartTimer = new QTimer(this);
+    StartTimer->setInterval(500);
+    connect(StartTimer, &QTimer::timeout, this, &TMainForm::StartTimerTimer);
+
+    OpenDialog = {QStringLiteral("Bitmap files (*.bmp)|*.bmp"), QStringLiteral("bmp"), {}};
+    SaveDialog = {QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"),
+                  QStringLiteral("bmp"), {}};
+}
+
+void TMainForm::createStatusBar()
+{
+    StatusBar = statusBar();
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    StatusBar->setFixedHeight(19);
+    const int widths[3] = {120, 50, 50};
+    for (int i = 0; i < 3; ++i) {
+        statusPanels_[i] = new QLabel(StatusBar);
+        statusPanels_[i]->setFixedWidth(widths[i]);
+        statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        StatusBar->addWidget(statusPanels_[i]);
+    }
+}
+
+QSize TMainForm::clientSize() const
+{
+    return {width(), height() - menuBar()->heightForWidth(width())};
+}
+
+void TMainForm::setClientSize(int width, int height)
+{
+    resize(width, height + menuBar()->heightForWidth(width));
+    applyAnchors();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    applyAnchors();
+}
+
+void TMainForm::applyAnchors()
+{
+    if (!Memo)
+        return;
+    const QSize client = clientSize();
+    const int memoWidth = client.width() - Memo->x() - memoRightGap_;
+    const int memoHeight = memoAnchoredBottom_ ? client.height() - Memo->y() - memoBottomGap_
+                                               : Memo->height();
+    Memo->resize(std::max(memoWidth, 0), std::max(memoHeight, 0));
+    const int buttonsTop = client.height() - logButtonsBottomGap_;
+    btnClearMemo->move(btnClearMemo->x(), buttonsTop);
+    bntSaveMemo->move(bntSaveMemo->x(), buttonsTop);
+}

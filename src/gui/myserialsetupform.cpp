@@ -1,0 +1,131 @@
+#include "myserialsetupform.h"
+
+#include "myserial.h"
+#include "uifonts.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+TMySerialSetupForm::TMySerialSetupForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("MySerialSetupForm"));
+    setWindowTitle(QStringLiteral("COM settings"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFont(UiFonts::dialogFont());
+    setFixedSize(231, 216);
+    createControls();
+    FormCreate();
+}
+
+// Controls are created in tab order: the six lists, then Cancel, then OK.
+void TMySerialSetupForm::createControls()
+{
+    GroupBox1 = new QGroupBox(QStringLiteral(" Settings "), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(8, 8, 217, 169);
+    ComboPort = addList(QStringLiteral("ComboPort"), QStringLiteral("Port"), 0);
+    ComboBaud = addList(QStringLiteral("ComboBaud"), QStringLiteral("Baud rate"), 1);
+    ComboDataBits = addList(QStringLiteral("ComboDataBits"), QStringLiteral("Data bits"), 2);
+    ComboStopBits = addList(QStringLiteral("ComboStopBits"), QStringLiteral("Stop bits"), 3);
+    ComboParity = addList(QStringLiteral("ComboParity"), QStringLiteral("Parity"), 4);
+    ComboFlowControl =
+        addList(QStringLiteral("ComboFlowControl"), QStringLiteral("Flow control"), 5);
+
+    ButtonCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
+    ButtonCancel->setGeometry(62, 184, 75, 25);
+    ButtonOK = new QPushButton(QStringLiteral("OK"), this);
+    ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
+    ButtonOK->setGeometry(142, 184, 75, 25);
+    ButtonOK->setDefault(true);
+    connect(ButtonOK, &QPushButton::clicked, this, &TMySerialSetupForm::ButtonOKClick);
+    connect(ButtonCancel, &QPushButton::clicked, this, &TMySerialSetupForm::ButtonCancelClick);
+}
+
+QComboBox* TMySerialSetupForm::addList(const QString& name, const QString& caption, int row)
+{
+    auto* label = new QLabel(caption, GroupBox1);
+    label->setObjectName(QStringLiteral("Label%1").arg(row + 1));
+    label->setGeometry(8, 24 + 24 * row, 70, 13);
+    auto* list = new QComboBox(GroupBox1);
+    list->setObjectName(name);
+    list->setEditable(false);
+    list->setGeometry(80, 16 + 24 * row, 129, 21);
+    return list;
+}
+
+void TMySerialSetupForm::FormCreate()
+{
+    for (int i = 0; i < ComPortList.size(); ++i) {
+        ComboPort->addItem(ComPortField(i, 1));
+#ifndef Q_OS_WIN
+        // Outside Windows "COMn" is only a label; the user needs to see which device it is.
+        ComboPort->setItemData(i, ComPortField(i, 2), Qt::ToolTipRole);
+#endif
+    }
+    for (const std::int32_t rate : ComBaudRates)
+        ComboBaud->addItem(QString::number(rate));
+    ComboDataBits->addItems({QStringLiteral("7"), QStringLiteral("8")});
+    ComboStopBits->addItems({QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")});
+    ComboParity->addItems({QStringLiteral("None"), QStringLiteral("Odd"), QStringLiteral("Even"),
+                           QStringLiteral("Mark"), QStringLiteral("Space")});
+    ComboFlowControl->addItems(
+        {QStringLiteral("None"), QStringLiteral("Software"), QStringLiteral("Hardware")});
+    ComboFlowControl->setEnabled(false);
+}
+
+void TMySerialSetupForm::FormShow()
+{
+    ComboPort->setCurrentIndex(ComFindByNumber(ComPortNumber));
+    const int baud = ComboBaud->findText(QString::number(ComBaudRate));
+    ComboBaud->setCurrentIndex(baud < 0 ? 0 : baud);
+    ComboDataBits->setCurrentIndex(ComDataBits == 7 ? 0 : 1);
+    ComboStopBits->setCurrentIndex(StopBitsCode(ComStopBits));
+    ComboParity->setCurrentIndex(ParityCode(ComParity));
+    ComboFlowControl->setCurrentIndex(0);
+}
+
+void TMySerialSetupForm::SetPortOnly()
+{
+    ComboPort->setEnabled(true);
+    for (QComboBox* list : {ComboBaud, ComboDataBits, ComboStopBits, ComboParity})
+        list->setEnabled(false);
+}
+
+void TMySerialSetupForm::ButtonOKClick()
+{
+    // No selection (the stored port was not detected) keeps the stored number rather than
+    // storing the -1 of a failed lookup.
+    const int index = ComFindByName(ComboPort->currentText());
+    if (index >= 0)
+        ComPortNumber = ComPortNumberAt(index);
+    accept();
+}
+
+void TMySerialSetupForm::ButtonCancelClick()
+{
+    reject();
+}
+
+void TMySerialSetupForm::showEvent(QShowEvent* event)
+{
+    // Spontaneous show events come from restoring a minimised window, not from a new showing.
+    if (!event->spontaneous())
+        FormShow();
+    QDialog::showEvent(event);
+}
+
+void TMySerialSetupForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

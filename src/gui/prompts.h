@@ -1,0 +1,20 @@
+#pragma once
+
+#include "filedialogstate.h"
+
+#include <QString>
+
+class QWidget;
+
+
+// The modal questions the program asks: message boxes and file dialogs. The program uses
+// QtPrompts; tests answer with their own.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // A modal box with one OK button. `detail` (may be empty) carries the system's reason.
+    virtual void message(QWidget* parent, const QString& text, const QString& detail) = 0;
+    // True when the user confirmed; then state.fileName is the chosen absolute path.
+    [[nodiscard]] virtual bool openFile(QWidget* parent, FileDialogState& state) = 0;
+    [[nodiscard]] virtual bool saveFile(QWidget* parent, FileDialogState& state) = 0;
+};

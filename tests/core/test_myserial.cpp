@@ -1,0 +1,231 @@
+#include "delays.h"
+#include "myserial.h"
+#include "ptypair.h"
+
+#include <QSerialPort>
+#include <QTest>
+
+namespace {
+PortProbe portsAt(QList<int> numbers)
+{
+    return [numbers](int n) {
+        return numbers.contains(n) ? QStringLiteral("/dev/ttyFAKE%1").arg(n) : QString();
+    };
+}
+
+// Takes what arrives within `ms`.
+QByteArray readFor(int ms)
+{
+    QByteArray all;
+    QByteArray chunk;
+    for (int waited = 0; waited < ms; waited += 10) {
+        DelayWithMessages(10);
+        ComReadAvailable(chunk);
+        all += chunk;
+    }
+    return all;
+}
+} // namespace
+
+class TestMySerial : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { ComClose(); }
+    void detectsPortsInAscendingOrder();
+    void noPortsLeavesListEmptyAndNumberZero();
+    void lookups_data();
+    void lookups();
+    void probeBeyondThirtyAndCountBelowOne();
+    void parityCodes_data();
+    void parityCodes();
+    void stopBitCodes_data();
+    void stopBitCodes();
+    void openWriteReadCloseOnPty();
+    void lineIsEightBitTransparent();
+    void secondOpenOfHeldPortFails();
+    void closedPortSendsAndTakesNothing();
+    void openOfUnknownPortFails();
+    void lostLineIsNoticed();
+};
+
+void TestMySerial::detectsPortsInAscendingOrder()
+{
+    const MySerialUnit unit(portsAt({12, 1, 3}));
+    QCOMPARE(ComPortList, QStringList({QStringLiteral("1,COM1,/dev/ttyFAKE1"),
+                                       QStringLiteral("3,COM3,/dev/ttyFAKE3"),
+                                       QStringLiteral("12,COM12,/dev/ttyFAKE12")}));
+    QCOMPARE(ComPortNumber, 1);
+    QCOMPARE(ComBaudRate, 9600);
+    QCOMPARE(ComDataBits, 8);
+    QCOMPARE(ComParity, 'N');
+    QCOMPARE(ComStopBits, 1);
+    QVERIFY(!ComPortOpen);
+}
+
+void TestMySerial::noPortsLeavesListEmptyAndNumberZero()
+{
+    ComPortNumber = 7;
+    const MySerialUnit unit(portsAt({}));
+    QVERIFY(ComPortList.isEmpty());
+    QCOMPARE(ComPortNumber, 0);
+    QCOMPARE(ComFindByName(QStringLiteral("COM1")), -1);
+    QCOMPARE(ComFindByNumber(1), -1);
+}
+
+void TestMySerial::lookups_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("name COM3") << "name:COM3" << 1;
+    QTest::newRow("name com3 (case counts)") << "name:com3" << -1;
+    QTest::newRow("name COM12") << "name:COM12" << 2;
+    QTest::newRow("number 12") << "number:12" << 2;
+    QTest::newRow("number 5") << "number:5" << -1;
+    QTest::newRow("number at 2") << "at:2" << 12;
+    QTest::newRow("number at 0") << "at:0" << 1;
+    QTest::newRow("number at -1 (outside)") << "at:-1" << -1;
+    QTest::newRow("number at 3 (outside)") << "at:3" << -1;
+}
+
+void TestMySerial::lookups()
+{
+    QFETCH(QString, query);
+    QFETCH(int, expected);
+    const MySerialUnit unit(portsAt({1, 3, 12}));
+    const QString kind = query.section(':', 0, 0);
+    const QString arg = query.section(':', 1);
+    int result = 0;
+    if (kind == "name")
+        result = ComFindByName(arg);
+    else if (kind == "number")
+        result = ComFindByNumber(arg.toInt());
+    else
+        result = ComPortNumberAt(arg.toInt());
+    QCOMPARE(result, expected);
+}
+
+void TestMySerial::probeBeyondThirtyAndCountBelowOne()
+{
+    QStringList list{QStringLiteral("keep")};
+    ComEnumeratePorts(0, list, portsAt({1}));
+    QCOMPARE(list, QStringList{QStringLiteral("keep")});
+    ComEnumeratePorts(ComMaxPorts, list, portsAt({30, 31}));
+    QCOMPARE(list, QStringList{QStringLiteral("30,COM30,/dev/ttyFAKE30")});
+    // A device path with a comma cannot be told apart from the record's fields.
+    ComEnumeratePorts(ComMaxPorts, list, [](int n) { return n == 2 ? "/dev/a,b" : QString(); });
+    QVERIFY(list.isEmpty());
+}
+
+void TestMySerial::parityCodes_data()
+{
+    QTest::addColumn<char>("letter");
+    QTest::addColumn<int>("code");
+    for (const auto& [letter, code] : {std::pair{'N', 0}, {'O', 1}, {'E', 2}, {'M', 3}, {'S', 4},
+                                       {'e', 2}, {'s', 4}, {'X', 0}, {'\0', 0}})
+        QTest::newRow(QByteArray(1, letter ? letter : '0').constData()) << letter << code;
+}
+
+void TestMySerial::parityCodes()
+{
+    QFETCH(char, letter);
+    QFETCH(int, code);
+    QCOMPARE(ParityCode(letter), code);
+}
+
+void TestMySerial::stopBitCodes_data()
+{
+    QTest::addColumn<int>("stopBits");
+    QTest::addColumn<int>("code");
+    for (const auto& [bits, code] : {std::pair{1, 0}, {3, 1}, {2, 2}, {0, 0}, {7, 0}})
+        QTest::newRow(QByteArray::number(bits).constData()) << bits << code;
+}
+
+void TestMySerial::stopBitCodes()
+{
+    QFETCH(int, stopBits);
+    QFETCH(int, code);
+    QCOMPARE(StopBitsCode(static_cast<std::uint8_t>(stopBits)), code);
+}
+
+void TestMySerial::openWriteReadCloseOnPty()
+{
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    const MySerialUnit unit([&](int n) { return n == 3 ? pty.slavePath() : QString(); });
+    QVERIFY(ComOpen(3, 38400, 8, 'N', 1));
+    QVERIFY(ComPortOpen);
+    ComWrite(QByteArray("\x15"));
+    ComWrite(QByteArray("\x15\x06"));
+    QCOMPARE(pty.read(3, 2000), QByteArray("\x15\x15\x06"));
+    pty.write(QByteArray("hello"));
+    QCOMPARE(readFor(300), QByteArray("hello"));
+    ComClose();
+    QVERIFY(!ComPortOpen);
+}
+
+void TestMySerial::lineIsEightBitTransparent()
+{
+    PtyPair pty;
+    const MySerialUnit unit([&](int n) { return n == 1 ? pty.slavePath() : QString(); });
+    QVERIFY(ComOpen(1, 38400, 8, 'N', 1));
+    QByteArray all(256, '\0');
+    for (int i = 0; i < 256; ++i)
+        all[i] = static_cast<char>(i);
+    pty.write(all);
+    QCOMPARE(readFor(400), all);
+    ComWrite(all);
+    QCOMPARE(pty.read(256, 2000), all);
+}
+
+void TestMySerial::secondOpenOfHeldPortFails()
+{
+    PtyPair pty;
+    const MySerialUnit unit([&](int n) { return n == 1 ? pty.slavePath() : QString(); });
+    QVERIFY(ComOpen(1, 38400, 8, 'N', 1));
+    // The caller closes before opening again; another holder of the device must be refused.
+    QSerialPort other(pty.slavePath());
+    QVERIFY(!other.open(QIODevice::ReadWrite));
+    // And after a close it can be had again.
+    ComClose();
+    QVERIFY(other.open(QIODevice::ReadWrite));
+}
+
+void TestMySerial::closedPortSendsAndTakesNothing()
+{
+    PtyPair pty;
+    const MySerialUnit unit([&](int n) { return n == 1 ? pty.slavePath() : QString(); });
+    ComWrite(QByteArray("x"));
+    QByteArray out("stale");
+    QCOMPARE(ComReadAvailable(out), 0);
+    QVERIFY(out.isEmpty());
+    QVERIFY(pty.read(1, 200).isEmpty());
+    ComResetDevice();
+    ComClose();
+    ComClose();
+}
+
+void TestMySerial::openOfUnknownPortFails()
+{
+    const MySerialUnit unit(portsAt({1}));
+    QVERIFY(!ComOpen(5, 38400, 8, 'N', 1));
+    QVERIFY(!ComPortOpen);
+    QVERIFY(!ComLastError().isEmpty());
+}
+
+void TestMySerial::lostLineIsNoticed()
+{
+    auto pty = std::make_unique<PtyPair>();
+    const QString path = pty->slavePath();
+    const MySerialUnit unit([&](int n) { return n == 1 ? path : QString(); });
+    QVERIFY(ComOpen(1, 38400, 8, 'N', 1));
+    pty.reset();
+    QByteArray out;
+    for (int i = 0; i < 50 && !ComLineLost(); ++i) {
+        DelayWithMessages(10);
+        ComReadAvailable(out);
+    }
+    QVERIFY(ComLineLost());
+}
+
+QTEST_GUILESS_MAIN(TestMySerial)
+#include "test_myserial.moc"

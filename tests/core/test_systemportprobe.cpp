@@ -1,0 +1,229 @@
+#include "systemportprobe.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using PortMap = QMap<int, QString>;
+
+namespace {
+
+void createFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList devices(const QString& prefix, int from, int to)
+{
+    QStringList list;
+    for (int i = from; i <= to; ++i)
+        list.append(prefix + QString::number(i));
+    return list;
+}
+
+} // namespace
+
+class TestSystemPortProbe : public QObject {
+    Q_OBJECT
+
+private slots:
+    void naturalLess_data();
+    void naturalLess();
+    void assign_data();
+    void assign();
+    void linkToSystemPortIsNotListedTwice();
+    void readExplicitMap();
+    void missingSettingsFileGivesNoMap();
+    void probeUsesMapReadOnce();
+    void windowsPorts();
+};
+
+void TestSystemPortProbe::naturalLess_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<bool>("less");
+
+    QTest::newRow("2 < 10") << "/dev/ttyS2" << "/dev/ttyS10" << true;
+    QTest::newRow("10 > 2") << "/dev/ttyS10" << "/dev/ttyS2" << false;
+    QTest::newRow("9 < 10") << "/dev/ttyUSB9" << "/dev/ttyUSB10" << true;
+    QTest::newRow("ttyS10 < ttyUSB0") << "/dev/ttyS10" << "/dev/ttyUSB0" << true;
+    QTest::newRow("ttyACM0 < ttyS0") << "/dev/ttyACM0" << "/dev/ttyS0" << true;
+    QTest::newRow("prefix first") << "/dev/ttyS" << "/dev/ttyS0" << true;
+    QTest::newRow("equal") << "/dev/ttyS1" << "/dev/ttyS1" << false;
+    QTest::newRow("numbers beyond 64 bits")
+        << "/dev/x99999999999999999999" << "/dev/x100000000000000000000" << true;
+    QTest::newRow("name before folder") << "/dev/z/ttyS1" << "/dev/a/ttyS2" << true;
+    QTest::newRow("folder breaks a tie") << "/dev/a/ttyS1" << "/dev/z/ttyS1" << true;
+    QTest::newRow("leading zero still ordered") << "/dev/ttyS1" << "/dev/ttyS01" << false;
+    QTest::newRow("leading zero reversed") << "/dev/ttyS01" << "/dev/ttyS1" << true;
+}
+
+void TestSystemPortProbe::naturalLess()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(bool, less);
+    QCOMPARE(SystemPortProbe::naturalLess(a, b), less);
+    if (less)
+        QVERIFY2(!SystemPortProbe::naturalLess(b, a), "not antisymmetric");
+}
+
+void TestSystemPortProbe::assign_data()
+{
+    QTest::addColumn<PortMap>("explicitMap");
+    QTest::addColumn<QStringList>("systemPorts");
+    QTest::addColumn<PortMap>("expected");
+
+    QTest::newRow("nothing") << PortMap{} << QStringList{} << PortMap{};
+    QTest::newRow("system ports in natural order")
+        << PortMap{} << QStringList{"/dev/ttyUSB0", "/dev/ttyS10", "/dev/ttyS2"}
+        << PortMap{{1, "/dev/ttyS2"}, {2, "/dev/ttyS10"}, {3, "/dev/ttyUSB0"}};
+    QTest::newRow("explicit keep their numbers, the rest fill the gaps")
+        << PortMap{{2, "/dev/ttyUSB1"}, {4, "/dev/ttyACM0"}}
+        << QStringList{"/dev/ttyUSB1", "/dev/ttyUSB0", "/dev/ttyS1", "/dev/ttyS0"}
+        << PortMap{{1, "/dev/ttyS0"},
+                   {2, "/dev/ttyUSB1"},
+                   {3, "/dev/ttyS1"},
+                   {4, "/dev/ttyACM0"},
+                   {5, "/dev/ttyUSB0"}};
+    QTest::newRow("explicit device outside the system list")
+        << PortMap{{7, "/tmp/dsosim-pty"}} << QStringList{"/dev/ttyS0"}
+        << PortMap{{1, "/dev/ttyS0"}, {7, "/tmp/dsosim-pty"}};
+    QTest::newRow("comma paths skipped")
+        << PortMap{{3, "/dev/a,b"}} << QStringList{"/dev/x,y", "/dev/ttyS0", ""}
+        << PortMap{{1, "/dev/ttyS0"}};
+    QTest::newRow("system port listed twice") << PortMap{}
+                                              << QStringList{"/dev/ttyS0", "/dev/ttyS0"}
+                                              << PortMap{{1, "/dev/ttyS0"}};
+    QTest::newRow("explicit numbers outside 1 to 30 ignored")
+        << PortMap{{0, "/dev/a"}, {31, "/dev/b"}} << QStringList{"/dev/ttyS0"}
+        << PortMap{{1, "/dev/ttyS0"}};
+
+    PortMap first30;
+    for (int n = 1; n <= 30; ++n)
+        first30.insert(n, QStringLiteral("/dev/ttyUSB%1").arg(n - 1));
+    QTest::newRow("more than 30 system ports")
+        << PortMap{} << devices(QStringLiteral("/dev/ttyUSB"), 0, 34) << first30;
+    QTest::newRow("all numbers taken explicitly")
+        << first30 << QStringList{"/dev/ttyS0", "/dev/ttyUSB30"} << first30;
+
+    PortMap pinnedLast = {{30, "/dev/ttyS0"}};
+    for (int n = 1; n <= 29; ++n)
+        pinnedLast.insert(n, QStringLiteral("/dev/ttyUSB%1").arg(n - 1));
+    QTest::newRow("pinned port survives overflow")
+        << PortMap{{30, "/dev/ttyS0"}} << devices(QStringLiteral("/dev/ttyUSB"), 0, 40) + QStringList{"/dev/ttyS0"}
+        << pinnedLast;
+}
+
+void TestSystemPortProbe::assign()
+{
+    QFETCH(PortMap, explicitMap);
+    QFETCH(QStringList, systemPorts);
+    QFETCH(PortMap, expected);
+    QCOMPARE(SystemPortProbe::assign(explicitMap, systemPorts), expected);
+}
+
+void TestSystemPortProbe::linkToSystemPortIsNotListedTwice()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString device = dir.filePath(QStringLiteral("ttyUSB0"));
+    const QString link = dir.filePath(QStringLiteral("usb-FTDI_FT232R-if00-port0"));
+    createFile(device, {});
+    QVERIFY(QFile::link(device, link));
+
+    const PortMap ports = SystemPortProbe::assign({{5, link}}, {device, "/dev/ttyS0"});
+    QCOMPARE(ports, (PortMap{{1, "/dev/ttyS0"}, {5, link}}));
+}
+
+void TestSystemPortProbe::readExplicitMap()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString device = dir.filePath(QStringLiteral("tty a"));
+    const QString commaDevice = dir.filePath(QStringLiteral("tty,b"));
+    createFile(device, {});
+    createFile(commaDevice, {});
+    const QString ini = dir.filePath(QStringLiteral("Orvisnap.ini"));
+    const QByteArray text = "[Common]\r\nCOM1=" + device.toLocal8Bit() +
+                            "\r\n[ports]\r\n"
+                            "com3 = " +
+                            device.toLocal8Bit() +
+                            "\r\n"
+                            "COM4=/nonexistent/ttyUSB9\r\n"
+                            "COM5=" +
+                            commaDevice.toLocal8Bit() +
+                            "\r\n"
+                            "COM6=\"" +
+                            device.toLocal8Bit() +
+                            "\"\r\n"
+                            "COM7=\r\n"
+                            "COM0=" +
+                            device.toLocal8Bit() +
+                            "\r\n"
+                            "COM31=" +
+                            device.toLocal8Bit() + "\r\n";
+    createFile(ini, text);
+
+    QCOMPARE(SystemPortProbe::readExplicitMap(ini), (PortMap{{3, device}, {6, device}}));
+    QCOMPARE(contentsOf(ini), text);
+}
+
+void TestSystemPortProbe::missingSettingsFileGivesNoMap()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ini = dir.filePath(QStringLiteral("Orvisnap.ini"));
+    QCOMPARE(SystemPortProbe::readExplicitMap(ini), PortMap{});
+    const PortProbe probe = SystemPortProbe::make(ini);
+    QVERIFY(probe);
+    QVERIFY2(!QFile::exists(ini), "the probe must not create the settings file");
+}
+
+void TestSystemPortProbe::probeUsesMapReadOnce()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows numbers its ports itself");
+#else
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString device = dir.filePath(QStringLiteral("pinned"));
+    const QString other = dir.filePath(QStringLiteral("other"));
+    createFile(device, {});
+    createFile(other, {});
+    const QString ini = dir.filePath(QStringLiteral("Orvisnap.ini"));
+    createFile(ini, "[Ports]\nCOM30=" + device.toLocal8Bit() + "\nCOM29=/nonexistent/tty\n");
+
+    const PortProbe probe = SystemPortProbe::make(ini);
+    createFile(ini, "[Ports]\nCOM30=" + other.toLocal8Bit() + "\n");
+    QCOMPARE(probe(30), device);
+    QVERIFY(probe(29) != QStringLiteral("/nonexistent/tty"));
+    QCOMPARE(probe(0), QString());
+    QCOMPARE(probe(31), QString());
+    for (int n = 1; n <= 29; ++n)
+        QVERIFY(!probe(n).contains(QLatin1Char(',')));
+#endif
+}
+
+void TestSystemPortProbe::windowsPorts()
+{
+    const PortMap ports = SystemPortProbe::windowsPorts(
+        {"COM12", "COM1", "com4", "COM3", "COM31", "COM0", "COM03", "COM+5", "COMX", "LPT1", "COM"});
+    const PortMap expected = {{1, "\\\\.\\COM1"},
+                              {3, "\\\\.\\COM3"},
+                              {4, "\\\\.\\COM4"},
+                              {12, "\\\\.\\COM12"}};
+    QCOMPARE(ports, expected);
+}
+
+QTEST_GUILESS_MAIN(TestSystemPortProbe)
+#include "test_systemportprobe.moc"

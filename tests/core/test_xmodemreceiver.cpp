@@ -1,0 +1,267 @@
+#include "crc16.h"
+#include "xmodemreceiver.h"
+
+#include <QTest>
+
+using Kind = XModemStep::Kind;
+
+namespace {
+const XModemReceiver::Timings Default{30, 30};
+
+QByteArray makeBlock(unsigned number, const QByteArray& data, bool goodCrc = true,
+                     char start = 0x01)
+{
+    QByteArray block;
+    block += start;
+    block += static_cast<char>(number & 0xFF);
+    block += static_cast<char>(~number & 0xFF);
+    const QByteArray padded = data.leftJustified(128, '\x1A', true);
+    block += padded;
+    std::uint16_t crc = 0;
+    Crc16OfBuffer(crc, padded.constData(), 128);
+    if (!goodCrc)
+        crc ^= 0x0101;
+    block += static_cast<char>(crc >> 8);
+    block += static_cast<char>(crc & 0xFF);
+    return block;
+}
+
+QByteArray dataOf(int i)
+{
+    return QByteArray(128, static_cast<char>('A' + i % 26));
+}
+
+// Feeds a whole read and lets the quiet time pass, as the driver would.
+XModemStep feedWhole(XModemReceiver& rx, const QByteArray& bytes, qint64& now,
+                     const XModemReceiver::Timings& t = Default, bool logging = true)
+{
+    XModemStep step = rx.feed(bytes, now, t, logging);
+    while (step.kind == Kind::Incomplete) {
+        now += XModemReceiver::PollMs;
+        step = rx.feed({}, now, t, logging);
+    }
+    now += t.rxDelayMs;
+    return step;
+}
+} // namespace
+
+class TestXModemReceiver : public QObject {
+    Q_OBJECT
+private slots:
+    void goodBlockIsKeptAndLoggedExactly();
+    void wrongCrcIsDroppedAndLogged();
+    void readsAreJudgedByLength_data();
+    void readsAreJudgedByLength();
+    void partialReadIsCompletedBeforeItIsJudged();
+    void shortReadIsJudgedAfterTheQuietTime_data();
+    void shortReadIsJudgedAfterTheQuietTime();
+    void emptyReadWaitsRxDelay();
+    void repeatedBlockAfterLostAckIsNotKeptTwice();
+    void equalDataUnderNewNumbersIsKept();
+    void numberingWrapsPast255();
+    void withoutConsecutiveNumbersRepeatsAreKept();
+    void nothingIsLoggedWithoutLogging();
+    void startForgetsThePreviousDownload();
+};
+
+void TestXModemReceiver::goodBlockIsKeptAndLoggedExactly()
+{
+    XModemReceiver rx;
+    rx.start();
+    qint64 now = 30;
+    const QByteArray block = makeBlock(1, dataOf(0));
+    const XModemStep step = feedWhole(rx, block, now);
+    QCOMPARE(step.kind, Kind::BlockAccepted);
+    QVERIFY(step.isBlock());
+    QCOMPARE(step.send, QByteArray(1, XModemReceiver::ACK));
+    QCOMPARE(step.drainMs, 0);
+    QCOMPARE(rx.collected(), dataOf(0));
+    QCOMPARE(rx.acceptedBlocks(), 1);
+    QCOMPARE(step.rxLog.size(), 2);
+    QCOMPARE(step.rxLog[0], QStringLiteral("Rx: 133 byte(s)"));
+    const QStringList dump = step.rxLog[1].split(QStringLiteral("\r\n"));
+    QCOMPARE(dump.size(), 9);
+    QCOMPARE(dump[0], QStringLiteral("01 01 FE 41 41 41 41 41 41 41 41 41 41 41 41 41 "));
+    QCOMPARE(dump[8].size(), 15);
+    std::uint16_t crc = 0;
+    Crc16OfBuffer(crc, dataOf(0).constData(), 128);
+    const QString crcText = QStringLiteral("%1").arg(crc, 4, 16, QLatin1Char('0')).toUpper();
+    QCOMPARE(step.txLog, QStringList({QStringLiteral("CRC: ") + crcText + QStringLiteral(" ok"),
+                                      QStringLiteral("Tx: ACK"), QString(47, '-')}));
+}
+
+void TestXModemReceiver::wrongCrcIsDroppedAndLogged()
+{
+    XModemReceiver rx;
+    qint64 now = 30;
+    const XModemStep step = feedWhole(rx, makeBlock(1, QByteArray(128, '\0'), false), now);
+    QCOMPARE(step.kind, Kind::BlockRejected);
+    QVERIFY(step.isBlock());
+    QCOMPARE(step.send, QByteArray(1, XModemReceiver::NAK));
+    QVERIFY(rx.collected().isEmpty());
+    QCOMPARE(step.txLog, QStringList({QStringLiteral("CRC: 0000 RxCRC: 0101"),
+                                      QStringLiteral("Tx: NAK"), QString(47, '-')}));
+}
+
+void TestXModemReceiver::readsAreJudgedByLength_data()
+{
+    QTest::addColumn<QByteArray>("read");
+    QTest::addColumn<Kind>("kind");
+    QTest::newRow("lone EOT") << QByteArray(1, 0x04) << Kind::Eot;
+    QTest::newRow("one other byte") << QByteArray(1, 0x15) << Kind::Garbage;
+    QTest::newRow("EOT and more") << QByteArray("\x04\x04", 2) << Kind::Garbage;
+    QTest::newRow("block starting with EOT")
+        << makeBlock(1, dataOf(1), true, 0x04) << Kind::BlockAccepted;
+    QTest::newRow("block plus a byte") << makeBlock(1, dataOf(1)) + 'x' << Kind::Garbage;
+    QTest::newRow("two blocks at once")
+        << makeBlock(1, dataOf(1)) + makeBlock(2, dataOf(2)) << Kind::Garbage;
+}
+
+void TestXModemReceiver::readsAreJudgedByLength()
+{
+    QFETCH(QByteArray, read);
+    QFETCH(Kind, kind);
+    XModemReceiver rx;
+    qint64 now = 30;
+    const XModemStep step = feedWhole(rx, read, now);
+    QCOMPARE(step.kind, kind);
+    QCOMPARE(rx.eotSeen(), kind == Kind::Eot);
+    if (kind == Kind::Garbage) {
+        QCOMPARE(step.drainMs, Default.nakDelayMs);
+        QCOMPARE(step.send, QByteArray(1, XModemReceiver::NAK));
+        QCOMPARE(step.txLog, QStringList({QStringLiteral("Tx: NAK"), QString(47, '-')}));
+    }
+    if (kind == Kind::Eot) {
+        QVERIFY(step.send.isEmpty());
+        QCOMPARE(step.rxLog, QStringList({QStringLiteral("Rx: 1 byte(s)"), QStringLiteral("04 "),
+                                          QStringLiteral("EOT")}));
+    }
+}
+
+void TestXModemReceiver::partialReadIsCompletedBeforeItIsJudged()
+{
+    XModemReceiver rx;
+    const QByteArray block = makeBlock(1, dataOf(3));
+    XModemStep step = rx.feed(block.left(100), 30, Default, true);
+    QCOMPARE(step.kind, Kind::Incomplete);
+    QCOMPARE(step.waitMs, XModemReceiver::PollMs);
+    QVERIFY(step.rxLog.isEmpty());
+    QVERIFY(step.send.isEmpty());
+    step = rx.feed(block.mid(100, 20), 34, Default, true);
+    QCOMPARE(step.kind, Kind::Incomplete);
+    // A USB adapter's burst gap is shorter than the quiet time.
+    step = rx.feed({}, 34 + 20, Default, true);
+    QCOMPARE(step.kind, Kind::Incomplete);
+    step = rx.feed(block.mid(120), 34 + 21, Default, true);
+    QCOMPARE(step.kind, Kind::BlockAccepted);
+    QCOMPARE(step.rxLog.value(0), QStringLiteral("Rx: 133 byte(s)"));
+    QCOMPARE(rx.collected(), dataOf(3));
+}
+
+void TestXModemReceiver::shortReadIsJudgedAfterTheQuietTime_data()
+{
+    QTest::addColumn<int>("nakDelay");
+    QTest::addColumn<int>("quiet");
+    QTest::newRow("NAK delay below the minimum") << 30 << 50;
+    QTest::newRow("NAK delay above it") << 90 << 90;
+}
+
+void TestXModemReceiver::shortReadIsJudgedAfterTheQuietTime()
+{
+    QFETCH(int, nakDelay);
+    QFETCH(int, quiet);
+    const XModemReceiver::Timings t{30, nakDelay};
+    XModemReceiver rx;
+    QCOMPARE(rx.feed(QByteArray(60, 'n'), 100, t, true).kind, Kind::Incomplete);
+    QCOMPARE(rx.feed({}, 100 + quiet - 1, t, true).kind, Kind::Incomplete);
+    const XModemStep step = rx.feed({}, 100 + quiet, t, true);
+    QCOMPARE(step.kind, Kind::Garbage);
+    QCOMPARE(step.rxLog.value(0), QStringLiteral("Rx: 60 byte(s)"));
+    QCOMPARE(step.drainMs, nakDelay);
+    QVERIFY(!rx.readPending());
+}
+
+void TestXModemReceiver::emptyReadWaitsRxDelay()
+{
+    XModemReceiver rx;
+    const XModemStep step = rx.feed({}, 0, {77, 30}, true);
+    QCOMPARE(step.kind, Kind::Nothing);
+    QCOMPARE(step.waitMs, 77);
+    QVERIFY(step.rxLog.isEmpty() && step.txLog.isEmpty() && step.send.isEmpty());
+}
+
+void TestXModemReceiver::repeatedBlockAfterLostAckIsNotKeptTwice()
+{
+    XModemReceiver rx;
+    qint64 now = 0;
+    QCOMPARE(feedWhole(rx, makeBlock(1, dataOf(1)), now).kind, Kind::BlockAccepted);
+    QCOMPARE(feedWhole(rx, makeBlock(2, dataOf(2)), now).kind, Kind::BlockAccepted);
+    const XModemStep repeat = feedWhole(rx, makeBlock(2, dataOf(2)), now);
+    QCOMPARE(repeat.kind, Kind::BlockRepeated);
+    QCOMPARE(repeat.send, QByteArray(1, XModemReceiver::ACK));
+    QCOMPARE(repeat.txLog.value(repeat.txLog.size() - 2), QStringLiteral("Tx: ACK"));
+    QCOMPARE(feedWhole(rx, makeBlock(3, dataOf(3)), now).kind, Kind::BlockAccepted);
+    QCOMPARE(rx.collected(), dataOf(1) + dataOf(2) + dataOf(3));
+    QCOMPARE(rx.acceptedBlocks(), 3);
+}
+
+void TestXModemReceiver::equalDataUnderNewNumbersIsKept()
+{
+    XModemReceiver rx;
+    qint64 now = 0;
+    const QByteArray zeros(128, '\0');
+    QCOMPARE(feedWhole(rx, makeBlock(1, zeros), now).kind, Kind::BlockAccepted);
+    QCOMPARE(feedWhole(rx, makeBlock(2, zeros), now).kind, Kind::BlockAccepted);
+    QCOMPARE(rx.collected(), zeros + zeros);
+}
+
+void TestXModemReceiver::numberingWrapsPast255()
+{
+    XModemReceiver rx;
+    qint64 now = 0;
+    for (unsigned i = 1; i <= 300; ++i)
+        QCOMPARE(feedWhole(rx, makeBlock(i, dataOf(int(i))), now, Default, false).kind,
+                 Kind::BlockAccepted);
+    QCOMPARE(feedWhole(rx, makeBlock(300, dataOf(300)), now).kind, Kind::BlockRepeated);
+    QCOMPARE(rx.acceptedBlocks(), 300);
+    QCOMPARE(rx.collected().size(), 300 * 128);
+}
+
+void TestXModemReceiver::withoutConsecutiveNumbersRepeatsAreKept()
+{
+    XModemReceiver rx;
+    qint64 now = 0;
+    // A sender that numbers from 0 does not follow the protocol's count; numbers mean nothing.
+    QCOMPARE(feedWhole(rx, makeBlock(0, dataOf(1)), now).kind, Kind::BlockAccepted);
+    QCOMPARE(feedWhole(rx, makeBlock(0, dataOf(1)), now).kind, Kind::BlockAccepted);
+    QCOMPARE(rx.collected(), dataOf(1) + dataOf(1));
+}
+
+void TestXModemReceiver::nothingIsLoggedWithoutLogging()
+{
+    XModemReceiver rx;
+    qint64 now = 0;
+    for (const QByteArray& read : {makeBlock(1, dataOf(1)), QByteArray("zz"), QByteArray(1, 4)}) {
+        const XModemStep step = feedWhole(rx, read, now, Default, false);
+        QVERIFY(step.rxLog.isEmpty());
+        QVERIFY(step.txLog.isEmpty());
+    }
+    QVERIFY(rx.eotSeen());
+}
+
+void TestXModemReceiver::startForgetsThePreviousDownload()
+{
+    XModemReceiver rx;
+    qint64 now = 0;
+    (void)feedWhole(rx, makeBlock(1, dataOf(1)), now);
+    (void)rx.feed("partial", now, Default, true);
+    rx.start();
+    QVERIFY(rx.collected().isEmpty());
+    QVERIFY(!rx.readPending());
+    QCOMPARE(rx.acceptedBlocks(), 0);
+    // Block 1 again is a new download's first block, not a repeat.
+    QCOMPARE(feedWhole(rx, makeBlock(1, dataOf(1)), now).kind, Kind::BlockAccepted);
+}
+
+QTEST_APPLESS_MAIN(TestXModemReceiver)
+#include "test_xmodemreceiver.moc"

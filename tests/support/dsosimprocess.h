@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The summary line the simulator prints after a transfer, and how the process ended.
+struct DsoSimSummary {
+    int blocks = 0;  // ACKed block transmissions
+    int naks = 0;    // NAKs taken as answers to blocks or EOT
+    int repeats = 0; // block retransmissions
+    double seconds = 0.0;
+    int exitCode = -1; // -1 while the simulator still runs (--loop)
+};
+
+// Runs the simulated oscilloscope (tools/dsosim) for a test.
+class DsoSimProcess {
+public:
+    DsoSimProcess() = default;
+    ~DsoSimProcess();
+    DsoSimProcess(const DsoSimProcess&) = delete;
+    DsoSimProcess& operator=(const DsoSimProcess&) = delete;
+
+    // Starts the simulator and waits (at most 10 s) for its device line; returns the slave path
+    // to open as the serial port, or an empty string on failure.
+    QString start(const QStringList& args);
+    [[nodiscard]] QString devicePath() const { return devicePath_; }
+    // Without --loop: waits for the simulator to exit and returns its last summary. With --loop:
+    // waits for the next summary line. Nothing when the time runs out or no summary came.
+    [[nodiscard]] std::optional<DsoSimSummary> waitForSummary(int ms);
+    [[nodiscard]] bool isRunning() const;
+    // What the simulator wrote to stderr so far (its messages, --verbose trace).
+    [[nodiscard]] QByteArray errorOutput();
+
+    [[nodiscard]] static QString executable();
+    // Writes a generated sample picture (small, medium or large); true on success.
+    [[nodiscard]] static bool makeBmp(const QString& kind, const QString& outPath);
+
+private:
+    [[nodiscard]] std::optional<DsoSimSummary> takeSummaryLine();
+
+    QProcess process_;
+    QString devicePath_;
+    QByteArray output_;
+    bool loop_ = false;
+};

@@ -1,0 +1,61 @@
+// dsosim: a simulated oscilloscope that sends its screen over a pseudo-terminal with XModem-CRC.
+#include "optionparser.h"
+#include "pseudoterminal.h"
+#include "samplefile.h"
+#include "serialline.h"
+#include "signalwatch.h"
+#include "symlinkguard.h"
+#include "xmodemsender.h"
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+constexpr int kUsageError = 2;
+
+[[nodiscard]] std::vector<std::uint8_t> fileToSend(const SimOptions& options)
+{
+    if (!options.file.empty())
+        return SampleFile::read(options.file);
+    return options.notBmp ? SampleFile::notBmp() : SampleFile::bmp("medium");
+}
+
+[[nodiscard]] int simulate(const SimOptions& options)
+{
+    std::vector<std::uint8_t> file = fileToSend(options);
+    const SignalWatch signals;
+    const PseudoTerminal pty;
+    std::unique_ptr<SymlinkGuard> link;
+    if (!options.link.empty())
+        link = std::make_unique<SymlinkGuard>(options.link, pty.slavePath());
+    // Whoever started us waits for this line before opening the device.
+    std::printf("PTY %s\n", pty.slavePath().c_str());
+    std::fflush(stdout);
+    SerialLine line(pty, signals, options.baud, options.burstMs);
+    XmodemSender sender(line, options, std::move(file));
+    return sender.run();
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        const SimOptions options = OptionParser::parse(argc, argv);
+        if (options.help) {
+            std::fputs(OptionParser::usage(), stdout);
+            return 0;
+        }
+        if (!options.makeBmpKind.empty()) {
+            SampleFile::write(options.makeBmpOut, SampleFile::bmp(options.makeBmpKind));
+            return 0;
+        }
+        return simulate(options);
+    } catch (const std::invalid_argument& error) {
+        std::fprintf(stderr, "dsosim: %s\n(try --help)\n", error.what());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "dsosim: %s\n", error.what());
+    }
+    return kUsageError;
+}
