@@ -44,15 +44,30 @@ bool FileToString(const QString& fileName, QByteArray& data, QString* error)
     return true;
 }
 
+QString ReplaceWholeFile(const QString& fileName, const QByteArray& data)
+{
+    // Written beside the target and renamed over it, so a crash never leaves a torn file.
+    // Unbuffered: through the buffer, a short write (full disk, size limit) goes unnoticed and
+    // the truncated file is committed. Writing the rest again brings out the system's reason.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    for (qsizetype done = 0; done < data.size();) {
+        const qint64 written = file.write(data.constData() + done, data.size() - done);
+        if (written <= 0)
+            return file.errorString(); // the temporary file goes with `file`
+        done += written;
+    }
+    return file.commit() ? QString() : file.errorString();
+}
+
 bool StringToFile(const QByteArray& data, const QString& fileName, QString* error)
 {
-    // Written beside the target and renamed over it: a full disk never leaves a torn file.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        setError(error, QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
-        return false;
-    }
-    return true;
+    const QString reason = ReplaceWholeFile(fileName, data);
+    if (reason.isEmpty())
+        return true;
+    setError(error, QStringLiteral("Cannot write %1: %2").arg(fileName, reason));
+    return false;
 }
 
 bool PatchBMPBytes(QByteArray& data, std::uint8_t red, std::uint8_t green, std::uint8_t blue)

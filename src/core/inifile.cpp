@@ -1,8 +1,9 @@
 #include "inifile.h"
 
+#include "filehelpers.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <charconv>
@@ -204,23 +205,6 @@ std::optional<QByteArray> readWhole(const QString& path, QString* why = nullptr)
     return std::nullopt;
 }
 
-// Empty when the file now holds text; otherwise the system's reason, and the old file is intact.
-QString replaceWhole(const QString& path, const QByteArray& text)
-{
-    QSaveFile file(path);
-    // Unbuffered: through the buffer, a short write (full disk, size limit) goes unnoticed and
-    // the truncated file is committed. Writing the rest again brings out the system's reason.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    for (qsizetype done = 0; done < text.size();) {
-        const qint64 written = file.write(text.constData() + done, text.size() - done);
-        if (written <= 0)
-            return file.errorString(); // the temporary file goes with `file`
-        done += written;
-    }
-    return file.commit() ? QString() : file.errorString();
-}
-
 // A name or value that would read back as something else, or split the line, is refused.
 QString refusal(QByteArrayView section, QByteArrayView key, QByteArrayView value)
 {
@@ -308,7 +292,7 @@ bool IniFile::writeString(QByteArrayView section, QByteArrayView key, const QByt
             return fail(why); // never replace a file we could not read in full
         text = std::move(*old);
     }
-    const QString why = replaceWhole(path_, Document(text).withValue(sectionName, keyName, value));
+    const QString why = ReplaceWholeFile(path_, Document(text).withValue(sectionName, keyName, value));
     return why.isEmpty() || fail(why);
 }
 

@@ -37,10 +37,10 @@ const LabelDesign Labels[] = {
     {"Label3", {16, 70, 209, 19}, 13, true, Navy, Qt::AlignHCenter, "Idea & Realization"},
     {"Label4", {16, 90, 209, 19}, 12, false, Green, Qt::AlignHCenter, "The Orvisnap developers"},
     {"Label5", {16, 120, 209, 19}, 13, true, Navy, Qt::AlignHCenter, "Special thanks to:"},
-    {"Label6", {24, 142, 201, 16}, 12, false, Purple, Qt::AlignLeft, "The makers of the DSOs,"},
-    {"Label7", {24, 158, 201, 16}, 12, false, Purple, Qt::AlignLeft, "for a screen worth fetching."},
+    {"Label6", {24, 142, 201, 16}, 12, false, Purple, Qt::AlignLeft, "The makers of the DSOs, for"},
+    {"Label7", {24, 158, 201, 16}, 12, false, Purple, Qt::AlignLeft, "the way to fetch their screens."},
     {"Label8", {24, 178, 201, 16}, 12, false, Purple, Qt::AlignLeft, "Everyone who tested early"},
-    {"Label9", {24, 194, 201, 16}, 12, false, Purple, Qt::AlignLeft, "versions and told us why."},
+    {"Label9", {24, 194, 201, 16}, 12, false, Purple, Qt::AlignLeft, "versions and reported bugs."},
     {"Label10", {24, 224, 73, 16}, 12, false, Grey, Qt::AlignLeft, "First release"},
     {"Label11", {144, 224, 73, 16}, 12, false, Grey, Qt::AlignRight, "June, 2010"},
 };
@@ -133,6 +133,8 @@ void TFormAbout::FormCreate(const TMainForm& mainForm)
 }
 
 // The group box only marks where the frame goes: its right and bottom edges are exclusive.
+// Drawn pixel by pixel because aliased arcs of so small a radius come out lopsided; a 7 x 7
+// rounded corner leaves one diagonal pixel between the two edges.
 void TFormAbout::drawFrame()
 {
     QImage layer(ImageBack->size(), QImage::Format_ARGB32_Premultiplied);
@@ -141,8 +143,16 @@ void TFormAbout::drawFrame()
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(Silver, 1, Qt::SolidLine));
     painter.setBrush(Qt::NoBrush);
-    const QRect bounds = GroupBox1->geometry();
-    painter.drawRoundedRect(bounds.adjusted(0, 0, -1, -1), 3.5, 3.5);
+    const QRect r = GroupBox1->geometry(); // right() and bottom() are the last pixels inside
+    painter.drawLine(r.left() + 2, r.top(), r.right() - 2, r.top());
+    painter.drawLine(r.left() + 2, r.bottom(), r.right() - 2, r.bottom());
+    painter.drawLine(r.left(), r.top() + 2, r.left(), r.bottom() - 2);
+    painter.drawLine(r.right(), r.top() + 2, r.right(), r.bottom() - 2);
+    const QPoint corners[] = {{r.left() + 1, r.top() + 1},
+                              {r.right() - 1, r.top() + 1},
+                              {r.left() + 1, r.bottom() - 1},
+                              {r.right() - 1, r.bottom() - 1}};
+    painter.drawPoints(corners, 4);
     painter.end();
     ImageBack->setPixmap(QPixmap::fromImage(layer));
 }

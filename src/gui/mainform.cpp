@@ -19,9 +19,16 @@
 #include <QStatusBar>
 #include <QTimer>
 
+// The pictures are compiled into this static library; make sure the linker keeps them.
+static void initResources()
+{
+    Q_INIT_RESOURCE(orvisnap);
+}
+
 TMainForm::TMainForm(Prompts& prompts, const QString& appDir, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts)
 {
+    initResources();
     setObjectName(QStringLiteral("MainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -140,15 +140,15 @@ void TMainForm::eotEnding()
     }
     btnCancel->setEnabled(false);
     btnGetScreenShot->setEnabled(true);
-    QByteArray data = receiver_.collected();
-    QString fileError;
-    const bool fileOk = StringToFile(data, WorkingFile, &fileError) &&
-                        PatchBMPBack(WorkingFile, 240, 255, 0, &fileError);
-    // The picture comes from the same bytes as the file, so a file that cannot be written does
-    // not cost the user the received picture.
-    PatchBMPBytes(data, 240, 255, 0);
+    // The palette patch goes into the file and the picture alike; data that is no picture is
+    // kept as received, for inspection.
+    QByteArray patched = receiver_.collected();
+    PatchBMPBytes(patched, 240, 255, 0);
     QImage picture;
-    const bool pictureOk = picture.loadFromData(data, "BMP");
+    const bool pictureOk = picture.loadFromData(patched, "BMP");
+    QString fileError;
+    const bool fileOk =
+        StringToFile(pictureOk ? patched : receiver_.collected(), WorkingFile, &fileError);
     showPicture(pictureOk ? picture : pictureBefore_);
     ComClose();
     SettingsToStatusBar();

@@ -146,8 +146,8 @@ after each transfer.
   --start-delay-ms N      wait N ms after the request before sending (default 0)
   --reply-delay-ms N      wait N ms after each answer before sending again (default 0)
   --answer-timeout-ms N   repeat a block when no answer comes in N ms (default 10000)
-  --eot-repeats N         repeat an unanswered EOT N times (default 2)
-  --eot-interval-ms N     wait N ms for an answer to EOT (default 1000)
+  --eot-repeats N         repeat EOT N times unless it is ACKed (default 2)
+  --eot-interval-ms N     wait N ms for the ACK of each EOT (default 1000)
   --loop                  serve request after request until SIGINT/SIGTERM
   --verbose               describe the exchange on stderr
   --help                  show this text
@@ -159,7 +159,7 @@ Faults (blocks counted from 1 in sending order):
   --stall K:MS            stop for MS ms in the middle of block K's first transmission
   --lost-ack K            send block K again after its ACK, as if the ACK was lost
   --close-after K         close the line right after block K is acknowledged
-  --eot-first             send a lone EOT before any block; blocks follow only if it is NAKed
+  --eot-first             send a lone EOT before any block: an empty transfer
 
 A block is repeated at most 10 times, then the transfer is given up.
 Exit status: 0 finished (or closed by --close-after), 1 given up or cancelled by the

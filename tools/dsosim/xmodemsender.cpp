@@ -3,6 +3,7 @@
 #include "serialline.h"
 #include "xmodemblock.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <utility>
@@ -58,15 +59,9 @@ XmodemSender::Outcome XmodemSender::serve()
             return Outcome::Interrupted;
         line_.discardInput();
     }
-    if (faults_.eotFirst) {
-        const Answer answer = sendEot();
-        if (answer == Answer::Interrupted)
-            return Outcome::Interrupted;
-        if (answer != Answer::Nak) {
-            stats_.endAt = monotonicNow();
-            return Outcome::Finished;
-        }
-    }
+    // An EOT that comes first ends the transfer before it began: the file is empty.
+    if (faults_.eotFirst)
+        return finishWithEot();
     const Outcome outcome = sendBlocks();
     if (outcome != Outcome::Finished)
         return outcome;
@@ -154,23 +149,30 @@ bool XmodemSender::pauseBeforeSending()
     return options_.replyDelayMs <= 0 || line_.pause(millis(options_.replyDelayMs));
 }
 
+// Waits the whole interval for an ACK. A NAK is not taken as a request to repeat at once: it
+// may be the receiver's second start request arriving just after a lone EOT.
 XmodemSender::Answer XmodemSender::sendEot()
 {
     note("EOT\n");
     const std::uint8_t eot = XmodemBlock::kEot;
     if (!pauseBeforeSending() || !transmit(std::span(&eot, 1)))
         return Answer::Interrupted;
-    return waitAnswer(millis(options_.eotIntervalMs));
+    const Nanos deadline = monotonicNow() + millis(options_.eotIntervalMs);
+    for (;;) {
+        const Answer answer = waitAnswer(std::max<Nanos>(deadline - monotonicNow(), 0));
+        if (answer != Answer::Nak)
+            return answer;
+    }
 }
 
-// Orvisnap never answers EOT; standard receivers ACK it, some NAK it first.
+// Orvisnap never answers EOT; standard receivers ACK it, some only the second one.
 XmodemSender::Outcome XmodemSender::finishWithEot()
 {
     for (int sent = 0;; ++sent) {
         const Answer answer = sendEot();
         if (answer == Answer::Interrupted)
             return Outcome::Interrupted;
-        if (answer == Answer::Ack || answer == Answer::Cancel || sent >= options_.eotRepeats)
+        if (answer != Answer::Silence || sent >= options_.eotRepeats)
             break;
     }
     stats_.endAt = monotonicNow();

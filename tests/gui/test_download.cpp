@@ -1,0 +1,302 @@
+#include "appwindows.h"
+#include "dsosimprocess.h"
+#include "filehelpers.h"
+#include "guitestsupport.h"
+#include "scaledimage.h"
+#include "scriptedprompts.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+const QString Thin(47, '-');
+const QString Thick(47, '=');
+
+QImage asRgb(const QImage& image)
+{
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray paddedAndPatched(QByteArray data)
+{
+    while (data.size() % 128 != 0)
+        data += '\x1A';
+    PatchBMPBytes(data, 240, 255, 0);
+    return data;
+}
+
+QStringList logLines(const TMainForm& form)
+{
+    return form.Memo->toPlainText().split('\n');
+}
+} // namespace
+
+// Each case: the real main window, the simulated instrument on a real pty, one download.
+class TestDownload : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void cleanDownloadShowsPatchedPicture_data();
+    void cleanDownloadShowsPatchedPicture();
+    void logOfOneBlockIsExact();
+    void startTimeoutRestoresPicture();
+    void cancelDuringWaitRestoresPicture();
+    void lostLineEndsDownload();
+    void eotBeforeDataKeepsPicture();
+    void dataThatIsNoPictureIsReported();
+    void portThatCannotBeOpened();
+    void closingWindowEndsDownload();
+
+private:
+    // Starts the instrument and the windows; returns false when the simulator is missing.
+    void startAll(const QStringList& simArgs);
+    void download();
+    void verifyIdle();
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString previousDir_;
+    QString sentFile_;
+    std::unique_ptr<DsoSimProcess> sim_;
+    std::unique_ptr<ScriptedPrompts> prompts_;
+    std::unique_ptr<AppWindows> windows_;
+};
+
+void TestDownload::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    previousDir_ = QDir::currentPath();
+    QDir::setCurrent(dir_->path());
+    sentFile_ = dir_->filePath("sent.bmp");
+    QVERIFY(DsoSimProcess::makeBmp("small", sentFile_));
+}
+
+void TestDownload::cleanup()
+{
+    windows_.reset();
+    prompts_.reset();
+    sim_.reset();
+    ComClose();
+    QDir::setCurrent(previousDir_);
+    dir_.reset();
+}
+
+void TestDownload::startAll(const QStringList& simArgs)
+{
+    sim_ = std::make_unique<DsoSimProcess>();
+    const QString path = sim_->start(QStringList{"--file", sentFile_} + simArgs);
+    QVERIFY2(!path.isEmpty(), sim_->errorOutput().constData());
+    useTestPorts({1}, path);
+    prompts_ = std::make_unique<ScriptedPrompts>();
+    windows_ = std::make_unique<AppWindows>(*prompts_, dir_->path());
+    windows_->MainForm.StartTimer->stop();
+    windows_->MainForm.show();
+}
+
+void TestDownload::download()
+{
+    TMainForm& form = windows_->MainForm;
+    // A generous bound against hangs only: a stuck download is cancelled.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, &form, [&form] { form.btnCancelClick(); });
+    watchdog.start(60000);
+    form.btnGetScreenShotClick();
+    QVERIFY2(watchdog.isActive(), "the download had to be cancelled by the watchdog");
+}
+
+void TestDownload::verifyIdle()
+{
+    TMainForm& form = windows_->MainForm;
+    QVERIFY(!ComPortOpen);
+    QCOMPARE(form.statusPanelText(1), QStringLiteral("closed"));
+    QVERIFY(form.btnGetScreenShot->isEnabled());
+    QVERIFY(!form.btnCancel->isEnabled());
+    QVERIFY(!form.TimerCancel->isActive());
+    QVERIFY(form.lblCounter->text().isEmpty());
+    QVERIFY(!form.downloadRunning());
+}
+
+void TestDownload::cleanDownloadShowsPatchedPicture_data()
+{
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("clean") << QStringList{} << QString();
+    QTest::newRow("CRC error") << QStringList{"--corrupt-crc", "2"} << "RxCRC:";
+    QTest::newRow("noise") << QStringList{"--noise-before", "3"} << "Tx: NAK";
+    QTest::newRow("stall") << QStringList{"--stall", "2:400"} << "Tx: NAK";
+    QTest::newRow("lost ACK") << QStringList{"--lost-ack", "2"} << "Repeated block 2";
+    QTest::newRow("late start") << QStringList{"--start-delay-ms", "1500"} << QString();
+    QTest::newRow("USB bursts") << QStringList{"--burst-ms", "16"} << QString();
+}
+
+void TestDownload::cleanDownloadShowsPatchedPicture()
+{
+    QFETCH(QStringList, simArgs);
+    QFETCH(QString, logged);
+    startAll(simArgs);
+    TMainForm& form = windows_->MainForm;
+    form.DebugModeClick();
+    download();
+    verifyIdle();
+    QByteArray sent;
+    QVERIFY(FileToString(sentFile_, sent));
+    QByteArray working;
+    QVERIFY(FileToString("TMP.BMP", working));
+    QCOMPARE(working, paddedAndPatched(sent));
+    PatchBMPBytes(sent, 240, 255, 0);
+    QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(QImage::fromData(sent, "BMP")));
+    QCOMPARE(form.ImageDSO->image().pixelColor(0, 0).isValid(), true);
+    const QStringList lines = logLines(form);
+    QCOMPARE(lines.value(lines.size() - 2), QStringLiteral("XModem transfer complete"));
+    QCOMPARE(lines.last(), Thick);
+    if (!logged.isEmpty())
+        QVERIFY2(form.Memo->toPlainText().contains(logged), qPrintable(logged));
+    QVERIFY(prompts_->messages.isEmpty());
+}
+
+void TestDownload::logOfOneBlockIsExact()
+{
+    startAll({});
+    TMainForm& form = windows_->MainForm;
+    form.DebugModeClick();
+    download();
+    const QStringList lines = logLines(form);
+    QCOMPARE(lines[0], QStringLiteral("Waiting for XModem transfer..."));
+    QCOMPARE(lines[1], Thin);
+    QCOMPARE(lines[2], QStringLiteral("Rx: 133 byte(s)"));
+    QVERIFY(lines[3].startsWith(QStringLiteral("01 01 FE ")));
+    for (int i = 3; i < 11; ++i)
+        QCOMPARE(lines[i].size(), 48);
+    QCOMPARE(lines[11].size(), 15);
+    QVERIFY(QRegularExpression("^CRC: [0-9A-F]{4} ok$").match(lines[12]).hasMatch());
+    QCOMPARE(lines[13], QStringLiteral("Tx: ACK"));
+    QCOMPARE(lines[14], Thin);
+    const int n = lines.size();
+    QCOMPARE(lines.mid(n - 5), QStringList({"Rx: 1 byte(s)", "04 ", "EOT",
+                                            "XModem transfer complete", Thick}));
+}
+
+void TestDownload::startTimeoutRestoresPicture()
+{
+    startAll({"--start-delay-ms", "20000"});
+    TMainForm& form = windows_->MainForm;
+    form.DebugModeClick();
+    form.Timeout = 1;
+    const QImage before = form.ImageDSO->image();
+    QStringList counts;
+    QTimer sample;
+    connect(&sample, &QTimer::timeout, [&] {
+        if (counts.isEmpty() || counts.last() != form.lblCounter->text())
+            counts << form.lblCounter->text();
+    });
+    sample.start(50);
+    download();
+    verifyIdle();
+    QVERIFY2(counts.contains("1") && counts.contains("0"), qPrintable(counts.join(',')));
+    QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(before));
+    const QStringList lines = logLines(form);
+    QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Timeout.", Thick}));
+}
+
+void TestDownload::cancelDuringWaitRestoresPicture()
+{
+    startAll({"--start-delay-ms", "20000"});
+    TMainForm& form = windows_->MainForm;
+    form.DebugModeClick();
+    const QImage before = form.ImageDSO->image();
+    QTimer::singleShot(600, form.btnCancel, [&form] {
+        QVERIFY(form.btnCancel->isEnabled());
+        QCOMPARE(asRgb(form.ImageDSO->image()).size(), QSize(256, 128)); // the placeholder
+        form.btnCancel->click();
+    });
+    download();
+    verifyIdle();
+    QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(before));
+    const QStringList lines = logLines(form);
+    QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Cancelled.", Thick}));
+}
+
+void TestDownload::lostLineEndsDownload()
+{
+    startAll({"--close-after", "3"});
+    TMainForm& form = windows_->MainForm;
+    const QImage before = form.ImageDSO->image();
+    download();
+    verifyIdle();
+    QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(before));
+    QCOMPARE(prompts_->messages.size(), 1);
+    QCOMPARE(prompts_->messages[0].text, QStringLiteral("The connection to the COM port was lost."));
+}
+
+void TestDownload::eotBeforeDataKeepsPicture()
+{
+    startAll({"--eot-first"});
+    TMainForm& form = windows_->MainForm;
+    form.DebugModeClick();
+    const QImage before = form.ImageDSO->image();
+    download();
+    verifyIdle();
+    QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(before));
+    QVERIFY(form.Memo->toPlainText().contains("No data received."));
+    QByteArray working;
+    QVERIFY(FileToString("TMP.BMP", working));
+    QCOMPARE(asRgb(QImage::fromData(working, "BMP")), asRgb(before));
+}
+
+void TestDownload::dataThatIsNoPictureIsReported()
+{
+    QByteArray junk(700, 'j');
+    QVERIFY(StringToFile(junk, sentFile_));
+    startAll({});
+    TMainForm& form = windows_->MainForm;
+    const QImage before = form.ImageDSO->image();
+    download();
+    verifyIdle();
+    QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(before));
+    QCOMPARE(prompts_->messages.size(), 1);
+    QCOMPARE(prompts_->messages[0].text,
+             QStringLiteral("The received file is not a valid BMP picture."));
+    QByteArray working;
+    QVERIFY(FileToString("TMP.BMP", working));
+    QCOMPARE(working, junk + QByteArray(768 - 700, '\x1A'));
+}
+
+void TestDownload::portThatCannotBeOpened()
+{
+    startAll({});
+    TMainForm& form = windows_->MainForm;
+    ComPortNumber = 5;
+    const QImage before = form.ImageDSO->image();
+    form.btnGetScreenShotClick();
+    QCOMPARE(prompts_->messages.size(), 1);
+    QCOMPARE(prompts_->messages[0].text, QStringLiteral("Error while opening COM port."));
+    QVERIFY(!prompts_->messages[0].detail.isEmpty());
+    verifyIdle();
+    QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(before));
+    QVERIFY(!QFile::exists("TMP.BMP"));
+}
+
+void TestDownload::closingWindowEndsDownload()
+{
+    startAll({"--start-delay-ms", "20000"});
+    TMainForm& form = windows_->MainForm;
+    QTimer::singleShot(500, &form, [&form] { form.close(); });
+    QElapsedTimer clock;
+    clock.start();
+    download();
+    QVERIFY(clock.elapsed() < 5000);
+    QVERIFY(!form.isVisible());
+    QVERIFY(!ComPortOpen);
+    QVERIFY(!form.downloadRunning());
+}
+
+QTEST_MAIN(TestDownload)
+#include "test_download.moc"

@@ -1,0 +1,179 @@
+#include "appwindows.h"
+#include "guitestsupport.h"
+#include "scaledimage.h"
+#include "scriptedprompts.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QStringList captionsOf(const QList<QAction*>& actions)
+{
+    QStringList captions;
+    for (const QAction* action : actions)
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return captions;
+}
+} // namespace
+
+class TestMainForm : public QObject {
+    Q_OBJECT
+private slots:
+    void captionAndVersion();
+    void menuAsDesigned();
+    void controlsAfterStartUp();
+    void statusBarShowsPortAndState();
+    void noPortShowsMessageAndCloses();
+    void firstRunOpensComDialogAfterStartUp();
+    void exitClosesPortAndWritesSettings();
+};
+
+void TestMainForm::captionAndVersion()
+{
+    QTemporaryDir dir;
+    useTestPorts({1});
+    ScriptedPrompts prompts;
+    AppWindows windows(prompts, dir.path());
+    QCOMPARE(windows.MainForm.windowTitle(), QStringLiteral("Orvisnap 0.1"));
+    QCOMPARE(windows.MainForm.GetProgramVersion(false), QStringLiteral("0.1"));
+    QCOMPARE(windows.MainForm.GetProgramVersion(true), QStringLiteral("0.1.1 build 5"));
+    QCOMPARE(windows.MainForm.IniFileName, dir.path() + QStringLiteral("/Orvisnap.ini"));
+}
+
+void TestMainForm::menuAsDesigned()
+{
+    QTemporaryDir dir;
+    useTestPorts({1});
+    ScriptedPrompts prompts;
+    AppWindows windows(prompts, dir.path());
+    TMainForm& form = windows.MainForm;
+    QCOMPARE(captionsOf(form.menuBar()->actions()),
+             QStringList({"File", "Settings", "About"}));
+    QCOMPARE(captionsOf(form.File1->actions()),
+             QStringList({"Load bitmap", "Save bitmap", "-", "Exit"}));
+    QCOMPARE(captionsOf(form.Settings1->actions()),
+             QStringList({"Comport settings", "Timings", "-", "128x64", "256x128", "512x256", "-",
+                          "Logging"}));
+    QVERIFY(form.About1->menu() == nullptr);
+    QVERIFY(form.Res256->isChecked());
+    QVERIFY(!form.Res128->isChecked() && !form.Res512->isChecked());
+    QVERIFY(!form.DebugMode->isChecked());
+    for (QAction* action : form.findChildren<QAction*>())
+        QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->text()));
+}
+
+void TestMainForm::controlsAfterStartUp()
+{
+    QTemporaryDir dir;
+    useTestPorts({1});
+    ScriptedPrompts prompts;
+    AppWindows windows(prompts, dir.path());
+    TMainForm& form = windows.MainForm;
+    QCOMPARE(form.btnGetScreenShot->text(), QStringLiteral("Download from DSO"));
+    QVERIFY(form.btnGetScreenShot->isEnabled());
+    QCOMPARE(form.btnCancel->text(), QStringLiteral("Cancel"));
+    QVERIFY(!form.btnCancel->isEnabled());
+    QCOMPARE(form.btnClearMemo->text(), QStringLiteral("Clear Log"));
+    QCOMPARE(form.bntSaveMemo->text(), QStringLiteral("Save Log"));
+    QVERIFY(form.Memo->isReadOnly());
+    QVERIFY(form.Memo->toPlainText().isEmpty());
+    QVERIFY(form.lblCounter->text().isEmpty());
+    QCOMPARE(form.ImageDSO->image().size(), QSize(128, 64));
+    QVERIFY(form.StartTimer->isActive());
+    QVERIFY(!form.TimerCancel->isActive());
+    QCOMPARE(form.Timeout, 10);
+    QCOMPARE(form.RxDelay, 30);
+    QCOMPARE(form.NAKDelay, 30);
+    QCOMPARE(form.BmpRes, 2);
+    QCOMPARE(form.WaitBitmapName, QStringLiteral("TXT256x128"));
+}
+
+void TestMainForm::statusBarShowsPortAndState()
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath("Orvisnap.ini"), "[ComPort]\r\nPort=3\r\n");
+    useTestPorts({1, 3, 12});
+    ScriptedPrompts prompts;
+    AppWindows windows(prompts, dir.path());
+    TMainForm& form = windows.MainForm;
+    QCOMPARE(form.statusPanelText(0), QStringLiteral("COM3:38400,8,N,1"));
+    QCOMPARE(form.statusPanelText(1), QStringLiteral("closed"));
+    QCOMPARE(form.statusPanelText(2), QString());
+    ComPortNumber = 0;
+    ComParity = 'E';
+    ComStopBits = 3;
+    form.SettingsToStatusBar();
+    QCOMPARE(form.statusPanelText(0), QStringLiteral("COM0:38400,8,E,3"));
+}
+
+void TestMainForm::noPortShowsMessageAndCloses()
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath("Orvisnap.ini"), "[Timings]\r\nTimeout=17\r\n");
+    useTestPorts({});
+    ScriptedPrompts prompts;
+    AppWindows windows(prompts, dir.path());
+    QCOMPARE(prompts.messages.size(), 1);
+    QCOMPARE(prompts.messages[0].text.toLatin1(),
+             QByteArray("No COM ports detected on your system.\r\n\nProgram will terminate."));
+    QVERIFY(!windows.MainForm.StartTimer->isActive());
+    windows.MainForm.show();
+    QTRY_VERIFY_WITH_TIMEOUT(!windows.MainForm.isVisible(), 5000);
+    // The user's stored settings are not overwritten with start values.
+    QFile ini(dir.filePath("Orvisnap.ini"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QCOMPARE(ini.readAll(), QByteArray("[Timings]\r\nTimeout=17\r\n"));
+}
+
+void TestMainForm::firstRunOpensComDialogAfterStartUp()
+{
+    QTemporaryDir dir;
+    useTestPorts({1, 3});
+    ScriptedPrompts prompts;
+    AppWindows windows(prompts, dir.path());
+    QVERIFY(windows.MainForm.FirstRun);
+    windows.MainForm.show();
+    bool dialogSeen = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+        if (windows.MySerialSetupForm.isVisible()) {
+            dialogSeen = true;
+            windows.MySerialSetupForm.reject();
+        }
+    });
+    poll.start(20);
+    QTRY_VERIFY_WITH_TIMEOUT(dialogSeen, 5000);
+    QVERIFY(!windows.MainForm.StartTimer->isActive());
+    QTRY_COMPARE(windows.MainForm.statusPanelText(0), QStringLiteral("COM1:38400,8,N,1"));
+}
+
+void TestMainForm::exitClosesPortAndWritesSettings()
+{
+    QTemporaryDir dir;
+    useTestPorts({1});
+    ScriptedPrompts prompts;
+    AppWindows windows(prompts, dir.path());
+    windows.MainForm.StartTimer->stop();
+    windows.MainForm.show();
+    windows.MainForm.Exit1->trigger();
+    QVERIFY(!windows.MainForm.isVisible());
+    QVERIFY(!ComPortOpen);
+    QVERIFY(QFile::exists(dir.filePath("Orvisnap.ini")));
+    QVERIFY(prompts.messages.isEmpty());
+}
+
+QTEST_MAIN(TestMainForm)
+#include "test_mainform.moc"
