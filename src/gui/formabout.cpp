@@ -37,8 +37,8 @@ const LabelDesign Labels[] = {
     {"Label3", {16, 70, 209, 19}, 13, true, Navy, Qt::AlignHCenter, "Idea & Realization"},
     {"Label4", {16, 90, 209, 19}, 12, false, Green, Qt::AlignHCenter, "The Orvisnap developers"},
     {"Label5", {16, 120, 209, 19}, 13, true, Navy, Qt::AlignHCenter, "Special thanks to:"},
-    {"Label6", {24, 142, 201, 16}, 12, false, Purple, Qt::AlignLeft, "The makers of the DSOs, for"},
-    {"Label7", {24, 158, 201, 16}, 12, false, Purple, Qt::AlignLeft, "the way to fetch their screens."},
+    {"Label6", {24, 142, 201, 16}, 12, false, Purple, Qt::AlignLeft, "The makers of the DSOs,"},
+    {"Label7", {24, 158, 201, 16}, 12, false, Purple, Qt::AlignLeft, "for XModem screen dumps."},
     {"Label8", {24, 178, 201, 16}, 12, false, Purple, Qt::AlignLeft, "Everyone who tested early"},
     {"Label9", {24, 194, 201, 16}, 12, false, Purple, Qt::AlignLeft, "versions and reported bugs."},
     {"Label10", {24, 224, 73, 16}, 12, false, Grey, Qt::AlignLeft, "First release"},
@@ -120,8 +120,8 @@ void TFormAbout::FormCreate(const TMainForm& mainForm)
 {
     const QImage logo(QStringLiteral(":/pictures/ICO16"));
     // Fast transformation doubles each logo pixel instead of blurring the tiny picture.
-    ImageLogo->setPixmap(QPixmap::fromImage(
-        logo.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    ImageLogo->setPixmap(
+        QPixmap::fromImage(logo.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     GroupBox1->setTitle({});
     Label1->setText(QStringLiteral("Orvisnap"));
     Label2->setText(mainForm.GetProgramVersion(true));

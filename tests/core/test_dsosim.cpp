@@ -57,7 +57,8 @@ public:
         QElapsedTimer clock;
         clock.start();
         while (out.size() < count && !hungUp_ && clock.elapsed() < ms)
-            readSome(out, count - static_cast<int>(out.size()), ms - static_cast<int>(clock.elapsed()));
+            readSome(out, count - static_cast<int>(out.size()),
+                     ms - static_cast<int>(clock.elapsed()));
         return out;
     }
 
@@ -116,11 +117,13 @@ struct Received {
 
     void accept(const QByteArray& frame)
     {
+        if (frame.size() != kFrameSize || frame[0] != kSoh) {
+            noteFault(QStringLiteral("bad frame start or size %1").arg(frame.size()));
+            return;
+        }
         const int number = static_cast<std::uint8_t>(frame[1]);
         const int expected = (accepted + 1) & 0xFF;
-        if (frame.size() != kFrameSize || frame[0] != kSoh)
-            noteFault(QStringLiteral("bad frame start or size %1").arg(frame.size()));
-        else if (static_cast<std::uint8_t>(frame[2]) != static_cast<std::uint8_t>(~number))
+        if (static_cast<std::uint8_t>(frame[2]) != static_cast<std::uint8_t>(~number))
             noteFault(QStringLiteral("block %1: bad complement").arg(number));
         else if (!crcMatches(frame))
             noteFault(QStringLiteral("block %1: bad CRC").arg(number));
@@ -176,7 +179,9 @@ Received receiveByPauses(LineEnd& line)
         }
         const bool good = read.size() == kFrameSize && crcMatches(read);
         const QString number = QString::number(static_cast<std::uint8_t>(read[1]));
-        got.reads << (read.size() != kFrameSize ? QStringLiteral("?") : good ? number : number + '!');
+        got.reads << (read.size() != kFrameSize ? QStringLiteral("?")
+                      : good                    ? number
+                                                : number + '!');
         if (good)
             got.accept(read);
         line.send(good ? kAck : kNak);

@@ -67,12 +67,18 @@ void TestFormAbout::textsShowWhole_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text"); // empty: a credit line of free wording
 
-    QTest::newRow("name") << "Label1" << "Orvisnap";
-    QTest::newRow("version") << "Label2" << "0.1.1 build 5";
-    QTest::newRow("ampersand shown") << "Label3" << "Idea & Realization";
-    QTest::newRow("Label5") << "Label5" << "Special thanks to:";
-    QTest::newRow("Label10") << "Label10" << "First release";
-    QTest::newRow("Label11") << "Label11" << "June, 2010";
+    QTest::newRow("name") << "Label1"
+                          << "Orvisnap";
+    QTest::newRow("version") << "Label2"
+                             << "0.1.1 build 5";
+    QTest::newRow("ampersand shown") << "Label3"
+                                     << "Idea & Realization";
+    QTest::newRow("Label5") << "Label5"
+                            << "Special thanks to:";
+    QTest::newRow("Label10") << "Label10"
+                             << "First release";
+    QTest::newRow("Label11") << "Label11"
+                             << "June, 2010";
     for (const char* credit : {"Label4", "Label6", "Label7", "Label8", "Label9"})
         QTest::newRow(credit) << credit << QString();
 }

@@ -125,8 +125,8 @@ void TestFormTimings::keysDoNotCloseOrCopy()
     TMainForm& main = windows_->MainForm;
     main.Timings1Click();
     QTest::keyClick(dialog().tbTimeout, Qt::Key_Right);
-    for (QWidget* focus : {static_cast<QWidget*>(dialog().tbTimeout),
-                           static_cast<QWidget*>(dialog().btnOK)}) {
+    for (QWidget* focus :
+         {static_cast<QWidget*>(dialog().tbTimeout), static_cast<QWidget*>(dialog().btnOK)}) {
         QTest::keyClick(focus, Qt::Key_Escape);
         QTest::keyClick(focus, Qt::Key_Return);
     }

@@ -113,14 +113,14 @@ void TestMySerialSetupForm::showingSelectsCurrentSettings_data()
     QTest::addColumn<char>("parity");
     QTest::addColumn<QStringList>("shown"); // port, baud, data bits, stop bits, parity
 
-    QTest::newRow("COM3 38400 7 1 N") << 3 << 38400 << 7 << 1 << 'N'
-                                      << QStringList{"COM3", "38400", "7", "1", "None"};
-    QTest::newRow("COM1 110 8 2 e") << 1 << 110 << 8 << 2 << 'e'
-                                    << QStringList{"COM1", "110", "8", "2", "Even"};
-    QTest::newRow("COM12 14400 9 3 X") << 12 << 14400 << 9 << 3 << 'X'
-                                       << QStringList{"COM12", "110", "8", "1.5", "None"};
-    QTest::newRow("undetected 0 stop s") << 5 << 115200 << 8 << 0 << 's'
-                                         << QStringList{"", "115200", "8", "1", "Space"};
+    QTest::newRow("COM3 38400 7 1 N")
+        << 3 << 38400 << 7 << 1 << 'N' << QStringList{"COM3", "38400", "7", "1", "None"};
+    QTest::newRow("COM1 110 8 2 e")
+        << 1 << 110 << 8 << 2 << 'e' << QStringList{"COM1", "110", "8", "2", "Even"};
+    QTest::newRow("COM12 14400 9 3 X")
+        << 12 << 14400 << 9 << 3 << 'X' << QStringList{"COM12", "110", "8", "1.5", "None"};
+    QTest::newRow("undetected 0 stop s")
+        << 5 << 115200 << 8 << 0 << 's' << QStringList{"", "115200", "8", "1", "Space"};
 }
 
 void TestMySerialSetupForm::showingSelectsCurrentSettings()

@@ -6,8 +6,8 @@
 namespace {
 const QRegularExpression& summaryPattern()
 {
-    static const QRegularExpression pattern(QStringLiteral(
-        R"(^summary blocks=(\d+) naks=(\d+) repeats=(\d+) seconds=(\d+\.\d+)$)"));
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^summary blocks=(\d+) naks=(\d+) repeats=(\d+) seconds=(\d+\.\d+)$)"));
     return pattern;
 }
 } // namespace

@@ -10,11 +10,21 @@ struct Rgb {
 };
 
 // Entry 1 is channel 1; the receiving program recolours it.
-constexpr std::array<Rgb, 16> kPalette = {{{0, 0, 0},       {255, 255, 255}, {96, 96, 96},
-                                           {0, 200, 255},   {255, 64, 64},   {128, 0, 0},
-                                           {0, 128, 0},     {128, 128, 0},   {0, 0, 128},
-                                           {128, 0, 128},   {0, 128, 128},   {192, 192, 192},
-                                           {255, 0, 0},     {0, 255, 0},     {255, 255, 0},
+constexpr std::array<Rgb, 16> kPalette = {{{0, 0, 0},
+                                           {255, 255, 255},
+                                           {96, 96, 96},
+                                           {0, 200, 255},
+                                           {255, 64, 64},
+                                           {128, 0, 0},
+                                           {0, 128, 0},
+                                           {128, 128, 0},
+                                           {0, 0, 128},
+                                           {128, 0, 128},
+                                           {0, 128, 128},
+                                           {192, 192, 192},
+                                           {255, 0, 0},
+                                           {0, 255, 0},
+                                           {255, 255, 0},
                                            {255, 0, 255}}};
 
 void put16(std::vector<std::uint8_t>& out, std::uint32_t value)
@@ -31,7 +41,8 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t value)
 
 [[nodiscard]] std::size_t rowBytes(int width, int bitsPerPixel)
 {
-    return ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32) * 4;
+    return ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32) *
+           4;
 }
 
 void putHeaders(std::vector<std::uint8_t>& out, const ScopePicture& picture, int bitsPerPixel,
@@ -82,7 +93,8 @@ std::vector<std::uint8_t> BmpEncoder::encode(const ScopePicture& picture, int bi
     const std::size_t stride = rowBytes(picture.width(), bitsPerPixel);
     const std::size_t colours = bitsPerPixel == 24 ? 0 : (std::size_t{1} << bitsPerPixel);
     std::vector<std::uint8_t> out;
-    putHeaders(out, picture, bitsPerPixel, colours, stride * static_cast<std::size_t>(picture.height()));
+    putHeaders(out, picture, bitsPerPixel, colours,
+               stride * static_cast<std::size_t>(picture.height()));
     for (int y = picture.height() - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row(stride, 0);
         putRow(row, picture, y, bitsPerPixel);

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <random>
 
-bool FaultPlan::wrongCrc(std::size_t block, bool firstTransmission,
-                         std::size_t transmission) const
+bool FaultPlan::wrongCrc(std::size_t block, bool firstTransmission, std::size_t transmission) const
 {
     if (firstTransmission &&
         std::find(corruptCrc.begin(), corruptCrc.end(), block) != corruptCrc.end())

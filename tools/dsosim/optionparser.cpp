@@ -73,7 +73,9 @@ const std::vector<OptionSpec>& optionTable()
         {"--make-bmp", 2, [](SimOptions& o, const V& v) { setMakeBmp(o, v[0], v[1]); }},
         {"--link", 1, [](SimOptions& o, const V& v) { o.link = v[0]; }},
         {"--baud", 1,
-         [](SimOptions& o, const V& v) { o.baud = static_cast<int>(number(v[0], 50, 20'000'000)); }},
+         [](SimOptions& o, const V& v) {
+             o.baud = static_cast<int>(number(v[0], 50, 20'000'000));
+         }},
         {"--burst-ms", 1, [](SimOptions& o, const V& v) { o.burstMs = millisValue(v[0]); }},
         {"--start-delay-ms", 1,
          [](SimOptions& o, const V& v) { o.startDelayMs = millisValue(v[0]); }},

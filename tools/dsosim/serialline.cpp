@@ -14,8 +14,7 @@ namespace {
 constexpr std::int64_t kBitsPerByte = 10; // start bit, 8 data bits, stop bit
 } // namespace
 
-SerialLine::SerialLine(const PseudoTerminal& pty, const SignalWatch& signals, int baud,
-                       int burstMs)
+SerialLine::SerialLine(const PseudoTerminal& pty, const SignalWatch& signals, int baud, int burstMs)
     : master_(pty.masterFd()), signals_(signals), baud_(baud), burst_(millis(burstMs)),
       epoch_(monotonicNow())
 {
@@ -54,7 +53,7 @@ SerialLine::Input SerialLine::readByte(Nanos deadline)
             return {status, 0};
         if (!fillPending())
             return {waitUntil(deadline, 0) == Wait::Interrupted ? Wait::Interrupted
-                                                                  : Wait::TimedOut,
+                                                                : Wait::TimedOut,
                     0};
     }
     const std::uint8_t byte = pending_.front();
@@ -79,7 +78,8 @@ int SerialLine::interruptSignal() const
 // in burst mode it is handed over at the end of the adapter's window that it falls in.
 Nanos SerialLine::releaseTime(Nanos start, std::size_t bytesDone) const
 {
-    const Nanos due = start + static_cast<Nanos>(bytesDone) * kBitsPerByte * kNanosPerSecond / baud_;
+    const Nanos due =
+        start + static_cast<Nanos>(bytesDone) * kBitsPerByte * kNanosPerSecond / baud_;
     if (burst_ <= 0)
         return due;
     const Nanos windows = (due - epoch_ + burst_ - 1) / burst_;

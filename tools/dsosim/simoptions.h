@@ -6,9 +6,9 @@
 
 // Everything the command line sets.
 struct SimOptions {
-    std::string file;          // empty: a generated picture
+    std::string file; // empty: a generated picture
     bool notBmp = false;
-    std::string makeBmpKind;   // with makeBmpOut: write a sample picture and exit
+    std::string makeBmpKind; // with makeBmpOut: write a sample picture and exit
     std::string makeBmpOut;
     std::string link;
     int baud = 38400;

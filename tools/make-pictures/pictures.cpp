@@ -15,10 +15,8 @@ constexpr std::array<const char*, 16> LogoRows = {
     "KYYDYGYYDYGYYDYK", "KYYDYGYYDYGYYDYK", "KGGDGGGGDGGGGDGK", "KYYDYGYYDYGYYDYK",
     "KDDDYGYYDDDDDDYK", "KYYYYGYYYYGYYYYK", "KYYYYGYYYYGYYYYK", "KKKKKKKKKKKKKKKK"};
 
-constexpr std::array<std::pair<char, Rgb>, 4> LogoColours = {{{'K', {0, 0, 0}},
-                                                              {'Y', {240, 255, 0}},
-                                                              {'G', {128, 128, 128}},
-                                                              {'D', {64, 64, 64}}}};
+constexpr std::array<std::pair<char, Rgb>, 4> LogoColours = {
+    {{'K', {0, 0, 0}}, {'Y', {240, 255, 0}}, {'G', {128, 128, 128}}, {'D', {64, 64, 64}}}};
 
 Picture paintLogo(int bitsPerPixel, Palette palette)
 {

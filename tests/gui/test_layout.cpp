@@ -1,0 +1,194 @@
+#include "appwindows.h"
+#include "guitestsupport.h"
+#include "scaledimage.h"
+#include "scriptedprompts.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class TestLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void sizes_data();
+    void sizes();
+    void loggingTwiceGivesBackTheSameGeometry();
+    void sizeLimits();
+    void logGrowsWithTheWindow();
+    void pictureIsScaledIntoTheArea_data();
+    void pictureIsScaledIntoTheArea();
+    void placeholdersFollowTheSize();
+
+private:
+    [[nodiscard]] TMainForm& form() { return windows_->MainForm; }
+    void choose(int bmpRes, bool logging);
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<ScriptedPrompts> prompts_;
+    std::unique_ptr<AppWindows> windows_;
+};
+
+void TestLayout::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    useTestPorts({1});
+    prompts_ = std::make_unique<ScriptedPrompts>();
+    windows_ = std::make_unique<AppWindows>(*prompts_, dir_->path());
+    form().StartTimer->stop();
+    form().show();
+}
+
+void TestLayout::cleanup()
+{
+    windows_.reset();
+    prompts_.reset();
+    dir_.reset();
+}
+
+void TestLayout::choose(int bmpRes, bool logging)
+{
+    if (form().DebugMode->isChecked() != logging)
+        form().DebugModeClick();
+    QAction* items[] = {form().Res128, form().Res256, form().Res512};
+    items[bmpRes - 1]->trigger();
+}
+
+void TestLayout::sizes_data()
+{
+    QTest::addColumn<int>("bmpRes");
+    QTest::addColumn<bool>("logging");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QRect>("memo");
+    QTest::addColumn<int>("buttonsLeft");
+    QTest::addColumn<int>("counterTop");
+    QTest::newRow("128x64") << 1 << false << QSize(226, 101) << QRect() << 146 << 50;
+    QTest::newRow("256x128") << 2 << false << QSize(354, 165) << QRect() << 274 << 108;
+    QTest::newRow("512x256") << 3 << false << QSize(610, 293) << QRect() << 530 << 230;
+    QTest::newRow("128x64 log") << 1 << true << QSize(420, 298) << QRect(8, 82, 404, 160) << 146
+                                << 50;
+    QTest::newRow("256x128 log") << 2 << true << QSize(420, 362) << QRect(8, 146, 404, 160)
+                                 << 274 << 108;
+    QTest::newRow("512x256 log") << 3 << true << QSize(610, 490) << QRect(8, 274, 594, 160)
+                                 << 530 << 230;
+}
+
+void TestLayout::sizes()
+{
+    QFETCH(int, bmpRes);
+    QFETCH(bool, logging);
+    QFETCH(QSize, client);
+    QFETCH(QRect, memo);
+    QFETCH(int, buttonsLeft);
+    QFETCH(int, counterTop);
+    choose(bmpRes, logging);
+    QCOMPARE(form().BmpRes, bmpRes);
+    QCOMPARE(form().clientSize(), client);
+    QCOMPARE(form().btnGetScreenShot->x(), buttonsLeft);
+    QCOMPARE(form().btnCancel->x(), buttonsLeft);
+    QCOMPARE(form().lblCounter->y(), counterTop);
+    QCOMPARE(form().lblCounter->width(), form().PanelBMP->width());
+    QCOMPARE(form().ImageDSO->geometry(), form().PanelBMP->rect().adjusted(1, 1, -1, -1));
+    QCOMPARE(form().Memo->isVisible(), logging);
+    QCOMPARE(form().btnClearMemo->isVisible(), logging);
+    QCOMPARE(form().bntSaveMemo->isVisible(), logging);
+    if (logging) {
+        QCOMPARE(form().Memo->geometry(), memo);
+        QCOMPARE(form().btnClearMemo->y(), client.height() - 49);
+        QCOMPARE(form().bntSaveMemo->y(), client.height() - 49);
+    }
+    const QAction* items[] = {form().Res128, form().Res256, form().Res512};
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(items[i]->isChecked(), i + 1 == bmpRes);
+    // Choosing the size that is already checked lays out the same again.
+    const QRect before = form().geometry();
+    choose(bmpRes, logging);
+    QCOMPARE(form().geometry(), before);
+}
+
+void TestLayout::loggingTwiceGivesBackTheSameGeometry()
+{
+    for (int res = 1; res <= 3; ++res) {
+        choose(res, false);
+        const QSize size = form().size();
+        const QRect panel = form().PanelBMP->geometry();
+        form().DebugModeClick();
+        QVERIFY(form().DebugMode->isChecked());
+        form().DebugModeClick();
+        QVERIFY(!form().DebugMode->isChecked());
+        QCOMPARE(form().size(), size);
+        QCOMPARE(form().PanelBMP->geometry(), panel);
+    }
+}
+
+void TestLayout::sizeLimits()
+{
+    choose(2, false);
+    QCOMPARE(form().minimumSize(), form().size());
+    QCOMPARE(form().maximumSize(), form().size());
+    choose(2, true);
+    QCOMPARE(form().minimumSize(), form().size());
+    QCOMPARE(form().maximumWidth(), QWIDGETSIZE_MAX);
+    QCOMPARE(form().maximumHeight(), QWIDGETSIZE_MAX);
+    choose(1, false);
+    QCOMPARE(form().maximumSize(), form().size());
+}
+
+void TestLayout::logGrowsWithTheWindow()
+{
+    choose(2, true);
+    const QRect memo = form().Memo->geometry();
+    const int buttonsTop = form().btnClearMemo->y();
+    form().resize(form().width() + 50, form().height() + 40);
+    QCOMPARE(form().Memo->geometry(), memo.adjusted(0, 0, 50, 40));
+    QCOMPARE(form().btnClearMemo->y(), buttonsTop + 40);
+    QCOMPARE(form().bntSaveMemo->y(), buttonsTop + 40);
+    QCOMPARE(form().btnGetScreenShot->x(), 274);
+}
+
+void TestLayout::pictureIsScaledIntoTheArea_data()
+{
+    QTest::addColumn<int>("bmpRes");
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QRect>("drawn");
+    QTest::newRow("128x64 at 512x256") << 3 << QSize(128, 64) << QRect(0, 0, 512, 256);
+    QTest::newRow("512x256 at 128x64") << 1 << QSize(512, 256) << QRect(0, 0, 128, 64);
+    QTest::newRow("square at 256x128") << 2 << QSize(100, 100) << QRect(64, 0, 128, 128);
+    QTest::newRow("tall at 128x64") << 1 << QSize(10, 40) << QRect(56, 0, 16, 64);
+    QTest::newRow("320x240 at 256x128") << 2 << QSize(320, 240) << QRect(43, 0, 170, 128);
+}
+
+void TestLayout::pictureIsScaledIntoTheArea()
+{
+    QFETCH(int, bmpRes);
+    QFETCH(QSize, picture);
+    QFETCH(QRect, drawn);
+    QImage image(picture, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    form().ImageDSO->setImage(image);
+    choose(bmpRes, false);
+    QCOMPARE(form().ImageDSO->drawnRect(), drawn);
+    const QImage grab = form().ImageDSO->grab().toImage();
+    QCOMPARE(grab.pixelColor(drawn.center()), QColor(Qt::red));
+}
+
+void TestLayout::placeholdersFollowTheSize()
+{
+    const char* names[] = {"TXT128x64", "TXT256x128", "TXT512x256"};
+    for (int res = 1; res <= 3; ++res) {
+        choose(res, res == 2);
+        QCOMPARE(form().WaitBitmapName, QString::fromLatin1(names[res - 1]));
+        form().SetBitmap(form().WaitBitmapName);
+        QCOMPARE(form().ImageDSO->image().size(), form().ImageDSO->size());
+    }
+    form().SetBitmap(QStringLiteral("empty"));
+    QCOMPARE(form().ImageDSO->image().size(), QSize(128, 64));
+}
+
+QTEST_MAIN(TestLayout)
+#include "test_layout.moc"

@@ -1,0 +1,193 @@
+#include "smoothtext.h"
+
+#include <QGlyphRun>
+#include <QImage>
+#include <QPainter>
+#include <QRawFont>
+
+#include <array>
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+constexpr std::uint8_t Paper = 255;
+
+// Where the ink of each line must end up. The text of a step hangs right of its number, so
+// "Press" starts in the same column as the step's second line.
+struct SmoothLine {
+    const char* number;
+    const char* text;
+    int top;   // first row with ink
+    int right; // last column with ink
+};
+
+struct SmoothLayout {
+    int width;
+    int height;
+    double pixelSize; // 9 or 12 pixel capitals after vertical hinting
+    int numberLeft;   // first ink column of "1."
+    int textLeft;     // first ink column of the second line
+    std::array<SmoothLine, 4> lines;
+};
+
+constexpr SmoothLayout Layout256 = {256,
+                                    128,
+                                    12.0,
+                                    45,
+                                    61,
+                                    {{{"1.", "Press \"OK\" to set your", 14, 210},
+                                      {"", "DSO to HOLD mode", 30, 190},
+                                      {"2.", "Press \"LEVEL\" and", 54, 184},
+                                      {"", "follow the instructions", 70, 207}}}};
+
+constexpr SmoothLayout Layout512 = {512,
+                                    256,
+                                    16.0,
+                                    140,
+                                    162,
+                                    {{{"1.", "Press \"OK\" to set your", 39, 358},
+                                      {"", "DSO to HOLD mode", 61, 330},
+                                      {"2.", "Press \"LEVEL\" and", 91, 323},
+                                      {"", "follow the instructions", 113, 353}}}};
+
+using ShadeTable = std::array<std::uint8_t, 256>; // coverage -> palette index
+
+// Navy laid over white with the given coverage, matched to the palette.
+ShadeTable makeShadeTable(const Palette& palette)
+{
+    ShadeTable table{};
+    for (int coverage = 0; coverage < 256; ++coverage) {
+        const int paper = 255 - coverage;
+        const Rgb colour = {static_cast<std::uint8_t>(paper), static_cast<std::uint8_t>(paper),
+                            static_cast<std::uint8_t>((128 * coverage + 255 * paper + 127) / 255)};
+        table[static_cast<std::size_t>(coverage)] =
+            static_cast<std::uint8_t>(nearestIndex(palette, colour));
+    }
+    return table;
+}
+
+// One run of text drawn as coverage (alpha) with its pen origin inside the image.
+struct Run {
+    QImage coverage;
+    QPoint pen;
+};
+
+Run renderRun(const QRawFont& font, const QString& text, double tracking)
+{
+    const QList<quint32> glyphs = font.glyphIndexesForString(text);
+    const QList<QPointF> advances =
+        font.advancesForGlyphIndexes(glyphs, QRawFont::SeparateAdvances | QRawFont::KernedAdvances);
+    QList<QPointF> positions;
+    double x = 0;
+    for (const QPointF& advance : advances) {
+        positions.append(QPointF(x, 0));
+        x += advance.x() + tracking;
+    }
+    QGlyphRun glyphRun;
+    glyphRun.setRawFont(font);
+    glyphRun.setGlyphIndexes(glyphs);
+    glyphRun.setPositions(positions);
+
+    const int margin = static_cast<int>(std::ceil(2 * font.pixelSize()));
+    Run run{QImage(static_cast<int>(std::ceil(x)) + 2 * margin, 3 * margin,
+                   QImage::Format_ARGB32_Premultiplied),
+            QPoint(margin, 2 * margin)};
+    // Transparent ground keeps the glyphs in plain grey-level coverage, whatever subpixel
+    // rendering the platform would choose on an opaque one.
+    run.coverage.fill(Qt::transparent);
+    QPainter painter(&run.coverage);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setPen(Qt::black);
+    painter.drawGlyphRun(run.pen, glyphRun);
+    return run;
+}
+
+// Bounds of the pixels that do not stay paper, relative to the pen.
+QRect inkRect(const Run& run, const ShadeTable& shades)
+{
+    QRect rect;
+    for (int y = 0; y < run.coverage.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(run.coverage.constScanLine(y));
+        for (int x = 0; x < run.coverage.width(); ++x) {
+            if (shades[static_cast<std::size_t>(qAlpha(line[x]))] != Paper)
+                rect |= QRect(x, y, 1, 1);
+        }
+    }
+    if (rect.isNull())
+        throw std::logic_error("text without ink");
+    return rect.translated(-run.pen);
+}
+
+// The letter spacing whose ink ends nearest to `inkRight` (relative to the pen). Ink width
+// only grows with the spacing, so halving the interval finds it.
+double fitTracking(const QRawFont& font, const QString& text, int inkRight,
+                   const ShadeTable& shades)
+{
+    const auto rightFor = [&](double tracking) {
+        return inkRect(renderRun(font, text, tracking), shades).right();
+    };
+    double low = -1.5;
+    double high = 1.5;
+    for (int step = 0; step < 16; ++step) {
+        const double middle = (low + high) / 2;
+        (rightFor(middle) < inkRight ? low : high) = middle;
+    }
+    return std::abs(rightFor(low) - inkRight) < std::abs(rightFor(high) - inkRight) ? low : high;
+}
+
+Picture makeSmoothText(const QString& fontFile, const SmoothLayout& layout)
+{
+    const QRawFont font(fontFile, layout.pixelSize, QFont::PreferVerticalHinting);
+    if (!font.isValid())
+        throw std::runtime_error("cannot load font " + fontFile.toStdString());
+    Picture picture(layout.width, layout.height, 8, systemPalette(), Paper);
+    const ShadeTable shades = makeShadeTable(picture.palette);
+
+    // Pen columns of the numbers and of the text, from the first ink of lines 1 and 2.
+    const int numberPen =
+        layout.numberLeft -
+        inkRect(renderRun(font, QString::fromLatin1(layout.lines[0].number), 0), shades).left();
+    const int textPen =
+        layout.textLeft -
+        inkRect(renderRun(font, QString::fromLatin1(layout.lines[1].text), 0), shades).left();
+
+    QImage canvas(layout.width, layout.height, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    for (const SmoothLine& line : layout.lines) {
+        const QString text = QString::fromLatin1(line.text);
+        const Run textRun =
+            renderRun(font, text, fitTracking(font, text, line.right - textPen, shades));
+        int inkTop = inkRect(textRun, shades).top();
+        Run numberRun;
+        if (*line.number != '\0') {
+            numberRun = renderRun(font, QString::fromLatin1(line.number), 0);
+            inkTop = std::min(inkTop, inkRect(numberRun, shades).top());
+        }
+        const int baseline = line.top - inkTop;
+        painter.drawImage(QPoint(textPen, baseline) - textRun.pen, textRun.coverage);
+        if (!numberRun.coverage.isNull())
+            painter.drawImage(QPoint(numberPen, baseline) - numberRun.pen, numberRun.coverage);
+    }
+    painter.end();
+
+    for (int y = 0; y < layout.height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = 0; x < layout.width; ++x)
+            picture.at(x, y) = shades[static_cast<std::size_t>(qAlpha(line[x]))];
+    }
+    return picture;
+}
+
+} // namespace
+
+Picture makeSmoothText256(const QString& fontFile)
+{
+    return makeSmoothText(fontFile, Layout256);
+}
+
+Picture makeSmoothText512(const QString& fontFile)
+{
+    return makeSmoothText(fontFile, Layout512);
+}
