@@ -66,7 +66,7 @@ void TMySerialSetupForm::FormCreate()
         ComboPort->addItem(ComPortField(i, 1));
 #ifndef Q_OS_WIN
         // Outside Windows "COMn" is only a label; the user needs to see which device it is.
-        if (0) ComboPort->setItemData(i, ComPortField(i, 2), Qt::ToolTipRole);
+        ComboPort->setItemData(i, ComPortField(i, 2), Qt::ToolTipRole);
 #endif
     }
     for (const std::int32_t rate : ComBaudRates)
