@@ -27,7 +27,7 @@ if [ "${ORVISNAP_NO_SIM:-0}" != "1" ]; then
   link="/tmp/orvisnap-dso-$(id -u)"
   sample="$root/build/demo-screen.bmp"
   "$root/build/tools/dsosim/dsosim" --make-bmp medium "$sample"
-  "$root/build/tools/dsosim/dsosim" --loop --file "$sample" --start-delay-ms 1500 \
+  "$root/build/tools/dsosim/dsosim" --loop --file "$sample" --start-delay-ms 1500 --eot-repeats 0 \
     --link "$link" > "$root/build/dsosim.log" 2>&1 &
   sim=$!
   trap 'kill "$sim" 2>/dev/null || true' EXIT

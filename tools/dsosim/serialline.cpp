@@ -31,7 +31,7 @@ bool SerialLine::send(std::span<const std::uint8_t> bytes)
         std::size_t due = sent + 1;
         while (due < bytes.size() && releaseTime(start, due + 1) <= now)
             ++due;
-        // discardInput();
+        discardInput();
         if (!writeAll(bytes.subspan(sent, due - sent)))
             return false;
         sent = due;

@@ -1,0 +1,228 @@
+#include "appwindows.h"
+#include "filehelpers.h"
+#include "guitestsupport.h"
+#include "scaledimage.h"
+#include "scriptedprompts.h"
+
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+QImage rgb(const QImage& image)
+{
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+} // namespace
+
+class TestFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void saveAfterStartUpWritesStartUpPicture();
+    void saveThenLoadGivesSamePixels();
+    void saveReplacesExistingFileWithoutQuestion();
+    void eachCommandSetsItsOwnFilterAndName();
+    void nameWithoutExtensionGetsOne_data();
+    void nameWithoutExtensionGetsOne();
+    void logFileBytes_data();
+    void logFileBytes();
+    void clearLog();
+    void loadOfNoPictureKeepsPicture();
+    void failedSaveChangesNothing();
+    void confirmedDialogEntersFolder();
+    void cancelledDialogDoesNothing();
+
+private:
+    [[nodiscard]] TMainForm& form() { return windows_->MainForm; }
+    [[nodiscard]] QString path(const QString& name) const { return dir_->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString previousDir_;
+    std::unique_ptr<ScriptedPrompts> prompts_;
+    std::unique_ptr<AppWindows> windows_;
+};
+
+void TestFiles::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    previousDir_ = QDir::currentPath();
+    useTestPorts({1});
+    prompts_ = std::make_unique<ScriptedPrompts>();
+    windows_ = std::make_unique<AppWindows>(*prompts_, dir_->path());
+    form().StartTimer->stop();
+}
+
+void TestFiles::cleanup()
+{
+    windows_.reset();
+    prompts_.reset();
+    QDir::setCurrent(previousDir_);
+    dir_.reset();
+}
+
+void TestFiles::saveAfterStartUpWritesStartUpPicture()
+{
+    prompts_->answerNext(path("start.bmp"));
+    form().SaveBitmapClick();
+    const QImage saved(path("start.bmp"), "BMP");
+    QCOMPARE(rgb(saved), rgb(QImage(":/pictures/EMPTY")));
+    QByteArray bytes;
+    QVERIFY(FileToString(path("start.bmp"), bytes));
+    QVERIFY(bytes.startsWith("BM"));
+    QVERIFY(prompts_->messages.isEmpty());
+}
+
+void TestFiles::saveThenLoadGivesSamePixels()
+{
+    QImage picture(37, 19, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x * 6, y * 12, (x ^ y) * 4));
+    form().ImageDSO->setImage(picture);
+    prompts_->answerNext(path("round.bmp"));
+    form().SaveBitmapClick();
+    form().SetBitmap("EMPTY");
+    prompts_->answerNext(path("round.bmp"));
+    form().LoadBitmapClick();
+    QCOMPARE(rgb(form().ImageDSO->image()), picture);
+}
+
+void TestFiles::saveReplacesExistingFileWithoutQuestion()
+{
+    QVERIFY(StringToFile(QByteArray(5000, 'x'), path("old.bmp")));
+    prompts_->answerNext(path("old.bmp"));
+    form().SaveBitmapClick();
+    QCOMPARE(rgb(QImage(path("old.bmp"), "BMP")), rgb(form().ImageDSO->image()));
+    QVERIFY(prompts_->messages.isEmpty());
+}
+
+void TestFiles::eachCommandSetsItsOwnFilterAndName()
+{
+    const QRegularExpression bmpName(R"(^DSO_\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d\.bmp$)");
+    const QRegularExpression txtName(R"(^DSO_\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d\.txt$)");
+    form().SaveBitmapClick(); // cancelled: no answer queued
+    form().bntSaveMemoClick();
+    form().SaveBitmapClick();
+    form().LoadBitmapClick();
+    QCOMPARE(prompts_->saved.size(), 3);
+    QCOMPARE(prompts_->saved[0].filter, QStringLiteral("Bitmap files (*.bmp)|*.bmp"));
+    QVERIFY(bmpName.match(prompts_->saved[0].fileName).hasMatch());
+    QCOMPARE(prompts_->saved[1].filter,
+             QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"));
+    QVERIFY(txtName.match(prompts_->saved[1].fileName).hasMatch());
+    QCOMPARE(prompts_->saved[2].filter, QStringLiteral("Bitmap files (*.bmp)|*.bmp"));
+    QVERIFY(bmpName.match(prompts_->saved[2].fileName).hasMatch());
+    QCOMPARE(prompts_->opened.size(), 1);
+    QCOMPARE(prompts_->opened[0].filter, QStringLiteral("Bitmap files (*.bmp)|*.bmp"));
+    QCOMPARE(prompts_->opened[0].defaultExt, QStringLiteral("bmp"));
+}
+
+void TestFiles::nameWithoutExtensionGetsOne_data()
+{
+    QTest::addColumn<bool>("log");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("bitmap") << false << "shot" << "shot.bmp";
+    QTest::newRow("log") << true << "capture" << "capture.txt";
+    QTest::newRow("log with extension") << true << "capture.log" << "capture.log";
+}
+
+void TestFiles::nameWithoutExtensionGetsOne()
+{
+    QFETCH(bool, log);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    prompts_->answerNext(path(typed));
+    if (log)
+        form().bntSaveMemoClick();
+    else
+        form().SaveBitmapClick();
+    QVERIFY(QFile::exists(path(written)));
+    QVERIFY(!QFile::exists(path(typed)) || typed == written);
+}
+
+void TestFiles::logFileBytes_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty log") << QStringList{} << QByteArray();
+    QTest::newRow("three lines") << QStringList{"Rx: 1 byte(s)", "04 ", "EOT"}
+                                 << QByteArray("Rx: 1 byte(s)\r\n04 \r\nEOT\r\n");
+    QTest::newRow("dump with line breaks")
+        << QStringList{"00 01 \r\n02 "} << QByteArray("00 01 \r\n02 \r\n");
+}
+
+void TestFiles::logFileBytes()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QByteArray, bytes);
+    for (const QString& line : lines)
+        form().logLine(line);
+    prompts_->answerNext(path("log.txt"));
+    form().bntSaveMemoClick();
+    QByteArray written;
+    QVERIFY(FileToString(path("log.txt"), written));
+    QCOMPARE(written, bytes);
+}
+
+void TestFiles::clearLog()
+{
+    form().logLine("something");
+    form().btnClearMemoClick();
+    QVERIFY(form().Memo->toPlainText().isEmpty());
+}
+
+void TestFiles::loadOfNoPictureKeepsPicture()
+{
+    const QImage before = form().ImageDSO->image();
+    QVERIFY(StringToFile("not a picture at all", path("junk.bmp")));
+    prompts_->answerNext(path("junk.bmp"));
+    form().LoadBitmapClick();
+    prompts_->answerNext(path("missing.bmp"));
+    form().LoadBitmapClick();
+    QCOMPARE(prompts_->messages.size(), 2);
+    QVERIFY(prompts_->messages[0].detail.contains("junk.bmp"));
+    QVERIFY(prompts_->messages[1].detail.contains("missing.bmp"));
+    QCOMPARE(form().ImageDSO->image(), before);
+}
+
+void TestFiles::failedSaveChangesNothing()
+{
+    form().logLine("keep me");
+    QVERIFY(StringToFile("x", path("plain")));
+    prompts_->answerNext(path("plain/shot.bmp"));
+    form().SaveBitmapClick();
+    prompts_->answerNext(path("plain/log.txt"));
+    form().bntSaveMemoClick();
+    QCOMPARE(prompts_->messages.size(), 2);
+    QVERIFY(prompts_->messages[0].detail.contains("shot.bmp"));
+    QCOMPARE(form().Memo->toPlainText(), QStringLiteral("keep me"));
+    QCOMPARE(rgb(form().ImageDSO->image()), rgb(QImage(":/pictures/EMPTY")));
+}
+
+void TestFiles::confirmedDialogEntersFolder()
+{
+    QVERIFY(QDir(dir_->path()).mkdir("pictures"));
+    prompts_->answerNext(path("pictures/a.bmp"));
+    form().SaveBitmapClick();
+    QCOMPARE(QDir::currentPath(), QDir(path("pictures")).canonicalPath());
+}
+
+void TestFiles::cancelledDialogDoesNothing()
+{
+    const QString current = QDir::currentPath();
+    form().LoadBitmapClick();
+    form().SaveBitmapClick();
+    form().bntSaveMemoClick();
+    QCOMPARE(QDir::currentPath(), current);
+    QVERIFY(prompts_->messages.isEmpty());
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{});
+}
+
+QTEST_MAIN(TestFiles)
+#include "test_files.moc"

@@ -1,0 +1,275 @@
+#include "appwindows.h"
+#include "guitestsupport.h"
+#include "scriptedprompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Makes every write past `bytes` fail, even for root; undone when it goes out of scope.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*previous_)(int) = nullptr;
+};
+
+const QRegularExpression Stamp(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d$)"));
+} // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void firstStartWritesAllKeysAtClose();
+    void secondStartComesBackWhereTheFirstClosed();
+    void fileWithOnlyPort();
+    void emptyFileIsNoFirstRun();
+    void emptyStampIgnoresStoredValues();
+    void storedValuesAreTakenUnchanged_data();
+    void storedValuesAreTakenUnchanged();
+    void unknownContentSurvivesByteForByte();
+    void failedWriteAtCloseIsReportedOnce();
+    void failedStampAtStartDoesNotCutStartUpShort();
+
+private:
+    AppWindows& start();
+    void closeWindow();
+    [[nodiscard]] QString iniPath() const { return dir_->filePath("Orvisnap.ini"); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<ScriptedPrompts> prompts_;
+    std::unique_ptr<AppWindows> windows_;
+};
+
+void TestSettings::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    useTestPorts({1, 3, 5, 12});
+}
+
+void TestSettings::cleanup()
+{
+    windows_.reset();
+    prompts_.reset();
+    dir_.reset();
+}
+
+AppWindows& TestSettings::start()
+{
+    windows_.reset();
+    prompts_ = std::make_unique<ScriptedPrompts>();
+    windows_ = std::make_unique<AppWindows>(*prompts_, dir_->path());
+    windows_->MainForm.StartTimer->stop();
+    return *windows_;
+}
+
+void TestSettings::closeWindow()
+{
+    windows_->MainForm.show();
+    windows_->MainForm.close();
+    QVERIFY(!windows_->MainForm.isVisible());
+}
+
+void TestSettings::firstStartWritesAllKeysAtClose()
+{
+    TMainForm& form = start().MainForm;
+    QVERIFY(form.FirstRun);
+    QCOMPARE(form.BmpRes, 2);
+    QVERIFY(!QFile::exists(iniPath()));
+    closeWindow();
+    const QList<QByteArray> lines = readAll(iniPath()).split('\n');
+    QStringList keys;
+    for (const QByteArray& line : lines) {
+        QVERIFY(line.isEmpty() || line.endsWith('\r'));
+        if (!line.trimmed().isEmpty())
+            keys << QString::fromLatin1(line.trimmed().split('=').first());
+    }
+    QCOMPARE(keys, QStringList({"[Common]", "CreationTime", "Left", "Top", "BMPRes", "[Timings]",
+                                "Timeout", "RxDelay", "NAKDelay", "[ComPort]", "Port"}));
+    const QString stamp = QString::fromLatin1(lines[1].trimmed().mid(13));
+    QVERIFY2(Stamp.match(stamp).hasMatch(), qPrintable(stamp));
+}
+
+void TestSettings::secondStartComesBackWhereTheFirstClosed()
+{
+    {
+        TMainForm& form = start().MainForm;
+        form.Res512->trigger();
+        form.Timeout = 25;
+        form.RxDelay = 40;
+        form.NAKDelay = 60;
+        ComPortNumber = 12;
+        form.show();
+        form.move(123, 77);
+        closeWindow();
+    }
+    ComPortNumber = 1;
+    TMainForm& form = start().MainForm;
+    QVERIFY(!form.FirstRun);
+    QCOMPARE(form.pos(), QPoint(123, 77));
+    QCOMPARE(form.BmpRes, 3);
+    QCOMPARE(form.clientSize(), QSize(610, 293));
+    QCOMPARE(form.Timeout, 25);
+    QCOMPARE(form.RxDelay, 40);
+    QCOMPARE(form.NAKDelay, 60);
+    QCOMPARE(ComPortNumber, 12);
+    QCOMPARE(form.statusPanelText(0), QStringLiteral("COM12:38400,8,N,1"));
+}
+
+void TestSettings::fileWithOnlyPort()
+{
+    writeAll(iniPath(), "[ComPort]\r\nPort=5\r\n");
+    TMainForm& form = start().MainForm;
+    QVERIFY(!form.FirstRun);
+    QCOMPARE(ComPortNumber, 5);
+    QCOMPARE(form.pos(), QPoint(314, 556));
+    QCOMPARE(form.BmpRes, 2);
+    const QByteArray atStart = readAll(iniPath());
+    QVERIFY(atStart.contains("CreationTime="));
+    const QByteArray stamp = atStart.mid(atStart.indexOf("CreationTime=") + 13, 19);
+    QTest::qWait(1100); // a rewritten stamp would differ
+    closeWindow();
+    const QByteArray atClose = readAll(iniPath());
+    QVERIFY(atClose.contains("CreationTime=" + stamp));
+    for (const char* key : {"Left=", "Top=", "BMPRes=2", "Timeout=10", "RxDelay=30",
+                            "NAKDelay=30", "Port=5"})
+        QVERIFY2(atClose.contains(key), key);
+}
+
+void TestSettings::emptyFileIsNoFirstRun()
+{
+    writeAll(iniPath(), "");
+    TMainForm& form = start().MainForm;
+    QVERIFY(!form.FirstRun);
+    QVERIFY(readAll(iniPath()).startsWith("[Common]\r\nCreationTime="));
+    QCOMPARE(ComPortNumber, 1);
+}
+
+void TestSettings::emptyStampIgnoresStoredValues()
+{
+    writeAll(iniPath(), "[Common]\r\nCreationTime=\r\nLeft=5\r\nTop=6\r\nBMPRes=1\r\n"
+                        "[Timings]\r\nTimeout=20\r\n[ComPort]\r\nPort=3\r\n");
+    TMainForm& form = start().MainForm;
+    QCOMPARE(form.pos(), QPoint(314, 556));
+    QCOMPARE(form.BmpRes, 2);
+    QCOMPARE(form.Timeout, 10);
+    QCOMPARE(ComPortNumber, 3); // the port is read whatever the stamp held
+    // Start-up still ends with a real layout and a placeholder name.
+    QCOMPARE(form.WaitBitmapName, QStringLiteral("TXT256x128"));
+    QCOMPARE(form.clientSize(), QSize(354, 165));
+}
+
+void TestSettings::storedValuesAreTakenUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QPoint>("pos");
+    QTest::addColumn<QList<int>>("fields"); // BmpRes, Timeout, RxDelay, NAKDelay, port
+    const QByteArray stamp = "[Common]\r\nCreationTime=2026-01-02 03:04:05\r\n";
+    QTest::newRow("Left=-1 counts as absent")
+        << stamp + "Left=-1\r\nTop=40\r\n" << QPoint(314, 40) << QList<int>{2, 10, 30, 30, 1};
+    QTest::newRow("zero and negative timings")
+        << stamp + "[Timings]\r\nTimeout=0\r\nRxDelay=-5\r\nNAKDelay=250\r\n[ComPort]\r\nPort=0\r\n"
+        << QPoint(314, 556) << QList<int>{2, 0, -5, 250, 0};
+    QTest::newRow("mixed-case names")
+        << QByteArray("[COMMON]\r\ncreationtime=x\r\nLEFT=11\r\ntop=12\r\nbmpres=1\r\n"
+                      "[timings]\r\nTIMEOUT=7\r\n[comport]\r\nPORT=3\r\n")
+        << QPoint(11, 12) << QList<int>{1, 7, 30, 30, 3};
+    QTest::newRow("LF line ends, junk values")
+        << QByteArray("[Common]\nCreationTime=y\nLeft=abc\nBMPRes=4\n[Timings]\nRxDelay=9x\n")
+        << QPoint(314, 556) << QList<int>{2, 10, 30, 30, 1};
+}
+
+void TestSettings::storedValuesAreTakenUnchanged()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QPoint, pos);
+    QFETCH(QList<int>, fields);
+    writeAll(iniPath(), file);
+    TMainForm& form = start().MainForm;
+    QCOMPARE(form.pos(), pos);
+    QCOMPARE(QList<int>({form.BmpRes, form.Timeout, form.RxDelay, form.NAKDelay, ComPortNumber}),
+             fields);
+    QCOMPARE(form.statusPanelText(0),
+             QStringLiteral("COM%1:38400,8,N,1").arg(static_cast<std::uint32_t>(fields[4])));
+}
+
+void TestSettings::unknownContentSurvivesByteForByte()
+{
+    const QByteArray original = "; written by hand\r\n[Common]\r\nCreationTime=2026-01-02 03:04:05"
+                                "\r\nLeft=100\r\nTop=200\r\nBMPRes=1\r\nTheme=dark\r\n\r\n"
+                                "[Extra]\r\nanswer = 42\r\n\r\n[Timings]\r\nTimeout=10\r\n"
+                                "RxDelay=30\r\nNAKDelay=30\r\n[ComPort]\r\nPort=3\r\n";
+    writeAll(iniPath(), original);
+    TMainForm& form = start().MainForm;
+    QCOMPARE(form.pos(), QPoint(100, 200));
+    form.Timeout = 12;
+    closeWindow();
+    QByteArray expected = original;
+    expected.replace("Timeout=10", "Timeout=12");
+    QCOMPARE(readAll(iniPath()), expected);
+}
+
+void TestSettings::failedWriteAtCloseIsReportedOnce()
+{
+    // A folder where the file should be: no write can succeed, whoever runs the test.
+    QVERIFY(QDir(dir_->path()).mkdir("Orvisnap.ini"));
+    TMainForm& form = start().MainForm;
+    closeWindow();
+    QCOMPARE(prompts_->messages.size(), 1);
+    QVERIFY(prompts_->messages[0].detail.contains(iniPath()));
+    QVERIFY(!form.isVisible());
+}
+
+void TestSettings::failedStampAtStartDoesNotCutStartUpShort()
+{
+    writeAll(iniPath(), "[ComPort]\r\nPort=5\r\n");
+    {
+        const FileSizeLimit limit(25);
+        TMainForm& form = start().MainForm;
+        QCOMPARE(ComPortNumber, 5);
+        QCOMPARE(form.statusPanelText(0), QStringLiteral("COM5:38400,8,N,1"));
+        QCOMPARE(form.WaitBitmapName, QStringLiteral("TXT256x128"));
+    }
+    QCOMPARE(readAll(iniPath()), QByteArray("[ComPort]\r\nPort=5\r\n"));
+}
+
+QTEST_MAIN(TestSettings)
+#include "test_settings.moc"
