@@ -57,7 +57,7 @@ QLabel* addLabel(QWidget* parent, const LabelDesign& design)
     // Plain text: "&" is shown, not taken as an accelerator.
     auto* label = new QLabel(QString::fromUtf8(design.text), parent);
     label->setObjectName(QString::fromLatin1(design.name));
-    
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(design.place);
     label->setAlignment(design.alignment | Qt::AlignTop);
     label->setFont(UiFonts::informalFont(design.pixelSize, design.bold));

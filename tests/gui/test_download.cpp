@@ -6,6 +6,7 @@
 #include "scriptedprompts.h"
 
 #include <QDir>
+#include <QSlider>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -54,6 +55,7 @@ private slots:
     void dataThatIsNoPictureIsReported();
     void portThatCannotBeOpened();
     void closingWindowEndsDownload();
+    void timingsChangedDuringDownloadTakeEffect();
 
 private:
     // Starts the instrument and the windows; returns false when the simulator is missing.
@@ -296,6 +298,32 @@ void TestDownload::closingWindowEndsDownload()
     QVERIFY(!form.isVisible());
     QVERIFY(!ComPortOpen);
     QVERIFY(!form.downloadRunning());
+}
+
+
+void TestDownload::timingsChangedDuringDownloadTakeEffect()
+{
+    startAll({"--start-delay-ms", "60000"});
+    TMainForm& form = windows_->MainForm;
+    form.DebugModeClick();
+    form.Timeout = 30;
+    QTimer::singleShot(300, &form, [this, &form] {
+        form.Timings1Click();
+        TFormTimings& timings = windows_->FormTimings;
+        QVERIFY(timings.isVisible());
+        timings.tbTimeout->setValue(5);
+        timings.tbRxDelay->setValue(50);
+        timings.btnOK->click();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    download();
+    // The new time-out ends the wait at the first tick after 6 whole seconds, not after 31.
+    QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(form.Timeout, 5);
+    QCOMPARE(form.RxDelay, 50);
+    verifyIdle();
+    QVERIFY(form.Memo->toPlainText().contains("Timeout."));
 }
 
 QTEST_MAIN(TestDownload)

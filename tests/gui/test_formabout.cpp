@@ -28,134 +28,122 @@ const QColor Card(255, 255, 224);
 class TestFormAbout : public QObject {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void textsShowWhole_data();
-    void textsShowWhole();
-    void cardPixels_data();
-    void cardPixels();
-    void logoIsPixelDoubledAndGroupBoxUnseen();
-    void okAndCloseBoxHideItShowingAgainReturns();
-
-private:
-    [[nodiscard]] TFormAbout& dialog() { return windows_->FormAbout; }
-
     SilentPrompts prompts_;
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<AppWindows> windows_;
+
+    [[nodiscard]] TFormAbout& dialog() { return windows_->FormAbout; }
+
+private slots:
+    void init()
+    {
+        ComEnumeratePorts(ComMaxPorts, ComPortList,
+                          [](int n) { return n == 1 ? QStringLiteral("/dev/null") : QString(); });
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        windows_ = std::make_unique<AppWindows>(prompts_, dir_->path());
+        windows_->MainForm.StartTimer->stop(); // no first-run COM dialog
+    }
+
+    void cleanup()
+    {
+        windows_.reset();
+        ComPortList.clear();
+    }
+
+    void textsShowWhole_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text"); // empty: a credit line of free wording
+
+        QTest::newRow("name") << "Label1"
+                              << "Orvisnap";
+        QTest::newRow("version") << "Label2"
+                                 << "0.1.1 build 5";
+        QTest::newRow("ampersand kept") << "Label3"
+                                        << "Idea & Realization";
+        QTest::newRow("Label5") << "Label5"
+                                << "Special thanks to:";
+        QTest::newRow("Label10") << "Label10"
+                                 << "First release";
+        QTest::newRow("Label11") << "Label11"
+                                 << "June, 2010";
+        for (const char* credit : {"Label4", "Label6", "Label7", "Label8", "Label9"})
+            QTest::newRow(credit) << credit << QString();
+    }
+
+    void textsShowWhole()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QCOMPARE(dialog().windowTitle(), "About Orvisnap");
+        const auto* label = dialog().findChild<QLabel*>(name);
+        QVERIFY(label);
+        if (!text.isEmpty())
+            QCOMPARE(label->text(), text);
+        QVERIFY(!label->text().isEmpty());
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+    }
+
+    void cardPixels_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QColor>("colour");
+
+        QTest::newRow("frame top") << QPoint(120, 8) << Silver;
+        QTest::newRow("frame left") << QPoint(8, 128) << Silver;
+        QTest::newRow("frame right") << QPoint(232, 128) << Silver;
+        QTest::newRow("frame bottom") << QPoint(120, 248) << Silver;
+        QTest::newRow("above top") << QPoint(120, 7) << Card;
+        QTest::newRow("past right, exclusive") << QPoint(233, 128) << Card;
+        QTest::newRow("past bottom, exclusive") << QPoint(120, 249) << Card;
+        QTest::newRow("top-left corner rounded") << QPoint(8, 8) << Card;
+        QTest::newRow("top-left corner arc") << QPoint(9, 9) << Silver;
+        QTest::newRow("bottom-right corner rounded") << QPoint(232, 248) << Card;
+        QTest::newRow("bottom-right corner arc") << QPoint(231, 247) << Silver;
+        QTest::newRow("inside frame") << QPoint(12, 100) << Card;
+        QTest::newRow("Shape1") << QPoint(100, 65) << Silver;
+        QTest::newRow("Shape3") << QPoint(200, 218) << Silver;
+        QTest::newRow("below frame") << QPoint(230, 300) << Card;
+    }
+
+    void cardPixels()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(QColor, colour);
+        QCOMPARE(dialog().size(), QSize(241, 305));
+        QCOMPARE(dialog().grab().toImage().pixelColor(at), colour);
+    }
+
+    void logoIsPixelDoubledAndGroupBoxUnseen()
+    {
+        const QImage logo = dialog().ImageLogo->pixmap().toImage();
+        const QImage original(QStringLiteral(":/pictures/ICO16"));
+        QCOMPARE(original.size(), QSize(16, 16));
+        QCOMPARE(logo.size(), QSize(32, 32));
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                QCOMPARE(logo.pixelColor(x, y), original.pixelColor(x / 2, y / 2));
+        QVERIFY(dialog().GroupBox1->isHidden());
+        QVERIFY(dialog().GroupBox1->title().isEmpty());
+    }
+
+    void okAndCloseBoxHideItShowingAgainReturns()
+    {
+        TMainForm& main = windows_->MainForm;
+        main.show();
+        main.About1Click();
+        QVERIFY(dialog().isVisible() && !dialog().isModal());
+        QTest::keyClick(dialog().btnClose, Qt::Key_Escape);
+        QVERIFY(dialog().isVisible());
+        QTest::mouseClick(dialog().btnClose, Qt::LeftButton);
+        QVERIFY(!dialog().isVisible());
+        main.About1Click();
+        QVERIFY(dialog().isVisible());
+        dialog().close();
+        QVERIFY(!dialog().isVisible());
+    }
 };
-
-void TestFormAbout::init()
-{
-    ComEnumeratePorts(ComMaxPorts, ComPortList,
-                      [](int n) { return n == 1 ? QStringLiteral("/dev/null") : QString(); });
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    windows_ = std::make_unique<AppWindows>(prompts_, dir_->path());
-    windows_->MainForm.StartTimer->stop(); // no first-run COM dialog
-}
-
-void TestFormAbout::cleanup()
-{
-    windows_.reset();
-    ComPortList.clear();
-}
-
-void TestFormAbout::textsShowWhole_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text"); // empty: a credit line of free wording
-
-    QTest::newRow("name") << "Label1"
-                          << "Orvisnap";
-    QTest::newRow("version") << "Label2"
-                             << "0.1.1 build 5";
-    QTest::newRow("ampersand shown") << "Label3"
-                                     << "Idea & Realization";
-    QTest::newRow("Label5") << "Label5"
-                            << "Special thanks to:";
-    QTest::newRow("Label10") << "Label10"
-                             << "First release";
-    QTest::newRow("Label11") << "Label11"
-                             << "June, 2010";
-    for (const char* credit : {"Label4", "Label6", "Label7", "Label8", "Label9"})
-        QTest::newRow(credit) << credit << QString();
-}
-
-void TestFormAbout::textsShowWhole()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    QCOMPARE(dialog().windowTitle(), "About Orvisnap");
-    const auto* label = dialog().findChild<QLabel*>(name);
-    QVERIFY(label);
-    if (!text.isEmpty())
-        QCOMPARE(label->text(), text);
-    QVERIFY(!label->text().isEmpty());
-    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
-}
-
-void TestFormAbout::cardPixels_data()
-{
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QColor>("colour");
-
-    QTest::newRow("frame top") << QPoint(120, 8) << Silver;
-    QTest::newRow("frame left") << QPoint(8, 128) << Silver;
-    QTest::newRow("frame right") << QPoint(232, 128) << Silver;
-    QTest::newRow("frame bottom") << QPoint(120, 248) << Silver;
-    QTest::newRow("above top") << QPoint(120, 7) << Card;
-    QTest::newRow("past right, exclusive") << QPoint(233, 128) << Card;
-    QTest::newRow("past bottom, exclusive") << QPoint(120, 249) << Card;
-    QTest::newRow("top-left corner rounded") << QPoint(8, 8) << Card;
-    QTest::newRow("top-left corner arc") << QPoint(9, 9) << Silver;
-    QTest::newRow("bottom-right corner rounded") << QPoint(232, 248) << Card;
-    QTest::newRow("bottom-right corner arc") << QPoint(231, 247) << Silver;
-    QTest::newRow("inside frame") << QPoint(12, 100) << Card;
-    QTest::newRow("Shape1") << QPoint(100, 65) << Silver;
-    QTest::newRow("Shape3") << QPoint(200, 218) << Silver;
-    QTest::newRow("below frame") << QPoint(230, 300) << Card;
-}
-
-void TestFormAbout::cardPixels()
-{
-    QFETCH(QPoint, at);
-    QFETCH(QColor, colour);
-    QCOMPARE(dialog().size(), QSize(241, 305));
-    const QImage image = dialog().grab().toImage();
-    QCOMPARE(image.pixelColor(at), colour);
-}
-
-void TestFormAbout::logoIsPixelDoubledAndGroupBoxUnseen()
-{
-    const QImage logo = dialog().ImageLogo->pixmap().toImage();
-    const QImage original(QStringLiteral(":/pictures/ICO16"));
-    QCOMPARE(original.size(), QSize(16, 16));
-    QCOMPARE(logo.size(), QSize(32, 32));
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            QCOMPARE(logo.pixelColor(x, y), original.pixelColor(x / 2, y / 2));
-    QVERIFY(dialog().GroupBox1->isHidden());
-    QVERIFY(dialog().GroupBox1->title().isEmpty());
-}
-
-void TestFormAbout::okAndCloseBoxHideItShowingAgainReturns()
-{
-    TMainForm& main = windows_->MainForm;
-    main.show();
-    main.About1Click();
-    QVERIFY(dialog().isVisible());
-    QVERIFY(!dialog().isModal());
-    QTest::keyClick(dialog().btnClose, Qt::Key_Escape);
-    QVERIFY(dialog().isVisible());
-    QTest::mouseClick(dialog().btnClose, Qt::LeftButton);
-    QVERIFY(!dialog().isVisible());
-    main.About1Click();
-    QVERIFY(dialog().isVisible());
-    dialog().close();
-    QVERIFY(!dialog().isVisible());
-}
 
 QTEST_MAIN(TestFormAbout)
 #include "test_formabout.moc"

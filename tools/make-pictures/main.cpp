@@ -1,7 +1,7 @@
 // make-pictures OUTDIR [ICOFILE]
 // Writes the built-in pictures (EMPTY, TXT128x64, TXT256x128, TXT512x256, ICO16, APPICON .bmp)
-// into OUTDIR and the application icon to ICOFILE (default OUTDIR/orvisnap.ico). The output
-// depends only on this source and the DejaVu Sans Bold font file, byte for byte.
+// into OUTDIR and the application icon to ICOFILE (default OUTDIR/orvisnap.ico). Reruns give
+// the same bytes as long as the DejaVu Sans Bold file and Qt's FreeType rasteriser stay the same.
 
 #include "bmpfile.h"
 #include "pictures.h"

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRawFont>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <stdexcept>
@@ -14,7 +15,8 @@ namespace {
 constexpr std::uint8_t Paper = 255;
 
 // Where the ink of each line must end up. The text of a step hangs right of its number, so
-// "Press" starts in the same column as the step's second line.
+// "Press" starts in the same column as the step's second line. Each line's letter spacing is
+// fitted so that its ink ends in the given column.
 struct SmoothLine {
     const char* number;
     const char* text;
@@ -25,31 +27,35 @@ struct SmoothLine {
 struct SmoothLayout {
     int width;
     int height;
-    double pixelSize; // 9 or 12 pixel capitals after vertical hinting
+    double pixelSize; // gives 9 or 12 pixel capitals under vertical hinting
     int numberLeft;   // first ink column of "1."
     int textLeft;     // first ink column of the second line
     std::array<SmoothLine, 4> lines;
 };
 
-constexpr SmoothLayout Layout256 = {256,
-                                    128,
-                                    12.0,
-                                    45,
-                                    61,
-                                    {{{"1.", "Press \"OK\" to set your", 14, 210},
-                                      {"", "DSO to HOLD mode", 30, 190},
-                                      {"2.", "Press \"LEVEL\" and", 54, 184},
-                                      {"", "follow the instructions", 70, 207}}}};
+constexpr SmoothLayout Layout256 = {
+    .width = 256,
+    .height = 128,
+    .pixelSize = 12.0,
+    .numberLeft = 45,
+    .textLeft = 61,
+    .lines = {{{"1.", "Press \"OK\" to set your", 14, 210},
+               {"", "DSO to HOLD mode", 30, 190},
+               {"2.", "Press \"LEVEL\" and", 54, 184},
+               {"", "follow the instructions", 70, 207}}},
+};
 
-constexpr SmoothLayout Layout512 = {512,
-                                    256,
-                                    16.0,
-                                    140,
-                                    162,
-                                    {{{"1.", "Press \"OK\" to set your", 39, 358},
-                                      {"", "DSO to HOLD mode", 61, 330},
-                                      {"2.", "Press \"LEVEL\" and", 91, 323},
-                                      {"", "follow the instructions", 113, 353}}}};
+constexpr SmoothLayout Layout512 = {
+    .width = 512,
+    .height = 256,
+    .pixelSize = 16.0,
+    .numberLeft = 140,
+    .textLeft = 162,
+    .lines = {{{"1.", "Press \"OK\" to set your", 39, 358},
+               {"", "DSO to HOLD mode", 61, 330},
+               {"2.", "Press \"LEVEL\" and", 91, 323},
+               {"", "follow the instructions", 113, 353}}},
+};
 
 using ShadeTable = std::array<std::uint8_t, 256>; // coverage -> palette index
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "prompts.h"
+
+#include <QStringList>
+
+// Nobody sits at the benchmark: messages are kept so a run that showed one is reported as
+// failed, and file dialogs are cancelled.
+class BenchPrompts final : public Prompts {
+public:
+    void message(QWidget*, const QString& text, const QString& detail) override
+    {
+        messages << (detail.isEmpty() ? text : text + QStringLiteral(" (") + detail + ')');
+    }
+    bool openFile(QWidget*, FileDialogState&) override { return false; }
+    bool saveFile(QWidget*, FileDialogState&) override { return false; }
+
+    QStringList messages;
+};

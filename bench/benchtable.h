@@ -1,0 +1,27 @@
+#pragma once
+
+#include "benchrow.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// Prints the runs as they come and the closing line:
+//   ratio_to_line  Orvisnap's click-to-end seconds / line bound, medium file, bytes model
+//   ratio_to_rx    Orvisnap's / rx's transfer seconds (simulator clock), medium file, bursts
+//   naks           NAKs in all of Orvisnap's runs
+class BenchTable {
+public:
+    void printHeader() const;
+    void add(const BenchRow& row);
+    [[nodiscard]] QString summaryLine() const;
+    [[nodiscard]] bool allOk() const;
+
+private:
+    [[nodiscard]] const BenchRow* find(const QString& file, const QString& model,
+                                       const QString& receiver) const;
+    [[nodiscard]] std::optional<double> ratioToRx(const BenchRow& ours) const;
+
+    QList<BenchRow> rows_;
+};
