@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
-  fonts-dejavu-core fonts-comic-neue
+  fonts-dejavu-core fonts-comic-neue fonts-liberation2
   xvfb xauth x11-apps imagemagick
   lrzsz clang-format
 )

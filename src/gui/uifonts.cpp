@@ -20,7 +20,11 @@ QFont UiFonts::firstPresent(const QStringList& families, const QFont& fallback, 
 
 QFont UiFonts::dialogFont()
 {
-    return firstPresent({QStringLiteral("MS Sans Serif")}, QApplication::font(), 11);
+    // Liberation Sans has Arial's metrics, the closest to the designed face: texts fit the
+    // fixed label sizes.
+    return firstPresent({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                         QStringLiteral("Liberation Sans"), QStringLiteral("Arial")},
+                        QApplication::font(), 11);
 }
 
 QFont UiFonts::logFont()

@@ -6,7 +6,7 @@
 // The fonts the windows were designed with, or the platform's nearest stand-ins.
 class UiFonts {
 public:
-    // "MS Sans Serif" 11 px where present, else the default sans-serif at that size.
+    // "MS Sans Serif" 11 px where present, else a face of its width, else the default sans.
     [[nodiscard]] static QFont dialogFont();
     // "Fixedsys" 12 px where present, else the system's fixed font at that size.
     [[nodiscard]] static QFont logFont();
