@@ -149,33 +149,45 @@ void TMainForm::Exit1Click()
     close();
 }
 
+void TMainForm::bringToFront(QWidget* window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void TMainForm::About1Click()
 {
-    if (!aboutForm_)
-        return;
-    aboutForm_->show();
-    aboutForm_->raise();
-    aboutForm_->activateWindow();
+    bringToFront(aboutForm_);
 }
 
 void TMainForm::Timings1Click()
 {
-    if (!timingsForm_)
-        return;
-    timingsForm_->show();
-    timingsForm_->raise();
-    timingsForm_->activateWindow();
+    bringToFront(timingsForm_);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    // Never refused. A running download sees the flag at its next pass and ends; the
-    // application ends once its handler has returned.
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
     if (!closing_) {
         closing_ = true;
         FormClose();
     }
     event->accept();
+}
+
+void TMainForm::FormCloseQuery(bool& canClose)
+{
+    // Never refused. A running download sees TransferStop at its next pass and ends; the
+    // application ends once its handler has returned.
+    canClose = true;
 }
 
 void TMainForm::FormClose()

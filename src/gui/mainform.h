@@ -116,6 +116,7 @@ private:
     void createMenu();
     void createStatusBar();
     void applyAnchors();
+    static void FormCloseQuery(bool& canClose);
     void FormClose();
     // Download
     [[nodiscard]] bool startDownload();
@@ -129,6 +130,9 @@ private:
     // Files
     [[nodiscard]] static QString stampedName(const QString& extension);
     void enterFolderOf(const QString& path);
+    // Runs the save dialog; the chosen path, or empty when cancelled.
+    [[nodiscard]] QString runSaveDialog(const QString& filter, const QString& extension);
+    static void bringToFront(QWidget* window);
 
     Prompts& prompts_;
     TMySerialSetupForm* setupForm_ = nullptr;

@@ -51,32 +51,35 @@ void TMainForm::LoadBitmapClick()
     showPicture(image);
 }
 
-void TMainForm::SaveBitmapClick()
+QString TMainForm::runSaveDialog(const QString& filter, const QString& extension)
 {
-    const QString proposed = stampedName(QStringLiteral("bmp"));
-    SaveDialog.filter = QStringLiteral("Bitmap files (*.bmp)|*.bmp");
-    SaveDialog.defaultExt = QStringLiteral("bmp");
-    SaveDialog.fileName = proposed;
+    // The proposed name takes the time once, before the dialog opens.
+    SaveDialog.filter = filter;
+    SaveDialog.defaultExt = extension;
+    SaveDialog.fileName = stampedName(extension);
     if (!prompts_.saveFile(this, SaveDialog))
-        return;
+        return {};
     const QString path = withDefaultExtension(SaveDialog.fileName, SaveDialog.defaultExt);
     enterFolderOf(path);
+    return path;
+}
+
+void TMainForm::SaveBitmapClick()
+{
+    const QString path =
+        runSaveDialog(QStringLiteral("Bitmap files (*.bmp)|*.bmp"), QStringLiteral("bmp"));
     QString error;
-    if (!PictureIo::saveBmp(ImageDSO->image(), path, &error))
+    if (!path.isEmpty() && !PictureIo::saveBmp(ImageDSO->image(), path, &error))
         prompts_.message(this, QStringLiteral("The picture could not be saved."), error);
 }
 
 void TMainForm::bntSaveMemoClick()
 {
-    const QString proposed = stampedName(QStringLiteral("txt"));
-    SaveDialog.filter = QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*");
     // A log typed without an extension is a text file, not a ".bmp".
-    SaveDialog.defaultExt = QStringLiteral("txt");
-    SaveDialog.fileName = proposed;
-    if (!prompts_.saveFile(this, SaveDialog))
+    const QString path = runSaveDialog(
+        QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"), QStringLiteral("txt"));
+    if (path.isEmpty())
         return;
-    const QString path = withDefaultExtension(SaveDialog.fileName, SaveDialog.defaultExt);
-    enterFolderOf(path);
     QByteArray text;
     if (!Memo->document()->isEmpty()) {
         for (QTextBlock block = Memo->document()->begin(); block.isValid(); block = block.next())
