@@ -1,15 +1,11 @@
-#include "appwindows.h"
 #include "filehelpers.h"
-#include "guitestsupport.h"
 #include "scaledimage.h"
-#include "scriptedprompts.h"
+#include "windowsfixture.h"
 
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 QImage rgb(const QImage& image)
@@ -21,8 +17,8 @@ QImage rgb(const QImage& image)
 class TestFiles : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init() { fixture_.start(); }
+    void cleanup() { fixture_.reset(); }
     void saveAfterStartUpWritesStartUpPicture();
     void saveThenLoadGivesSamePixels();
     void saveReplacesExistingFileWithoutQuestion();
@@ -38,43 +34,23 @@ private slots:
     void cancelledDialogDoesNothing();
 
 private:
-    [[nodiscard]] TMainForm& form() { return windows_->MainForm; }
-    [[nodiscard]] QString path(const QString& name) const { return dir_->filePath(name); }
+    [[nodiscard]] TMainForm& form() { return fixture_.mainForm(); }
+    [[nodiscard]] ScriptedPrompts& prompts() { return fixture_.prompts(); }
+    [[nodiscard]] QString path(const QString& name) const { return fixture_.path(name); }
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    QString previousDir_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<AppWindows> windows_;
+    WindowsFixture fixture_;
 };
-
-void TestFiles::init()
-{
-    dir_ = std::make_unique<QTemporaryDir>();
-    previousDir_ = QDir::currentPath();
-    useTestPorts({1});
-    prompts_ = std::make_unique<ScriptedPrompts>();
-    windows_ = std::make_unique<AppWindows>(*prompts_, dir_->path());
-    form().StartTimer->stop();
-}
-
-void TestFiles::cleanup()
-{
-    windows_.reset();
-    prompts_.reset();
-    QDir::setCurrent(previousDir_);
-    dir_.reset();
-}
 
 void TestFiles::saveAfterStartUpWritesStartUpPicture()
 {
-    prompts_->answerNext(path("start.bmp"));
+    prompts().answerNext(path("start.bmp"));
     form().SaveBitmapClick();
     const QImage saved(path("start.bmp"), "BMP");
     QCOMPARE(rgb(saved), rgb(QImage(":/pictures/EMPTY")));
     QByteArray bytes;
     QVERIFY(FileToString(path("start.bmp"), bytes));
     QVERIFY(bytes.startsWith("BM"));
-    QVERIFY(prompts_->messages.isEmpty());
+    QVERIFY(prompts().messages.isEmpty());
 }
 
 void TestFiles::saveThenLoadGivesSamePixels()
@@ -84,10 +60,10 @@ void TestFiles::saveThenLoadGivesSamePixels()
         for (int x = 0; x < picture.width(); ++x)
             picture.setPixel(x, y, qRgb(x * 6, y * 12, (x ^ y) * 4));
     form().ImageDSO->setImage(picture);
-    prompts_->answerNext(path("round.bmp"));
+    prompts().answerNext(path("round.bmp"));
     form().SaveBitmapClick();
     form().SetBitmap("EMPTY");
-    prompts_->answerNext(path("round.bmp"));
+    prompts().answerNext(path("round.bmp"));
     form().LoadBitmapClick();
     QCOMPARE(rgb(form().ImageDSO->image()), picture);
 }
@@ -95,10 +71,10 @@ void TestFiles::saveThenLoadGivesSamePixels()
 void TestFiles::saveReplacesExistingFileWithoutQuestion()
 {
     QVERIFY(StringToFile(QByteArray(5000, 'x'), path("old.bmp")));
-    prompts_->answerNext(path("old.bmp"));
+    prompts().answerNext(path("old.bmp"));
     form().SaveBitmapClick();
     QCOMPARE(rgb(QImage(path("old.bmp"), "BMP")), rgb(form().ImageDSO->image()));
-    QVERIFY(prompts_->messages.isEmpty());
+    QVERIFY(prompts().messages.isEmpty());
 }
 
 void TestFiles::eachCommandSetsItsOwnFilterAndName()
@@ -109,17 +85,17 @@ void TestFiles::eachCommandSetsItsOwnFilterAndName()
     form().bntSaveMemoClick();
     form().SaveBitmapClick();
     form().LoadBitmapClick();
-    QCOMPARE(prompts_->saved.size(), 3);
-    QCOMPARE(prompts_->saved[0].filter, QStringLiteral("Bitmap files (*.bmp)|*.bmp"));
-    QVERIFY(bmpName.match(prompts_->saved[0].fileName).hasMatch());
-    QCOMPARE(prompts_->saved[1].filter,
+    QCOMPARE(prompts().saved.size(), 3);
+    QCOMPARE(prompts().saved[0].filter, QStringLiteral("Bitmap files (*.bmp)|*.bmp"));
+    QVERIFY(bmpName.match(prompts().saved[0].fileName).hasMatch());
+    QCOMPARE(prompts().saved[1].filter,
              QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"));
-    QVERIFY(txtName.match(prompts_->saved[1].fileName).hasMatch());
-    QCOMPARE(prompts_->saved[2].filter, QStringLiteral("Bitmap files (*.bmp)|*.bmp"));
-    QVERIFY(bmpName.match(prompts_->saved[2].fileName).hasMatch());
-    QCOMPARE(prompts_->opened.size(), 1);
-    QCOMPARE(prompts_->opened[0].filter, QStringLiteral("Bitmap files (*.bmp)|*.bmp"));
-    QCOMPARE(prompts_->opened[0].defaultExt, QStringLiteral("bmp"));
+    QVERIFY(txtName.match(prompts().saved[1].fileName).hasMatch());
+    QCOMPARE(prompts().saved[2].filter, QStringLiteral("Bitmap files (*.bmp)|*.bmp"));
+    QVERIFY(bmpName.match(prompts().saved[2].fileName).hasMatch());
+    QCOMPARE(prompts().opened.size(), 1);
+    QCOMPARE(prompts().opened[0].filter, QStringLiteral("Bitmap files (*.bmp)|*.bmp"));
+    QCOMPARE(prompts().opened[0].defaultExt, QStringLiteral("bmp"));
 }
 
 void TestFiles::nameWithoutExtensionGetsOne_data()
@@ -137,7 +113,7 @@ void TestFiles::nameWithoutExtensionGetsOne()
     QFETCH(bool, log);
     QFETCH(QString, typed);
     QFETCH(QString, written);
-    prompts_->answerNext(path(typed));
+    prompts().answerNext(path(typed));
     if (log)
         form().bntSaveMemoClick();
     else
@@ -163,7 +139,7 @@ void TestFiles::logFileBytes()
     QFETCH(QByteArray, bytes);
     for (const QString& line : lines)
         form().logLine(line);
-    prompts_->answerNext(path("log.txt"));
+    prompts().answerNext(path("log.txt"));
     form().bntSaveMemoClick();
     QByteArray written;
     QVERIFY(FileToString(path("log.txt"), written));
@@ -181,13 +157,13 @@ void TestFiles::loadOfNoPictureKeepsPicture()
 {
     const QImage before = form().ImageDSO->image();
     QVERIFY(StringToFile("not a picture at all", path("junk.bmp")));
-    prompts_->answerNext(path("junk.bmp"));
+    prompts().answerNext(path("junk.bmp"));
     form().LoadBitmapClick();
-    prompts_->answerNext(path("missing.bmp"));
+    prompts().answerNext(path("missing.bmp"));
     form().LoadBitmapClick();
-    QCOMPARE(prompts_->messages.size(), 2);
-    QVERIFY(prompts_->messages[0].detail.contains("junk.bmp"));
-    QVERIFY(prompts_->messages[1].detail.contains("missing.bmp"));
+    QCOMPARE(prompts().messages.size(), 2);
+    QVERIFY(prompts().messages[0].detail.contains("junk.bmp"));
+    QVERIFY(prompts().messages[1].detail.contains("missing.bmp"));
     QCOMPARE(form().ImageDSO->image(), before);
 }
 
@@ -195,20 +171,20 @@ void TestFiles::failedSaveChangesNothing()
 {
     form().logLine("keep me");
     QVERIFY(StringToFile("x", path("plain")));
-    prompts_->answerNext(path("plain/shot.bmp"));
+    prompts().answerNext(path("plain/shot.bmp"));
     form().SaveBitmapClick();
-    prompts_->answerNext(path("plain/log.txt"));
+    prompts().answerNext(path("plain/log.txt"));
     form().bntSaveMemoClick();
-    QCOMPARE(prompts_->messages.size(), 2);
-    QVERIFY(prompts_->messages[0].detail.contains("shot.bmp"));
+    QCOMPARE(prompts().messages.size(), 2);
+    QVERIFY(prompts().messages[0].detail.contains("shot.bmp"));
     QCOMPARE(form().Memo->toPlainText(), QStringLiteral("keep me"));
     QCOMPARE(rgb(form().ImageDSO->image()), rgb(QImage(":/pictures/EMPTY")));
 }
 
 void TestFiles::confirmedDialogEntersFolder()
 {
-    QVERIFY(QDir(dir_->path()).mkdir("pictures"));
-    prompts_->answerNext(path("pictures/a.bmp"));
+    QVERIFY(QDir(fixture_.dir().path()).mkdir("pictures"));
+    prompts().answerNext(path("pictures/a.bmp"));
     form().SaveBitmapClick();
     QCOMPARE(QDir::currentPath(), QDir(path("pictures")).canonicalPath());
 }
@@ -220,8 +196,8 @@ void TestFiles::cancelledDialogDoesNothing()
     form().SaveBitmapClick();
     form().bntSaveMemoClick();
     QCOMPARE(QDir::currentPath(), current);
-    QVERIFY(prompts_->messages.isEmpty());
-    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{});
+    QVERIFY(prompts().messages.isEmpty());
+    QCOMPARE(QDir(fixture_.dir().path()).entryList(QDir::Files), QStringList{});
 }
 
 QTEST_MAIN(TestFiles)

@@ -1,24 +1,11 @@
-#include "appwindows.h"
-#include "myserial.h"
-#include "prompts.h"
+#include "windowsfixture.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-
-#include <memory>
 
 namespace {
-
-class SilentPrompts final : public Prompts {
-public:
-    void message(QWidget*, const QString&, const QString&) override {}
-    bool openFile(QWidget*, FileDialogState&) override { return false; }
-    bool saveFile(QWidget*, FileDialogState&) override { return false; }
-};
 
 const QColor Silver(192, 192, 192);
 const QColor Card(255, 255, 224);
@@ -28,28 +15,18 @@ const QColor Card(255, 255, 224);
 class TestFormAbout : public QObject {
     Q_OBJECT
 
-    SilentPrompts prompts_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<AppWindows> windows_;
+    WindowsFixture fixture_;
 
-    [[nodiscard]] TFormAbout& dialog() { return windows_->FormAbout; }
+    [[nodiscard]] TFormAbout& dialog() { return fixture_.windows().FormAbout; }
 
 private slots:
     void init()
     {
-        ComEnumeratePorts(ComMaxPorts, ComPortList,
-                          [](int n) { return n == 1 ? QStringLiteral("/dev/null") : QString(); });
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-        windows_ = std::make_unique<AppWindows>(prompts_, dir_->path());
-        windows_->MainForm.StartTimer->stop(); // no first-run COM dialog
+        QVERIFY(fixture_.dir().isValid());
+        fixture_.start();
     }
 
-    void cleanup()
-    {
-        windows_.reset();
-        ComPortList.clear();
-    }
+    void cleanup() { fixture_.reset(); }
 
     void textsShowWhole_data()
     {
@@ -130,8 +107,7 @@ private slots:
 
     void okAndCloseBoxHideItShowingAgainReturns()
     {
-        TMainForm& main = windows_->MainForm;
-        main.show();
+        TMainForm& main = fixture_.mainForm();
         main.About1Click();
         QVERIFY(dialog().isVisible() && !dialog().isModal());
         QTest::keyClick(dialog().btnClose, Qt::Key_Escape);

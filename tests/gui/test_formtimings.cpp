@@ -1,36 +1,17 @@
-#include "appwindows.h"
-#include "myserial.h"
-#include "prompts.h"
+#include "windowsfixture.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-
-#include <memory>
-
-namespace {
-
-class SilentPrompts final : public Prompts {
-public:
-    void message(QWidget*, const QString&, const QString&) override {}
-    bool openFile(QWidget*, FileDialogState&) override { return false; }
-    bool saveFile(QWidget*, FileDialogState&) override { return false; }
-};
-
-} // namespace
 
 class TestFormTimings : public QObject {
     Q_OBJECT
 
-    SilentPrompts prompts_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<AppWindows> windows_;
+    WindowsFixture fixture_;
 
-    [[nodiscard]] TFormTimings& dialog() { return windows_->FormTimings; }
-    [[nodiscard]] TMainForm& main() { return windows_->MainForm; }
+    [[nodiscard]] TFormTimings& dialog() { return fixture_.windows().FormTimings; }
+    [[nodiscard]] TMainForm& main() { return fixture_.mainForm(); }
     [[nodiscard]] QList<int> stored() { return {main().Timeout, main().RxDelay, main().NAKDelay}; }
     [[nodiscard]] QStringList shownValues()
     {
@@ -41,20 +22,11 @@ class TestFormTimings : public QObject {
 private slots:
     void init()
     {
-        ComEnumeratePorts(ComMaxPorts, ComPortList,
-                          [](int n) { return n == 1 ? QStringLiteral("/dev/null") : QString(); });
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-        windows_ = std::make_unique<AppWindows>(prompts_, dir_->path());
-        main().StartTimer->stop(); // no first-run COM dialog
-        main().show();
+        QVERIFY(fixture_.dir().isValid());
+        fixture_.start();
     }
 
-    void cleanup()
-    {
-        windows_.reset();
-        ComPortList.clear();
-    }
+    void cleanup() { fixture_.reset(); }
 
     void showingLoadsAndClampsOkStores_data()
     {

@@ -1,21 +1,17 @@
-#include "appwindows.h"
-#include "guitestsupport.h"
 #include "scaledimage.h"
-#include "scriptedprompts.h"
+#include "windowsfixture.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 class TestLayout : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init() { fixture_.start(); }
+    void cleanup() { fixture_.reset(); }
     void sizes_data();
     void sizes();
     void loggingTwiceGivesBackTheSameGeometry();
@@ -26,30 +22,11 @@ private slots:
     void placeholdersFollowTheSize();
 
 private:
-    [[nodiscard]] TMainForm& form() { return windows_->MainForm; }
+    [[nodiscard]] TMainForm& form() { return fixture_.mainForm(); }
     void choose(int bmpRes, bool logging);
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<AppWindows> windows_;
+    WindowsFixture fixture_;
 };
-
-void TestLayout::init()
-{
-    dir_ = std::make_unique<QTemporaryDir>();
-    useTestPorts({1});
-    prompts_ = std::make_unique<ScriptedPrompts>();
-    windows_ = std::make_unique<AppWindows>(*prompts_, dir_->path());
-    form().StartTimer->stop();
-    form().show();
-}
-
-void TestLayout::cleanup()
-{
-    windows_.reset();
-    prompts_.reset();
-    dir_.reset();
-}
 
 void TestLayout::choose(int bmpRes, bool logging)
 {

@@ -1,14 +1,11 @@
-#include "appwindows.h"
-#include "guitestsupport.h"
 #include "scaledimage.h"
-#include "scriptedprompts.h"
+#include "windowsfixture.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -32,6 +29,7 @@ QStringList captionsOf(const QList<QAction*>& actions)
 class TestMainForm : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { fixture_.reset(); }
     void captionAndVersion();
     void menuAsDesigned();
     void controlsAfterStartUp();
@@ -39,27 +37,25 @@ private slots:
     void noPortShowsMessageAndCloses();
     void firstRunOpensComDialogAfterStartUp();
     void exitClosesPortAndWritesSettings();
+
+private:
+    [[nodiscard]] QString iniPath() const { return fixture_.path("Orvisnap.ini"); }
+
+    WindowsFixture fixture_;
 };
 
 void TestMainForm::captionAndVersion()
 {
-    QTemporaryDir dir;
-    useTestPorts({1});
-    ScriptedPrompts prompts;
-    AppWindows windows(prompts, dir.path());
-    QCOMPARE(windows.MainForm.windowTitle(), QStringLiteral("Orvisnap 0.1"));
-    QCOMPARE(windows.MainForm.GetProgramVersion(false), QStringLiteral("0.1"));
-    QCOMPARE(windows.MainForm.GetProgramVersion(true), QStringLiteral("0.1.1 build 5"));
-    QCOMPARE(windows.MainForm.IniFileName, dir.path() + QStringLiteral("/Orvisnap.ini"));
+    const TMainForm& form = fixture_.create().MainForm;
+    QCOMPARE(form.windowTitle(), QStringLiteral("Orvisnap 0.1"));
+    QCOMPARE(form.GetProgramVersion(false), QStringLiteral("0.1"));
+    QCOMPARE(form.GetProgramVersion(true), QStringLiteral("0.1.1 build 5"));
+    QCOMPARE(form.IniFileName, fixture_.dir().path() + QStringLiteral("/Orvisnap.ini"));
 }
 
 void TestMainForm::menuAsDesigned()
 {
-    QTemporaryDir dir;
-    useTestPorts({1});
-    ScriptedPrompts prompts;
-    AppWindows windows(prompts, dir.path());
-    TMainForm& form = windows.MainForm;
+    TMainForm& form = fixture_.create().MainForm;
     QCOMPARE(captionsOf(form.menuBar()->actions()),
              QStringList({"File", "Settings", "About"}));
     QCOMPARE(captionsOf(form.File1->actions()),
@@ -77,11 +73,7 @@ void TestMainForm::menuAsDesigned()
 
 void TestMainForm::controlsAfterStartUp()
 {
-    QTemporaryDir dir;
-    useTestPorts({1});
-    ScriptedPrompts prompts;
-    AppWindows windows(prompts, dir.path());
-    TMainForm& form = windows.MainForm;
+    const TMainForm& form = fixture_.create().MainForm;
     QCOMPARE(form.btnGetScreenShot->text(), QStringLiteral("Download from DSO"));
     QVERIFY(form.btnGetScreenShot->isEnabled());
     QCOMPARE(form.btnCancel->text(), QStringLiteral("Cancel"));
@@ -103,12 +95,8 @@ void TestMainForm::controlsAfterStartUp()
 
 void TestMainForm::statusBarShowsPortAndState()
 {
-    QTemporaryDir dir;
-    writeFile(dir.filePath("Orvisnap.ini"), "[ComPort]\r\nPort=3\r\n");
-    useTestPorts({1, 3, 12});
-    ScriptedPrompts prompts;
-    AppWindows windows(prompts, dir.path());
-    TMainForm& form = windows.MainForm;
+    writeFile(iniPath(), "[ComPort]\r\nPort=3\r\n");
+    TMainForm& form = fixture_.create({1, 3, 12}).MainForm;
     QCOMPARE(form.statusPanelText(0), QStringLiteral("COM3:38400,8,N,1"));
     QCOMPARE(form.statusPanelText(1), QStringLiteral("closed"));
     QCOMPARE(form.statusPanelText(2), QString());
@@ -121,29 +109,24 @@ void TestMainForm::statusBarShowsPortAndState()
 
 void TestMainForm::noPortShowsMessageAndCloses()
 {
-    QTemporaryDir dir;
-    writeFile(dir.filePath("Orvisnap.ini"), "[Timings]\r\nTimeout=17\r\n");
-    useTestPorts({});
-    ScriptedPrompts prompts;
-    AppWindows windows(prompts, dir.path());
+    writeFile(iniPath(), "[Timings]\r\nTimeout=17\r\n");
+    TMainForm& form = fixture_.create({}).MainForm;
+    const ScriptedPrompts& prompts = fixture_.prompts();
     QCOMPARE(prompts.messages.size(), 1);
     QCOMPARE(prompts.messages[0].text.toLatin1(),
              QByteArray("No COM ports detected on your system.\r\n\nProgram will terminate."));
-    QVERIFY(!windows.MainForm.StartTimer->isActive());
-    windows.MainForm.show();
-    QTRY_VERIFY_WITH_TIMEOUT(!windows.MainForm.isVisible(), 5000);
+    QVERIFY(!form.StartTimer->isActive());
+    form.show();
+    QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 5000);
     // The user's stored settings are not overwritten with start values.
-    QFile ini(dir.filePath("Orvisnap.ini"));
+    QFile ini(iniPath());
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QCOMPARE(ini.readAll(), QByteArray("[Timings]\r\nTimeout=17\r\n"));
 }
 
 void TestMainForm::firstRunOpensComDialogAfterStartUp()
 {
-    QTemporaryDir dir;
-    useTestPorts({1, 3});
-    ScriptedPrompts prompts;
-    AppWindows windows(prompts, dir.path());
+    AppWindows& windows = fixture_.create({1, 3});
     QVERIFY(windows.MainForm.FirstRun);
     windows.MainForm.show();
     bool dialogSeen = false;
@@ -162,17 +145,12 @@ void TestMainForm::firstRunOpensComDialogAfterStartUp()
 
 void TestMainForm::exitClosesPortAndWritesSettings()
 {
-    QTemporaryDir dir;
-    useTestPorts({1});
-    ScriptedPrompts prompts;
-    AppWindows windows(prompts, dir.path());
-    windows.MainForm.StartTimer->stop();
-    windows.MainForm.show();
-    windows.MainForm.Exit1->trigger();
-    QVERIFY(!windows.MainForm.isVisible());
+    TMainForm& form = fixture_.start().MainForm;
+    form.Exit1->trigger();
+    QVERIFY(!form.isVisible());
     QVERIFY(!ComPortOpen);
-    QVERIFY(QFile::exists(dir.filePath("Orvisnap.ini")));
-    QVERIFY(prompts.messages.isEmpty());
+    QVERIFY(QFile::exists(iniPath()));
+    QVERIFY(fixture_.prompts().messages.isEmpty());
 }
 
 QTEST_MAIN(TestMainForm)

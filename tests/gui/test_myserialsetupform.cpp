@@ -1,25 +1,13 @@
-#include "appwindows.h"
-#include "myserial.h"
-#include "prompts.h"
+#include "windowsfixture.h"
 
 #include <QComboBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 
 namespace {
-
-class RecordingPrompts final : public Prompts {
-public:
-    void message(QWidget*, const QString& text, const QString&) override { messages << text; }
-    bool openFile(QWidget*, FileDialogState&) override { return false; }
-    bool saveFile(QWidget*, FileDialogState&) override { return false; }
-    QStringList messages;
-};
 
 QStringList entries(const QComboBox* list)
 {
@@ -34,22 +22,20 @@ QStringList entries(const QComboBox* list)
 class TestMySerialSetupForm : public QObject {
     Q_OBJECT
 
-    RecordingPrompts prompts_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<AppWindows> windows_;
+    WindowsFixture fixture_;
 
     // Opens the dialog from the menu handler as the user does; `answer` runs inside the modal
     // loop. A dialog left open is rejected after a generous bound so a fault cannot hang the run.
     void runFromMenu(const std::function<void(TMySerialSetupForm&)>& answer)
     {
-        TMySerialSetupForm& dialog = windows_->MySerialSetupForm;
+        TMySerialSetupForm& dialog = fixture_.windows().MySerialSetupForm;
         bool answered = false;
         QTimer::singleShot(0, &dialog, [&] {
             answered = dialog.isVisible() && dialog.isModal();
             answer(dialog);
         });
         QTimer::singleShot(10000, &dialog, [&dialog] { dialog.reject(); });
-        windows_->MainForm.Comportsettings1Click();
+        fixture_.mainForm().Comportsettings1Click();
         QVERIFY(answered);
         QVERIFY(!dialog.isVisible());
     }
@@ -57,25 +43,16 @@ class TestMySerialSetupForm : public QObject {
 private slots:
     void init()
     {
-        ComEnumeratePorts(ComMaxPorts, ComPortList, [](int n) {
-            return n == 1 || n == 3 || n == 12 ? QStringLiteral("/dev/null-%1").arg(n) : QString();
-        });
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-        windows_ = std::make_unique<AppWindows>(prompts_, dir_->path());
-        windows_->MainForm.StartTimer->stop(); // no first-run dialog of its own
+        QVERIFY(fixture_.dir().isValid());
+        fixture_.start({1, 3, 12}, QStringLiteral("/dev/null-%1"));
         ComPortNumber = 3;
     }
 
-    void cleanup()
-    {
-        windows_.reset();
-        ComPortList.clear();
-    }
+    void cleanup() { fixture_.reset(); }
 
     void listsAreFilledOnce()
     {
-        const TMySerialSetupForm& d = windows_->MySerialSetupForm;
+        const TMySerialSetupForm& d = fixture_.windows().MySerialSetupForm;
         ComPortList.append(QStringLiteral("20,COM20,/dev/null-20")); // appears after creation
         QCOMPARE(entries(d.ComboPort), QStringList({"COM1", "COM3", "COM12"}));
 #ifndef Q_OS_WIN
@@ -139,7 +116,7 @@ private slots:
         });
         QCOMPARE(enabled, QList<bool>({true, false, false, false, false, false}));
         QCOMPARE(ComPortNumber, 12);
-        QCOMPARE(windows_->MainForm.statusPanelText(0), "COM12:38400,8,N,1");
+        QCOMPARE(fixture_.mainForm().statusPanelText(0), "COM12:38400,8,N,1");
     }
 
     void cancelAndCloseBoxKeepPortAndNextShowingStartsOver()
@@ -157,7 +134,7 @@ private slots:
         });
         QCOMPARE(shownAgain, "COM3");
         QCOMPARE(ComPortNumber, 3);
-        QCOMPARE(windows_->MainForm.statusPanelText(0), "COM3:38400,8,N,1");
+        QCOMPARE(fixture_.mainForm().statusPanelText(0), "COM3:38400,8,N,1");
     }
 
     void okWithoutSelectionKeepsStoredPort()
@@ -165,7 +142,7 @@ private slots:
         ComPortNumber = 7; // stored earlier, not detected now
         runFromMenu([](TMySerialSetupForm& d) { QTest::mouseClick(d.ButtonOK, Qt::LeftButton); });
         QCOMPARE(ComPortNumber, 7);
-        QVERIFY(prompts_.messages.isEmpty());
+        QVERIFY(fixture_.prompts().messages.isEmpty());
     }
 
     void escapeDoesNothingEnterPressesOk()

@@ -1,13 +1,9 @@
-#include "appwindows.h"
-#include "guitestsupport.h"
-#include "scriptedprompts.h"
+#include "windowsfixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -56,8 +52,7 @@ const QRegularExpression Stamp(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void cleanup() { fixture_.reset(); }
     void firstStartWritesAllKeysAtClose();
     void secondStartComesBackWhereTheFirstClosed();
     void fileWithOnlyPort();
@@ -70,42 +65,19 @@ private slots:
     void failedStampAtStartDoesNotCutStartUpShort();
 
 private:
-    AppWindows& start();
+    AppWindows& start() { return fixture_.start({1, 3, 5, 12}); }
     void closeWindow();
-    [[nodiscard]] QString iniPath() const { return dir_->filePath("Orvisnap.ini"); }
+    [[nodiscard]] QString iniPath() const { return fixture_.path("Orvisnap.ini"); }
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<AppWindows> windows_;
+    WindowsFixture fixture_;
 };
-
-void TestSettings::init()
-{
-    dir_ = std::make_unique<QTemporaryDir>();
-    useTestPorts({1, 3, 5, 12});
-}
-
-void TestSettings::cleanup()
-{
-    windows_.reset();
-    prompts_.reset();
-    dir_.reset();
-}
-
-AppWindows& TestSettings::start()
-{
-    windows_.reset();
-    prompts_ = std::make_unique<ScriptedPrompts>();
-    windows_ = std::make_unique<AppWindows>(*prompts_, dir_->path());
-    windows_->MainForm.StartTimer->stop();
-    return *windows_;
-}
 
 void TestSettings::closeWindow()
 {
-    windows_->MainForm.show();
-    windows_->MainForm.close();
-    QVERIFY(!windows_->MainForm.isVisible());
+    TMainForm& form = fixture_.mainForm();
+    form.show();
+    form.close();
+    QVERIFY(!form.isVisible());
 }
 
 void TestSettings::firstStartWritesAllKeysAtClose()
@@ -142,7 +114,7 @@ void TestSettings::secondStartComesBackWhereTheFirstClosed()
         closeWindow();
     }
     ComPortNumber = 1;
-    TMainForm& form = start().MainForm;
+    TMainForm& form = fixture_.restart().MainForm;
     QVERIFY(!form.FirstRun);
     QCOMPARE(form.pos(), QPoint(123, 77));
     QCOMPARE(form.BmpRes, 3);
@@ -250,11 +222,11 @@ void TestSettings::unknownContentSurvivesByteForByte()
 void TestSettings::failedWriteAtCloseIsReportedOnce()
 {
     // A folder where the file should be: no write can succeed, whoever runs the test.
-    QVERIFY(QDir(dir_->path()).mkdir("Orvisnap.ini"));
+    QVERIFY(QDir(fixture_.dir().path()).mkdir("Orvisnap.ini"));
     TMainForm& form = start().MainForm;
     closeWindow();
-    QCOMPARE(prompts_->messages.size(), 1);
-    QVERIFY(prompts_->messages[0].detail.contains(iniPath()));
+    QCOMPARE(fixture_.prompts().messages.size(), 1);
+    QVERIFY(fixture_.prompts().messages[0].detail.contains(iniPath()));
     QVERIFY(!form.isVisible());
 }
 
