@@ -10,7 +10,8 @@
 [[nodiscard]] QString MakeHexStr(const QByteArray& data);
 
 // Whole-file helpers. Failures return false / leave `error` with the path and the system's reason.
-[[nodiscard]] bool FileToString(const QString& fileName, QByteArray& data, QString* error = nullptr);
+[[nodiscard]] bool FileToString(const QString& fileName, QByteArray& data,
+                                QString* error = nullptr);
 // Replaces the file as a whole or not at all; empty on success, else the system's reason.
 [[nodiscard]] QString ReplaceWholeFile(const QString& fileName, const QByteArray& data);
 [[nodiscard]] bool StringToFile(const QByteArray& data, const QString& fileName,

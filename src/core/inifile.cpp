@@ -292,7 +292,8 @@ bool IniFile::writeString(QByteArrayView section, QByteArrayView key, const QByt
             return fail(why); // never replace a file we could not read in full
         text = std::move(*old);
     }
-    const QString why = ReplaceWholeFile(path_, Document(text).withValue(sectionName, keyName, value));
+    const QString why =
+        ReplaceWholeFile(path_, Document(text).withValue(sectionName, keyName, value));
     return why.isEmpty() || fail(why);
 }
 

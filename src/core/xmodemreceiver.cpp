@@ -28,8 +28,8 @@ void XModemReceiver::start()
     *this = XModemReceiver{};
 }
 
-XModemStep XModemReceiver::feed(const QByteArray& bytes, std::int64_t nowMs,
-                                const Timings& timings, bool logging)
+XModemStep XModemReceiver::feed(const QByteArray& bytes, std::int64_t nowMs, const Timings& timings,
+                                bool logging)
 {
     if (!bytes.isEmpty()) {
         pending_.append(bytes);

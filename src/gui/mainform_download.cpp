@@ -95,16 +95,15 @@ void TMainForm::receiveLoop()
             if (DebugMode->isChecked())
                 logLine(QStringLiteral("The COM port was lost."));
             stopEnding();
-            prompts_.message(this, QStringLiteral("The connection to the COM port was lost."),
-                             {});
+            prompts_.message(this, QStringLiteral("The connection to the COM port was lost."), {});
             return;
         }
         // Read at every wait, so a change in the Timings dialog takes effect at once.
         DelayWithMessages(receiver_.readPending() ? XModemReceiver::PollMs : RxDelay);
         QByteArray bytes;
         ComReadAvailable(bytes);
-        const XModemStep step = receiver_.feed(bytes, downloadClock_.elapsed(),
-                                               {RxDelay, NAKDelay}, DebugMode->isChecked());
+        const XModemStep step = receiver_.feed(bytes, downloadClock_.elapsed(), {RxDelay, NAKDelay},
+                                               DebugMode->isChecked());
         carryOut(step);
         if (step.kind == XModemStep::Kind::Eot) {
             eotEnding();
@@ -162,8 +161,7 @@ void TMainForm::eotEnding()
                          QStringLiteral("The received bytes are kept in %1.")
                              .arg(QDir::current().absoluteFilePath(WorkingFile)));
     else if (!fileOk)
-        prompts_.message(this, QStringLiteral("The working file could not be written."),
-                         fileError);
+        prompts_.message(this, QStringLiteral("The working file could not be written."), fileError);
 }
 
 void TMainForm::noDataEnding()

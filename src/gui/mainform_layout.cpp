@@ -52,8 +52,8 @@ void TMainForm::ResolutionClick(QAction* sender)
     if (DebugMode->isChecked()) {
         clientWidth = std::max(clientWidth, 420);
         Memo->resize(Memo->width(), 160);
-        const int clientHeight = PanelBMP->height() + Memo->height() + btnClearMemo->height() +
-                                 StatusBar->height() + 28;
+        const int clientHeight =
+            PanelBMP->height() + Memo->height() + btnClearMemo->height() + StatusBar->height() + 28;
         setClientSize(clientWidth, clientHeight);
         Memo->setGeometry(Memo->x(), PanelBMP->height() + 16, clientWidth - 16, Memo->height());
         Memo->setVisible(true);

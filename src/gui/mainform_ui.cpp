@@ -131,8 +131,8 @@ void TMainForm::createControls()
     connect(StartTimer, &QTimer::timeout, this, &TMainForm::StartTimerTimer);
 
     OpenDialog = {QStringLiteral("Bitmap files (*.bmp)|*.bmp"), QStringLiteral("bmp"), {}};
-    SaveDialog = {QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"),
-                  QStringLiteral("bmp"), {}};
+    SaveDialog = {
+        QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"), QStringLiteral("bmp"), {}};
 }
 
 void TMainForm::createStatusBar()
@@ -173,8 +173,8 @@ void TMainForm::applyAnchors()
         return;
     const QSize client = clientSize();
     const int memoWidth = client.width() - Memo->x() - memoRightGap_;
-    const int memoHeight = memoAnchoredBottom_ ? client.height() - Memo->y() - memoBottomGap_
-                                               : Memo->height();
+    const int memoHeight =
+        memoAnchoredBottom_ ? client.height() - Memo->y() - memoBottomGap_ : Memo->height();
     Memo->resize(std::max(memoWidth, 0), std::max(memoHeight, 0));
     const int buttonsTop = client.height() - logButtonsBottomGap_;
     btnClearMemo->move(btnClearMemo->x(), buttonsTop);

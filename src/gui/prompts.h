@@ -6,7 +6,6 @@
 
 class QWidget;
 
-
 // The modal questions the program asks: message boxes and file dialogs. The program uses
 // QtPrompts; tests answer with their own.
 class Prompts {

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -93,45 +93,45 @@ void TestIniFile::readString_data()
     QTest::newRow("blanks around names and value")
         << QByteArray(" \t[ Common ]  \n\t Left \t= \t5 6 \t\n") << QByteArray("Common")
         << QByteArray("Left") << QByteArray("5 6");
-    QTest::newRow("blanks around asked names") << QByteArray("[Common]\nLeft=5\n")
-                                               << QByteArray(" Common ") << QByteArray("\tLeft")
-                                               << QByteArray("5");
-    QTest::newRow("missing section") << QByteArray("[Timings]\nLeft=5\n") << QByteArray("Common")
-                                     << QByteArray("Left") << def;
+    QTest::newRow("blanks around asked names")
+        << QByteArray("[Common]\nLeft=5\n") << QByteArray(" Common ") << QByteArray("\tLeft")
+        << QByteArray("5");
+    QTest::newRow("missing section")
+        << QByteArray("[Timings]\nLeft=5\n") << QByteArray("Common") << QByteArray("Left") << def;
     QTest::newRow("missing key") << QByteArray("[Common]\nTop=5\n") << QByteArray("Common")
                                  << QByteArray("Left") << def;
     QTest::newRow("key of the next section") << QByteArray("[Common]\n[Other]\nLeft=5\n")
                                              << QByteArray("Common") << QByteArray("Left") << def;
-    QTest::newRow("key before any section") << QByteArray("Left=5\n[Common]\n")
-                                            << QByteArray("Common") << QByteArray("Left") << def;
-    QTest::newRow("comment is no key") << QByteArray("[Common]\n;Left=5\n") << QByteArray("Common")
-                                       << QByteArray("Left") << def;
-    QTest::newRow("name must match whole") << QByteArray("[Common]\nLeftX=5\n")
-                                           << QByteArray("Common") << QByteArray("Left") << def;
+    QTest::newRow("key before any section")
+        << QByteArray("Left=5\n[Common]\n") << QByteArray("Common") << QByteArray("Left") << def;
+    QTest::newRow("comment is no key")
+        << QByteArray("[Common]\n;Left=5\n") << QByteArray("Common") << QByteArray("Left") << def;
+    QTest::newRow("name must match whole")
+        << QByteArray("[Common]\nLeftX=5\n") << QByteArray("Common") << QByteArray("Left") << def;
     QTest::newRow("unclosed header is no section")
         << QByteArray("[Common\nLeft=5\n") << QByteArray("Common") << QByteArray("Left") << def;
-    QTest::newRow("text after header") << QByteArray("[Common] ; main\nLeft=5\n")
-                                       << QByteArray("Common") << QByteArray("Left")
-                                       << QByteArray("5");
-    QTest::newRow("first of duplicate keys") << QByteArray("[Common]\nLeft=1\nLEFT=2\n")
-                                             << QByteArray("Common") << QByteArray("Left")
-                                             << QByteArray("1");
+    QTest::newRow("text after header")
+        << QByteArray("[Common] ; main\nLeft=5\n") << QByteArray("Common") << QByteArray("Left")
+        << QByteArray("5");
+    QTest::newRow("first of duplicate keys")
+        << QByteArray("[Common]\nLeft=1\nLEFT=2\n") << QByteArray("Common") << QByteArray("Left")
+        << QByteArray("1");
     QTest::newRow("first of duplicate sections")
         << QByteArray("[Common]\nTop=1\n[common]\nLeft=2\n") << QByteArray("Common")
         << QByteArray("Left") << def;
-    QTest::newRow("equals sign in value") << QByteArray("[A]\nk=a=b\n") << QByteArray("A")
-                                          << QByteArray("k") << QByteArray("a=b");
+    QTest::newRow("equals sign in value")
+        << QByteArray("[A]\nk=a=b\n") << QByteArray("A") << QByteArray("k") << QByteArray("a=b");
     QTest::newRow("double quotes dropped") << QByteArray("[A]\nk=\" x \"\n") << QByteArray("A")
                                            << QByteArray("k") << QByteArray(" x ");
-    QTest::newRow("single quotes dropped") << QByteArray("[A]\nk='x'\n") << QByteArray("A")
-                                           << QByteArray("k") << QByteArray("x");
-    QTest::newRow("unpaired quote kept") << QByteArray("[A]\nk=\"x'\n") << QByteArray("A")
-                                         << QByteArray("k") << QByteArray("\"x'");
-    QTest::newRow("last line without line end") << QByteArray("[A]\r\nk=7") << QByteArray("A")
-                                                << QByteArray("k") << QByteArray("7");
-    QTest::newRow("8-bit and NUL bytes") << QByteArrayLiteral("[A]\nk=\xe9\0\xff\n")
-                                         << QByteArray("A") << QByteArray("k")
-                                         << QByteArrayLiteral("\xe9\0\xff");
+    QTest::newRow("single quotes dropped")
+        << QByteArray("[A]\nk='x'\n") << QByteArray("A") << QByteArray("k") << QByteArray("x");
+    QTest::newRow("unpaired quote kept")
+        << QByteArray("[A]\nk=\"x'\n") << QByteArray("A") << QByteArray("k") << QByteArray("\"x'");
+    QTest::newRow("last line without line end")
+        << QByteArray("[A]\r\nk=7") << QByteArray("A") << QByteArray("k") << QByteArray("7");
+    QTest::newRow("8-bit and NUL bytes")
+        << QByteArrayLiteral("[A]\nk=\xe9\0\xff\n") << QByteArray("A") << QByteArray("k")
+        << QByteArrayLiteral("\xe9\0\xff");
     QTest::newRow("non-ASCII names match exactly")
         << QByteArray("[\xc9t\xc9]\nk=1\n") << QByteArray("\xe9t\xe9") << QByteArray("k") << def;
 }
@@ -224,25 +224,25 @@ void TestIniFile::writeEdits_data()
     QTest::newRow("add after last key, before closing blank and comment")
         << QByteArray("[A]\nx=1\n\n; about B\n[B]\n") << QByteArray("A") << QByteArray("k")
         << QByteArray("[A]\nx=1\nk=v\n\n; about B\n[B]\n");
-    QTest::newRow("add to section without keys") << QByteArray("[A]\n[B]\n") << QByteArray("A")
-                                                 << QByteArray("k")
-                                                 << QByteArray("[A]\nk=v\n[B]\n");
+    QTest::newRow("add to section without keys")
+        << QByteArray("[A]\n[B]\n") << QByteArray("A") << QByteArray("k")
+        << QByteArray("[A]\nk=v\n[B]\n");
     QTest::newRow("add after last line without line end")
         << QByteArray("[A]\nx=1") << QByteArray("A") << QByteArray("k")
         << QByteArray("[A]\nx=1\nk=v\n");
     QTest::newRow("add after header without line end")
         << QByteArray("[A]") << QByteArray("A") << QByteArray("k") << QByteArray("[A]\r\nk=v\r\n");
-    QTest::newRow("add section after blank line") << QByteArray("[B]\nx=1\n") << QByteArray("A")
-                                                  << QByteArray("k")
-                                                  << QByteArray("[B]\nx=1\n\n[A]\nk=v\n");
-    QTest::newRow("add section, file ends blank") << QByteArray("[B]\nx=1\n\n") << QByteArray("A")
-                                                  << QByteArray("k")
-                                                  << QByteArray("[B]\nx=1\n\n[A]\nk=v\n");
+    QTest::newRow("add section after blank line")
+        << QByteArray("[B]\nx=1\n") << QByteArray("A") << QByteArray("k")
+        << QByteArray("[B]\nx=1\n\n[A]\nk=v\n");
+    QTest::newRow("add section, file ends blank")
+        << QByteArray("[B]\nx=1\n\n") << QByteArray("A") << QByteArray("k")
+        << QByteArray("[B]\nx=1\n\n[A]\nk=v\n");
     QTest::newRow("add section, no final line end")
         << QByteArray("[B]\r\nx=1") << QByteArray("A") << QByteArray("k")
         << QByteArray("[B]\r\nx=1\r\n\r\n[A]\r\nk=v\r\n");
-    QTest::newRow("empty file is CR LF") << QByteArray() << QByteArray(" A ") << QByteArray(" k ")
-                                         << QByteArray("[A]\r\nk=v\r\n");
+    QTest::newRow("empty file is CR LF")
+        << QByteArray() << QByteArray(" A ") << QByteArray(" k ") << QByteArray("[A]\r\nk=v\r\n");
     QTest::newRow("first line end decides")
         << QByteArray("[B]\r\nx=1\ny=2\n") << QByteArray("A") << QByteArray("k")
         << QByteArray("[B]\r\nx=1\ny=2\n\r\n[A]\r\nk=v\r\n");
@@ -254,9 +254,9 @@ void TestIniFile::writeEdits_data()
     QTest::newRow("key before any section is not touched")
         << QByteArray("k=1\n[A]\n") << QByteArray("A") << QByteArray("k")
         << QByteArray("k=1\n[A]\nk=v\n");
-    QTest::newRow("commented key is not touched") << QByteArray("[A]\n;k=1\n") << QByteArray("A")
-                                                  << QByteArray("k")
-                                                  << QByteArray("[A]\nk=v\n;k=1\n");
+    QTest::newRow("commented key is not touched")
+        << QByteArray("[A]\n;k=1\n") << QByteArray("A") << QByteArray("k")
+        << QByteArray("[A]\nk=v\n;k=1\n");
     QTest::newRow("line without equals sign counts as an entry")
         << QByteArray("[A]\njunk\n\n[B]\n") << QByteArray("A") << QByteArray("k")
         << QByteArray("[A]\njunk\nk=v\n\n[B]\n");
@@ -297,7 +297,8 @@ void TestIniFile::writeKeepsHandEditedFile()
     QVERIFY(ini.writeInteger("Timings", "NAKDelay", 45));
     QVERIFY(ini.writeInteger("ComPort", "Port", 4));
 
-    QCOMPARE(contentsOf(iniPath()), ends(contentsOf(golden(QStringLiteral("hand-edited.after.ini")))));
+    QCOMPARE(contentsOf(iniPath()),
+             ends(contentsOf(golden(QStringLiteral("hand-edited.after.ini")))));
 }
 
 void TestIniFile::eightKeysMakeTheSettingsFileInOrder()
@@ -368,8 +369,7 @@ void TestIniFile::refusesNamesThatBreakLines_data()
     QTest::newRow("key like comment") << QByteArray("A") << QByteArray(";k") << QByteArray("v");
     QTest::newRow("key like section") << QByteArray("A") << QByteArray("[k]") << QByteArray("v");
     QTest::newRow("CR in value") << QByteArray("A") << QByteArray("k") << QByteArray("1\r2");
-    QTest::newRow("LF in value") << QByteArray("A") << QByteArray("k")
-                                 << QByteArray("1\n[B]\nk=2");
+    QTest::newRow("LF in value") << QByteArray("A") << QByteArray("k") << QByteArray("1\n[B]\nk=2");
 }
 
 void TestIniFile::refusesNamesThatBreakLines()

@@ -120,8 +120,15 @@ void TestMySerial::parityCodes_data()
 {
     QTest::addColumn<char>("letter");
     QTest::addColumn<int>("code");
-    for (const auto& [letter, code] : {std::pair{'N', 0}, {'O', 1}, {'E', 2}, {'M', 3}, {'S', 4},
-                                       {'e', 2}, {'s', 4}, {'X', 0}, {'\0', 0}})
+    for (const auto& [letter, code] : {std::pair{'N', 0},
+                                       {'O', 1},
+                                       {'E', 2},
+                                       {'M', 3},
+                                       {'S', 4},
+                                       {'e', 2},
+                                       {'s', 4},
+                                       {'X', 0},
+                                       {'\0', 0}})
         QTest::newRow(QByteArray(1, letter ? letter : '0').constData()) << letter << code;
 }
 

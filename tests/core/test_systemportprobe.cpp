@@ -52,19 +52,30 @@ void TestSystemPortProbe::naturalLess_data()
     QTest::addColumn<QString>("b");
     QTest::addColumn<bool>("less");
 
-    QTest::newRow("2 < 10") << "/dev/ttyS2" << "/dev/ttyS10" << true;
-    QTest::newRow("10 > 2") << "/dev/ttyS10" << "/dev/ttyS2" << false;
-    QTest::newRow("9 < 10") << "/dev/ttyUSB9" << "/dev/ttyUSB10" << true;
-    QTest::newRow("ttyS10 < ttyUSB0") << "/dev/ttyS10" << "/dev/ttyUSB0" << true;
-    QTest::newRow("ttyACM0 < ttyS0") << "/dev/ttyACM0" << "/dev/ttyS0" << true;
-    QTest::newRow("prefix first") << "/dev/ttyS" << "/dev/ttyS0" << true;
-    QTest::newRow("equal") << "/dev/ttyS1" << "/dev/ttyS1" << false;
-    QTest::newRow("numbers beyond 64 bits")
-        << "/dev/x99999999999999999999" << "/dev/x100000000000000000000" << true;
-    QTest::newRow("name before folder") << "/dev/z/ttyS1" << "/dev/a/ttyS2" << true;
-    QTest::newRow("folder breaks a tie") << "/dev/a/ttyS1" << "/dev/z/ttyS1" << true;
-    QTest::newRow("leading zero still ordered") << "/dev/ttyS1" << "/dev/ttyS01" << false;
-    QTest::newRow("leading zero reversed") << "/dev/ttyS01" << "/dev/ttyS1" << true;
+    QTest::newRow("2 < 10") << "/dev/ttyS2"
+                            << "/dev/ttyS10" << true;
+    QTest::newRow("10 > 2") << "/dev/ttyS10"
+                            << "/dev/ttyS2" << false;
+    QTest::newRow("9 < 10") << "/dev/ttyUSB9"
+                            << "/dev/ttyUSB10" << true;
+    QTest::newRow("ttyS10 < ttyUSB0") << "/dev/ttyS10"
+                                      << "/dev/ttyUSB0" << true;
+    QTest::newRow("ttyACM0 < ttyS0") << "/dev/ttyACM0"
+                                     << "/dev/ttyS0" << true;
+    QTest::newRow("prefix first") << "/dev/ttyS"
+                                  << "/dev/ttyS0" << true;
+    QTest::newRow("equal") << "/dev/ttyS1"
+                           << "/dev/ttyS1" << false;
+    QTest::newRow("numbers beyond 64 bits") << "/dev/x99999999999999999999"
+                                            << "/dev/x100000000000000000000" << true;
+    QTest::newRow("name before folder") << "/dev/z/ttyS1"
+                                        << "/dev/a/ttyS2" << true;
+    QTest::newRow("folder breaks a tie") << "/dev/a/ttyS1"
+                                         << "/dev/z/ttyS1" << true;
+    QTest::newRow("leading zero still ordered") << "/dev/ttyS1"
+                                                << "/dev/ttyS01" << false;
+    QTest::newRow("leading zero reversed") << "/dev/ttyS01"
+                                           << "/dev/ttyS1" << true;
 }
 
 void TestSystemPortProbe::naturalLess()
@@ -101,9 +112,8 @@ void TestSystemPortProbe::assign_data()
     QTest::newRow("comma paths skipped")
         << PortMap{{3, "/dev/a,b"}} << QStringList{"/dev/x,y", "/dev/ttyS0", ""}
         << PortMap{{1, "/dev/ttyS0"}};
-    QTest::newRow("system port listed twice") << PortMap{}
-                                              << QStringList{"/dev/ttyS0", "/dev/ttyS0"}
-                                              << PortMap{{1, "/dev/ttyS0"}};
+    QTest::newRow("system port listed twice")
+        << PortMap{} << QStringList{"/dev/ttyS0", "/dev/ttyS0"} << PortMap{{1, "/dev/ttyS0"}};
     QTest::newRow("explicit numbers outside 1 to 30 ignored")
         << PortMap{{0, "/dev/a"}, {31, "/dev/b"}} << QStringList{"/dev/ttyS0"}
         << PortMap{{1, "/dev/ttyS0"}};
@@ -120,8 +130,8 @@ void TestSystemPortProbe::assign_data()
     for (int n = 1; n <= 29; ++n)
         pinnedLast.insert(n, QStringLiteral("/dev/ttyUSB%1").arg(n - 1));
     QTest::newRow("pinned port survives overflow")
-        << PortMap{{30, "/dev/ttyS0"}} << devices(QStringLiteral("/dev/ttyUSB"), 0, 40) + QStringList{"/dev/ttyS0"}
-        << pinnedLast;
+        << PortMap{{30, "/dev/ttyS0"}}
+        << devices(QStringLiteral("/dev/ttyUSB"), 0, 40) + QStringList{"/dev/ttyS0"} << pinnedLast;
 }
 
 void TestSystemPortProbe::assign()
@@ -216,12 +226,11 @@ void TestSystemPortProbe::probeUsesMapReadOnce()
 
 void TestSystemPortProbe::windowsPorts()
 {
-    const PortMap ports = SystemPortProbe::windowsPorts(
-        {"COM12", "COM1", "com4", "COM3", "COM31", "COM0", "COM03", "COM+5", "COMX", "LPT1", "COM"});
-    const PortMap expected = {{1, "\\\\.\\COM1"},
-                              {3, "\\\\.\\COM3"},
-                              {4, "\\\\.\\COM4"},
-                              {12, "\\\\.\\COM12"}};
+    const PortMap ports =
+        SystemPortProbe::windowsPorts({"COM12", "COM1", "com4", "COM3", "COM31", "COM0", "COM03",
+                                       "COM+5", "COMX", "LPT1", "COM"});
+    const PortMap expected = {
+        {1, "\\\\.\\COM1"}, {3, "\\\\.\\COM3"}, {4, "\\\\.\\COM4"}, {12, "\\\\.\\COM12"}};
     QCOMPARE(ports, expected);
 }
 

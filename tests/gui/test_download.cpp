@@ -6,10 +6,10 @@
 #include "scriptedprompts.h"
 
 #include <QDir>
-#include <QSlider>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -182,8 +182,8 @@ void TestDownload::logOfOneBlockIsExact()
     QCOMPARE(lines[13], QStringLiteral("Tx: ACK"));
     QCOMPARE(lines[14], Thin);
     const int n = lines.size();
-    QCOMPARE(lines.mid(n - 5), QStringList({"Rx: 1 byte(s)", "04 ", "EOT",
-                                            "XModem transfer complete", Thick}));
+    QCOMPARE(lines.mid(n - 5),
+             QStringList({"Rx: 1 byte(s)", "04 ", "EOT", "XModem transfer complete", Thick}));
 }
 
 void TestDownload::startTimeoutRestoresPicture()
@@ -235,7 +235,8 @@ void TestDownload::lostLineEndsDownload()
     verifyIdle();
     QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(before));
     QCOMPARE(prompts_->messages.size(), 1);
-    QCOMPARE(prompts_->messages[0].text, QStringLiteral("The connection to the COM port was lost."));
+    QCOMPARE(prompts_->messages[0].text,
+             QStringLiteral("The connection to the COM port was lost."));
 }
 
 void TestDownload::eotBeforeDataKeepsPicture()
@@ -299,7 +300,6 @@ void TestDownload::closingWindowEndsDownload()
     QVERIFY(!ComPortOpen);
     QVERIFY(!form.downloadRunning());
 }
-
 
 void TestDownload::timingsChangedDuringDownloadTakeEffect()
 {

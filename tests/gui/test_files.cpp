@@ -103,9 +103,12 @@ void TestFiles::nameWithoutExtensionGetsOne_data()
     QTest::addColumn<bool>("log");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
-    QTest::newRow("bitmap") << false << "shot" << "shot.bmp";
-    QTest::newRow("log") << true << "capture" << "capture.txt";
-    QTest::newRow("log with extension") << true << "capture.log" << "capture.log";
+    QTest::newRow("bitmap") << false << "shot"
+                            << "shot.bmp";
+    QTest::newRow("log") << true << "capture"
+                         << "capture.txt";
+    QTest::newRow("log with extension") << true << "capture.log"
+                                        << "capture.log";
 }
 
 void TestFiles::nameWithoutExtensionGetsOne()

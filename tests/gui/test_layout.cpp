@@ -49,10 +49,10 @@ void TestLayout::sizes_data()
     QTest::newRow("512x256") << 3 << false << QSize(610, 293) << QRect() << 530 << 230;
     QTest::newRow("128x64 log") << 1 << true << QSize(420, 298) << QRect(8, 82, 404, 160) << 146
                                 << 50;
-    QTest::newRow("256x128 log") << 2 << true << QSize(420, 362) << QRect(8, 146, 404, 160)
-                                 << 274 << 108;
-    QTest::newRow("512x256 log") << 3 << true << QSize(610, 490) << QRect(8, 274, 594, 160)
-                                 << 530 << 230;
+    QTest::newRow("256x128 log") << 2 << true << QSize(420, 362) << QRect(8, 146, 404, 160) << 274
+                                 << 108;
+    QTest::newRow("512x256 log") << 3 << true << QSize(610, 490) << QRect(8, 274, 594, 160) << 530
+                                 << 230;
 }
 
 void TestLayout::sizes()

@@ -56,8 +56,7 @@ void TestMainForm::captionAndVersion()
 void TestMainForm::menuAsDesigned()
 {
     TMainForm& form = fixture_.create().MainForm;
-    QCOMPARE(captionsOf(form.menuBar()->actions()),
-             QStringList({"File", "Settings", "About"}));
+    QCOMPARE(captionsOf(form.menuBar()->actions()), QStringList({"File", "Settings", "About"}));
     QCOMPARE(captionsOf(form.File1->actions()),
              QStringList({"Load bitmap", "Save bitmap", "-", "Exit"}));
     QCOMPARE(captionsOf(form.Settings1->actions()),

@@ -141,8 +141,8 @@ void TestSettings::fileWithOnlyPort()
     closeWindow();
     const QByteArray atClose = readAll(iniPath());
     QVERIFY(atClose.contains("CreationTime=" + stamp));
-    for (const char* key : {"Left=", "Top=", "BMPRes=2", "Timeout=10", "RxDelay=30",
-                            "NAKDelay=30", "Port=5"})
+    for (const char* key :
+         {"Left=", "Top=", "BMPRes=2", "Timeout=10", "RxDelay=30", "NAKDelay=30", "Port=5"})
         QVERIFY2(atClose.contains(key), key);
 }
 
@@ -175,8 +175,8 @@ void TestSettings::storedValuesAreTakenUnchanged_data()
     QTest::addColumn<QPoint>("pos");
     QTest::addColumn<QList<int>>("fields"); // BmpRes, Timeout, RxDelay, NAKDelay, port
     const QByteArray stamp = "[Common]\r\nCreationTime=2026-01-02 03:04:05\r\n";
-    QTest::newRow("Left=-1 counts as absent")
-        << stamp + "Left=-1\r\nTop=40\r\n" << QPoint(314, 40) << QList<int>{2, 10, 30, 30, 1};
+    QTest::newRow("Left=-1 counts as absent") << stamp + "Left=-1\r\nTop=40\r\n"
+                                              << QPoint(314, 40) << QList<int>{2, 10, 30, 30, 1};
     QTest::newRow("zero and negative timings")
         << stamp + "[Timings]\r\nTimeout=0\r\nRxDelay=-5\r\nNAKDelay=250\r\n[ComPort]\r\nPort=0\r\n"
         << QPoint(314, 556) << QList<int>{2, 0, -5, 250, 0};
