@@ -36,10 +36,10 @@ void BenchTable::add(const BenchRow& row)
 
 QString BenchTable::summaryLine() const
 {
-    const BenchRow* plain = find(QStringLiteral("medium"), QStringLiteral("bytes"),
-                                 QStringLiteral("orvisnap"));
-    const BenchRow* bursts = find(QStringLiteral("medium"), QStringLiteral("bursts"),
-                                  QStringLiteral("orvisnap"));
+    const BenchRow* plain =
+        find(QStringLiteral("medium"), QStringLiteral("bytes"), QStringLiteral("orvisnap"));
+    const BenchRow* bursts =
+        find(QStringLiteral("medium"), QStringLiteral("bursts"), QStringLiteral("orvisnap"));
     std::optional<double> toLine;
     if (plain && plain->ok && plain->lineSeconds() > 0.0)
         toLine = plain->ownSeconds / plain->lineSeconds();

@@ -8,8 +8,9 @@
 //
 // The simulator's summary seconds run to the end of its EOT handshake, and that handshake
 // differs by receiver: Orvisnap never answers EOT, so the simulator waits out three EOTs (3 s);
-// rx waits a second for a second EOT before it answers. The time from the first block to the
-// first EOT leaves that out and is taken on the same clock for every receiver.
+// rx waits a second for a second EOT before it answers, and its exit may flush that answer off
+// the pty. The time from the first block to the first EOT leaves all that out and is taken on
+// one clock for every receiver.
 class SimTrace {
 public:
     explicit SimTrace(const QByteArray& trace);

@@ -1,6 +1,10 @@
 #include "myserial.h"
 
+#include "delays.h"
+
+#include <QEventLoop>
 #include <QSerialPort>
+#include <QTimer>
 
 #include <memory>
 
@@ -201,6 +205,24 @@ int ComReadAvailable(QByteArray& bytes)
     if (!bytes.isEmpty())
         readErrors = 0;
     return static_cast<int>(bytes.size());
+}
+
+void ComWaitForData(std::int64_t maxMilliseconds)
+{
+    if (!ComPortOpen || !ComHandle || lineLost) {
+        DelayWithMessages(maxMilliseconds);
+        return;
+    }
+    if (ComHandle->bytesAvailable() > 0 || maxMilliseconds <= 0)
+        return;
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setTimerType(Qt::PreciseTimer);
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(ComHandle.get(), &QSerialPort::readyRead, &loop, &QEventLoop::quit);
+    timeout.start(static_cast<int>(maxMilliseconds));
+    loop.exec();
 }
 
 std::uint8_t ParityCode(char letter)

@@ -49,6 +49,8 @@ void ComClose();
 void ComResetDevice();
 void ComWrite(const QByteArray& bytes);
 int ComReadAvailable(QByteArray& bytes);
+// Like DelayWithMessages, but also returns as soon as bytes have arrived on the open port.
+void ComWaitForData(std::int64_t maxMilliseconds);
 
 [[nodiscard]] std::uint8_t ParityCode(char letter);
 [[nodiscard]] std::uint8_t StopBitsCode(std::uint8_t code);

@@ -25,8 +25,8 @@ public:
     static constexpr char EOT = 0x04;
     // USB serial adapters deliver in bursts up to about 20 ms apart.
     static constexpr std::int64_t MinQuietMs = 50;
-    // How often an incomplete read is looked at again.
-    static constexpr std::int64_t PollMs = 2;
+    // The longest wait before an incomplete read is looked at again (new bytes end it sooner).
+    static constexpr std::int64_t PollMs = 5;
 
     struct Timings {
         int rxDelayMs = 30;

@@ -98,8 +98,12 @@ void TMainForm::receiveLoop()
             prompts_.message(this, QStringLiteral("The connection to the COM port was lost."), {});
             return;
         }
-        // Read at every wait, so a change in the Timings dialog takes effect at once.
-        DelayWithMessages(receiver_.readPending() ? XModemReceiver::PollMs : RxDelay);
+        // Read at every wait, so a change in the Timings dialog takes effect at once. A read
+        // being completed is looked at again as soon as more bytes come.
+        if (receiver_.readPending())
+            ComWaitForData(XModemReceiver::PollMs);
+        else
+            DelayWithMessages(RxDelay);
         QByteArray bytes;
         ComReadAvailable(bytes);
         const XModemStep step = receiver_.feed(bytes, downloadClock_.elapsed(), {RxDelay, NAKDelay},

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "benchtable.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Runs one sample file in both line models, rx (when installed) before Orvisnap, each against
+// a fresh simulator, and adds the rows to the table. Works in `dir`, the current folder.
+class BenchRunner {
+public:
+    BenchRunner(const QString& dir, BenchTable& table) : dir_(dir), table_(table) {}
+
+    // False when the sample could not be made.
+    bool run(const QString& kind);
+    // The receiver's timings as the last Orvisnap run found them.
+    [[nodiscard]] QString timings() const { return timings_; }
+
+private:
+    struct LineModel {
+        QString name;
+        QStringList simArgs;
+    };
+
+    [[nodiscard]] BenchRow receive(const QString& kind, const QString& sample,
+                                   const LineModel& model, const QByteArray& sent, bool orvisnap);
+    void downloadWithOrvisnap(const QString& device, const QByteArray& sent, BenchRow& row);
+    static void downloadWithRx(const QString& device, const QByteArray& sent, BenchRow& row);
+
+    QString dir_;
+    BenchTable& table_;
+    QString timings_;
+};
