@@ -10,7 +10,7 @@
 namespace {
 using Setter = std::function<void(SimOptions&, const std::vector<std::string_view>&)>;
 
-struct OptionSpec {
+struct OptionEntry {
     std::string_view name;
     int valueCount;
     Setter set;
@@ -65,9 +65,9 @@ void setMakeBmp(SimOptions& o, std::string_view kind, std::string_view out)
 
 using V = std::vector<std::string_view>;
 
-const std::vector<OptionSpec>& optionTable()
+const std::vector<OptionEntry>& optionTable()
 {
-    static const std::vector<OptionSpec> table = {
+    static const std::vector<OptionEntry> table = {
         {"--file", 1, [](SimOptions& o, const V& v) { o.file = v[0]; }},
         {"--not-bmp", 0, [](SimOptions& o, const V&) { o.notBmp = true; }},
         {"--make-bmp", 2, [](SimOptions& o, const V& v) { setMakeBmp(o, v[0], v[1]); }},
@@ -105,11 +105,11 @@ const std::vector<OptionSpec>& optionTable()
     return table;
 }
 
-[[nodiscard]] const OptionSpec& findOption(std::string_view name)
+[[nodiscard]] const OptionEntry& findOption(std::string_view name)
 {
-    for (const auto& spec : optionTable()) {
-        if (spec.name == name || (name == "-h" && spec.name == "--help"))
-            return spec;
+    for (const auto& entry : optionTable()) {
+        if (entry.name == name || (name == "-h" && entry.name == "--help"))
+            return entry;
     }
     throw std::invalid_argument("unknown option '" + std::string(name) + "'");
 }
@@ -119,12 +119,12 @@ SimOptions OptionParser::parse(int argc, const char* const* argv)
 {
     SimOptions options;
     for (int i = 1; i < argc; ++i) {
-        const OptionSpec& spec = findOption(argv[i]);
-        if (i + spec.valueCount > argc - 1)
-            throw std::invalid_argument(std::string(spec.name) + " needs a value");
-        V values(argv + i + 1, argv + i + 1 + spec.valueCount);
-        spec.set(options, values);
-        i += spec.valueCount;
+        const OptionEntry& entry = findOption(argv[i]);
+        if (i + entry.valueCount > argc - 1)
+            throw std::invalid_argument(std::string(entry.name) + " needs a value");
+        V values(argv + i + 1, argv + i + 1 + entry.valueCount);
+        entry.set(options, values);
+        i += entry.valueCount;
     }
     if (!options.file.empty() && options.notBmp)
         throw std::invalid_argument("--file and --not-bmp exclude each other");
