@@ -2,11 +2,16 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QThread>
 #include <QTimer>
 
 void DelayWithMessages(std::int64_t milliseconds)
+{
+    DelaysDetail::Wait(milliseconds, {});
+}
+
+void DelaysDetail::Wait(std::int64_t milliseconds,
+                        const std::function<void(QEventLoop&)>& connectWake)
 {
     if (milliseconds <= 0)
         return;
@@ -16,19 +21,23 @@ void DelayWithMessages(std::int64_t milliseconds)
         const std::int64_t remaining = milliseconds - clock.elapsed();
         if (remaining <= 0)
             return;
-        // The loop may be told to exit early (application quit, an outer loop's exit), so the
-        // clock, not the loop, decides when the wait is over.
         QEventLoop loop;
-        QTimer wake;
-        wake.setTimerType(Qt::PreciseTimer);
-        wake.setSingleShot(true);
-        QObject::connect(&wake, &QTimer::timeout, &loop, &QEventLoop::quit);
-        wake.start(static_cast<int>(remaining > 0x7FFFFFFF ? 0x7FFFFFFF : remaining));
+        QTimer timer;
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        if (connectWake)
+            connectWake(loop);
+        timer.start(static_cast<int>(remaining > 0x7FFFFFFF ? 0x7FFFFFFF : remaining));
         if (loop.exec() < 0) {
             // The application is quitting and refuses new loops: still let time pass and
             // events flow, without spinning.
             QCoreApplication::processEvents();
             QThread::msleep(1);
+        } else if (connectWake) {
+            return; // woken early, or the time is up
         }
+        // Otherwise the loop may have been told to exit early (an outer loop's exit), so the
+        // clock, not the loop, decides when the wait is over.
     }
 }

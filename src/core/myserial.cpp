@@ -2,9 +2,7 @@
 
 #include "delays.h"
 
-#include <QEventLoop>
 #include <QSerialPort>
-#include <QTimer>
 
 #include <memory>
 
@@ -213,16 +211,8 @@ void ComWaitForData(std::int64_t maxMilliseconds)
         DelayWithMessages(maxMilliseconds);
         return;
     }
-    if (ComHandle->bytesAvailable() > 0 || maxMilliseconds <= 0)
-        return;
-    QEventLoop loop;
-    QTimer timeout;
-    timeout.setTimerType(Qt::PreciseTimer);
-    timeout.setSingleShot(true);
-    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(ComHandle.get(), &QSerialPort::readyRead, &loop, &QEventLoop::quit);
-    timeout.start(static_cast<int>(maxMilliseconds));
-    loop.exec();
+    if (ComHandle->bytesAvailable() == 0)
+        DelayWithMessagesOrSignal(maxMilliseconds, ComHandle.get(), &QSerialPort::readyRead);
 }
 
 std::uint8_t ParityCode(char letter)

@@ -31,18 +31,6 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, cons
     return label;
 }
 
-// The explanations were laid out for MS Sans Serif; a wider stand-in font would cut off their
-// last line, so it is made smaller until the wrapped text fits the label.
-void fitWrappedText(QLabel* label)
-{
-    label->setWordWrap(true);
-    QFont font = label->font();
-    while (label->heightForWidth(label->width()) > label->height() && font.pixelSize() > 8) {
-        font.setPixelSize(font.pixelSize() - 1);
-        label->setFont(font);
-    }
-}
-
 QFrame* addBar(QWidget* parent, const QString& name, int top)
 {
     auto* bar = new QFrame(parent);
@@ -135,7 +123,7 @@ QSlider* TFormTimings::addSection(const Section& s, QLabel*& valueLabel)
     valueLabel->setFont(bold);
     addLabel(GroupBox1, s.unitName, s.unit, {72, s.top + 20, 95, 13}, Black)
         ->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    fitWrappedText(addLabel(GroupBox1, s.textName, s.text, {200, s.top, s.textWidth, 57}, Teal));
+    addLabel(GroupBox1, s.textName, s.text, {200, s.top, s.textWidth, 57}, Teal)->setWordWrap(true);
 
     auto* bar = new QSlider(Qt::Horizontal, GroupBox1);
     bar->setObjectName(s.barName);

@@ -142,14 +142,12 @@ private:
     bool portsDetected_ = false;
     bool closing_ = false;
     bool placeCentred_ = true; // until the settings file gives a position
-    bool shownOnce_ = false;
     // Download state
     bool downloadRunning_ = false;
     XModemReceiver receiver_;
     QElapsedTimer transferStart_; // monotonic: a clock change neither ends nor extends the wait
     QElapsedTimer downloadClock_;
     QImage pictureBefore_; // the picture shown before the download, restored by a stop
-    QString downloadProblem_;
     // Anchoring: distances kept to the client area's right and bottom edges
     bool memoAnchoredBottom_ = false;
     int memoRightGap_ = 10;

@@ -31,7 +31,7 @@ void readInto(const IniFile& ini, QByteArrayView section, QByteArrayView key, st
 
 void TMainForm::ReadFromINI()
 {
-    const IniFile ini(IniFileName);
+    IniFile ini(IniFileName);
     if (!ini.exists()) {
         FirstRun = true;
         ResolutionClick(Res256);
@@ -42,7 +42,7 @@ void TMainForm::ReadFromINI()
     FirstRun = false;
     if (ini.readString(Common, "CreationTime", {}).isEmpty()) {
         // A stamp that cannot be written is reported at close, when the whole file is written.
-        IniFile(IniFileName).writeString(Common, "CreationTime", timeStamp());
+        ini.writeString(Common, "CreationTime", timeStamp());
     } else {
         std::int32_t left = -1;
         std::int32_t top = -1;
@@ -93,14 +93,12 @@ bool TMainForm::SaveToIni()
 void TMainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (shownOnce_)
+    if (!placeCentred_)
         return;
-    shownOnce_ = true;
-    if (placeCentred_) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+    placeCentred_ = false; // only the first showing is placed
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
     }
 }
