@@ -1,60 +1,24 @@
 #include "rxreceive.h"
 
+#include "delays.h"
 #include "filehelpers.h"
+#include "rawterminal.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTimer>
 
-#include <fcntl.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace {
 constexpr int WatchdogMs = 600000;
 
-// The line stays open here for the whole run: closing the last descriptor of a pty slave can
-// drop the final ACK before the instrument has read it.
-class RawLine {
-public:
-    explicit RawLine(const QString& path)
-        : fd_(::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_CLOEXEC))
-    {
-        termios tio{};
-        if (fd_ >= 0 && ::tcgetattr(fd_, &tio) == 0) {
-            ::cfmakeraw(&tio);
-            ::tcsetattr(fd_, TCSANOW, &tio);
-        }
-    }
-    ~RawLine()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    RawLine(const RawLine&) = delete;
-    RawLine& operator=(const RawLine&) = delete;
-
-    [[nodiscard]] int fd() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 // Runs the event loop meanwhile, so the simulator's output keeps being read.
 bool waitForExit(QProcess& process)
 {
-    if (process.state() == QProcess::NotRunning)
-        return true;
-    QEventLoop loop;
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    watchdog.start(WatchdogMs);
-    loop.exec();
+    if (process.state() != QProcess::NotRunning)
+        DelayWithMessagesOrSignal(WatchdogMs, &process, &QProcess::finished);
     return process.state() == QProcess::NotRunning;
 }
 } // namespace
@@ -68,8 +32,10 @@ RxReceive::Result RxReceive::run(const QString& devicePath, const QString& outNa
 {
     Result result;
     QFile::remove(outName);
-    const RawLine line(devicePath);
-    if (line.fd() < 0) {
+    // The line stays open here for the whole run: closing the last descriptor of a pty slave
+    // can drop the final ACK before the instrument has read it.
+    const RawTerminal line(devicePath);
+    if (!line.isOpen()) {
         result.problem = QStringLiteral("cannot open ") + devicePath;
         return result;
     }

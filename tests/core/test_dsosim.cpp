@@ -1,6 +1,8 @@
 // The simulated oscilloscope, driven over its pseudo-terminal by small receivers written here.
 #include "crc16.h"
 #include "dsosimprocess.h"
+#include "rawterminal.h"
+#include "testfiles.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,9 +15,7 @@
 #include <cerrno>
 #include <cstdint>
 
-#include <fcntl.h>
 #include <poll.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -29,26 +29,11 @@ constexpr int kDataSize = 128;
 // The receiving end of the line, opened the way a serial port is.
 class LineEnd {
 public:
-    explicit LineEnd(const QString& path)
-        : fd_(::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK))
-    {
-        termios tio{};
-        if (fd_ >= 0 && ::tcgetattr(fd_, &tio) == 0) {
-            ::cfmakeraw(&tio);
-            ::tcsetattr(fd_, TCSANOW, &tio);
-        }
-    }
-    ~LineEnd()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    LineEnd(const LineEnd&) = delete;
-    LineEnd& operator=(const LineEnd&) = delete;
+    explicit LineEnd(const QString& path) : terminal_(path, RawTerminal::Reads::NonBlocking) {}
 
-    [[nodiscard]] bool isOpen() const { return fd_ >= 0; }
+    [[nodiscard]] bool isOpen() const { return terminal_.isOpen(); }
     [[nodiscard]] bool hungUp() const { return hungUp_; }
-    void send(char byte) { QCOMPARE(::write(fd_, &byte, 1), 1); }
+    void send(char byte) { QCOMPARE(::write(terminal_.fd(), &byte, 1), 1); }
 
     // Up to `count` bytes, waiting at most `ms` in all.
     [[nodiscard]] QByteArray read(int count, int ms)
@@ -76,11 +61,12 @@ public:
 private:
     bool readSome(QByteArray& out, int maxBytes, int ms)
     {
-        pollfd pfd{fd_, POLLIN, 0};
+        pollfd pfd{terminal_.fd(), POLLIN, 0};
         if (::poll(&pfd, 1, std::max(ms, 0)) <= 0)
             return false;
         char buffer[4096];
-        const auto n = ::read(fd_, buffer, std::min<std::size_t>(sizeof buffer, maxBytes));
+        const auto n =
+            ::read(terminal_.fd(), buffer, std::min<std::size_t>(sizeof buffer, maxBytes));
         if (n <= 0) {
             hungUp_ = n == 0 || errno == EIO;
             return false;
@@ -89,7 +75,7 @@ private:
         return true;
     }
 
-    int fd_;
+    RawTerminal terminal_;
     bool hungUp_ = false;
 };
 
@@ -254,10 +240,10 @@ void TestDsoSim::initTestCase()
 
 QByteArray TestDsoSim::sample(const QString& kind) const
 {
-    QFile file(dir_.filePath(kind + QStringLiteral(".bmp")));
-    if (!file.exists() && !DsoSimProcess::makeBmp(kind, file.fileName()))
+    const QString path = dir_.filePath(kind + QStringLiteral(".bmp"));
+    if (!QFile::exists(path) && !DsoSimProcess::makeBmp(kind, path))
         return {};
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return ReadTestFile(path);
 }
 
 void TestDsoSim::makesSamplePictures_data()

@@ -1,5 +1,6 @@
 #include "filesizelimit.h"
 #include "inifile.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,23 +11,7 @@
 
 #include <memory>
 
-#ifdef Q_OS_UNIX
-#endif
-
 namespace {
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void createFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QString golden(const QString& name)
 {
@@ -141,13 +126,13 @@ void TestIniFile::readString()
     QFETCH(QByteArray, section);
     QFETCH(QByteArray, key);
     QFETCH(QByteArray, expected);
-    createFile(iniPath(), file);
+    WriteTestFile(iniPath(), file);
     QCOMPARE(IniFile(iniPath()).readString(section, key, "<def>"), expected);
 }
 
 void TestIniFile::presentEmptyDiffersFromMissing()
 {
-    createFile(iniPath(), "[Common]\r\nCreationTime=\r\nBlank=  \r\n");
+    WriteTestFile(iniPath(), "[Common]\r\nCreationTime=\r\nBlank=  \r\n");
     const IniFile ini(iniPath());
     QCOMPARE(ini.readString("Common", "CreationTime", "x"), QByteArray());
     QVERIFY(!ini.readString("Common", "CreationTime", QByteArray()).isNull());
@@ -200,7 +185,7 @@ void TestIniFile::readInteger()
 {
     QFETCH(QByteArray, value);
     QFETCH(int, expected);
-    createFile(iniPath(), "[Timings]\r\nTimeout=" + value + "\r\n");
+    WriteTestFile(iniPath(), "[Timings]\r\nTimeout=" + value + "\r\n");
     const IniFile ini(iniPath());
     QCOMPARE(ini.readInteger("timings", "TIMEOUT", 42), expected);
     QCOMPARE(ini.readInteger("Timings", "Missing", 42), 42);
@@ -267,10 +252,10 @@ void TestIniFile::writeEdits()
     QFETCH(QByteArray, section);
     QFETCH(QByteArray, key);
     QFETCH(QByteArray, after);
-    createFile(iniPath(), before);
+    WriteTestFile(iniPath(), before);
     IniFile ini(iniPath());
     QVERIFY2(ini.writeString(section, key, "v"), qPrintable(ini.errorString()));
-    QCOMPARE(contentsOf(iniPath()), after);
+    QCOMPARE(ReadTestFile(iniPath()), after);
     QCOMPARE(ini.readString(section, key, {}), QByteArray("v"));
 }
 
@@ -285,9 +270,9 @@ void TestIniFile::writeKeepsHandEditedFile()
 {
     QFETCH(bool, crlf);
     const auto ends = [crlf](QByteArray text) { return crlf ? text : text.replace("\r\n", "\n"); };
-    const QByteArray before = contentsOf(golden(QStringLiteral("hand-edited.before.ini")));
+    const QByteArray before = ReadTestFile(golden(QStringLiteral("hand-edited.before.ini")));
     QVERIFY(before.contains("\r\n"));
-    createFile(iniPath(), ends(before));
+    WriteTestFile(iniPath(), ends(before));
 
     IniFile ini(iniPath());
     QVERIFY(ini.writeInteger("Common", "Left", -5));
@@ -296,8 +281,8 @@ void TestIniFile::writeKeepsHandEditedFile()
     QVERIFY(ini.writeInteger("Timings", "NAKDelay", 45));
     QVERIFY(ini.writeInteger("ComPort", "Port", 4));
 
-    QCOMPARE(contentsOf(iniPath()),
-             ends(contentsOf(golden(QStringLiteral("hand-edited.after.ini")))));
+    QCOMPARE(ReadTestFile(iniPath()),
+             ends(ReadTestFile(golden(QStringLiteral("hand-edited.after.ini")))));
 }
 
 void TestIniFile::eightKeysMakeTheSettingsFileInOrder()
@@ -311,12 +296,12 @@ void TestIniFile::eightKeysMakeTheSettingsFileInOrder()
                            {"Timings", "RxDelay", "30"},
                            {"Timings", "NAKDelay", "30"},
                            {"ComPort", "Port", "3"}};
-    const QByteArray expected = contentsOf(golden(QStringLiteral("eight-keys.ini")));
+    const QByteArray expected = ReadTestFile(golden(QStringLiteral("eight-keys.ini")));
     // The second round is the next shut-down: same keys, same file.
     for (int round = 0; round < 2; ++round) {
         for (const QByteArrayList& w : writes)
             QVERIFY2(ini.writeString(w[0], w[1], w[2]), qPrintable(ini.errorString()));
-        QCOMPARE(contentsOf(iniPath()), expected);
+        QCOMPARE(ReadTestFile(iniPath()), expected);
     }
     QVERIFY(ini.exists());
     QCOMPARE(ini.readString("Common", "CreationTime", {}), QByteArray("2024-05-01 10:00:00"));
@@ -330,7 +315,7 @@ void TestIniFile::writeIntegerRoundTrips()
         QVERIFY(ini.writeInteger("Common", "Left", value));
         QCOMPARE(ini.readInteger("Common", "Left", 42), value);
     }
-    QCOMPARE(contentsOf(iniPath()), QByteArray("[Common]\r\nLeft=-2147483648\r\n"));
+    QCOMPARE(ReadTestFile(iniPath()), QByteArray("[Common]\r\nLeft=-2147483648\r\n"));
 }
 
 void TestIniFile::junkSurvivesAndDoesNotConfuse()
@@ -342,13 +327,13 @@ void TestIniFile::junkSurvivesAndDoesNotConfuse()
     for (int i = 0; i < 4096; ++i)
         junk += char(random.bounded(256));
     const QByteArray before = junk + "\n[Common]\nLeft=5\n";
-    createFile(iniPath(), before);
+    WriteTestFile(iniPath(), before);
 
     IniFile ini(iniPath());
     QCOMPARE(ini.readInteger("Common", "Left", -1), 5);
     QVERIFY(ini.writeInteger("Common", "Left", 6));
     QVERIFY(ini.writeString("Orvisnap Test", "Key", "value"));
-    const QByteArray after = contentsOf(iniPath());
+    const QByteArray after = ReadTestFile(iniPath());
     QVERIFY(after.startsWith(junk + "\n[Common]\nLeft=6\n"));
     QCOMPARE(ini.readString("orvisnap test", "key", {}), QByteArray("value"));
 }
@@ -377,11 +362,11 @@ void TestIniFile::refusesNamesThatBreakLines()
     QFETCH(QByteArray, key);
     QFETCH(QByteArray, value);
     const QByteArray before = "[A]\nk=1\n";
-    createFile(iniPath(), before);
+    WriteTestFile(iniPath(), before);
     IniFile ini(iniPath());
     QVERIFY(!ini.writeString(section, key, value));
     QVERIFY(ini.errorString().contains(iniPath()));
-    QCOMPARE(contentsOf(iniPath()), before);
+    QCOMPARE(ReadTestFile(iniPath()), before);
 
     QVERIFY(ini.writeString("A", "k", "2"));
     QVERIFY2(ini.errorString().isEmpty(), "a write that succeeds clears the last error");
@@ -390,20 +375,20 @@ void TestIniFile::refusesNamesThatBreakLines()
 void TestIniFile::failsWhenParentIsAFile()
 {
     const QString parent = dir_->filePath(QStringLiteral("plain-file"));
-    createFile(parent, "not a folder");
+    WriteTestFile(parent, "not a folder");
     const QString path = parent + QStringLiteral("/Orvisnap.ini");
     IniFile ini(path);
     QVERIFY(!ini.writeInteger("Common", "Left", 1));
     const QString prefix = QStringLiteral("Cannot write %1: ").arg(path);
     QVERIFY2(ini.errorString().startsWith(prefix), qPrintable(ini.errorString()));
     QVERIFY2(ini.errorString().size() > prefix.size(), "the system's reason is missing");
-    QCOMPARE(contentsOf(parent), QByteArray("not a folder"));
+    QCOMPARE(ReadTestFile(parent), QByteArray("not a folder"));
 }
 
 void TestIniFile::failedWriteInReadOnlyFolderKeepsOldFile()
 {
     const QByteArray before = "[Common]\r\nLeft=5\r\n";
-    createFile(iniPath(), before);
+    WriteTestFile(iniPath(), before);
     QFile::Permissions writable = QFile::permissions(dir_->path());
     QVERIFY(QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::ExeOwner |
                                                     QFile::ReadGroup | QFile::ExeGroup |
@@ -417,7 +402,7 @@ void TestIniFile::failedWriteInReadOnlyFolderKeepsOldFile()
     IniFile ini(iniPath());
     QVERIFY(!ini.writeInteger("Common", "Left", 6));
     QVERIFY2(ini.errorString().contains(iniPath()), qPrintable(ini.errorString()));
-    QCOMPARE(contentsOf(iniPath()), before);
+    QCOMPARE(ReadTestFile(iniPath()), before);
 }
 
 void TestIniFile::failedWriteOnFullDiskKeepsOldFile()
@@ -425,7 +410,7 @@ void TestIniFile::failedWriteOnFullDiskKeepsOldFile()
     // A file-size limit fails the write the way a full disk does, even for root.
     QByteArray before = "[Common]\r\nLeft=5\r\n";
     before += "; " + QByteArray(200, '-') + "\r\n";
-    createFile(iniPath(), before);
+    WriteTestFile(iniPath(), before);
 
     IniFile ini(iniPath());
     bool written = true;
@@ -439,7 +424,7 @@ void TestIniFile::failedWriteOnFullDiskKeepsOldFile()
     const QString prefix = QStringLiteral("Cannot write %1: ").arg(iniPath());
     QVERIFY2(ini.errorString().startsWith(prefix), qPrintable(ini.errorString()));
     QVERIFY2(ini.errorString().size() > prefix.size(), "the system's reason is missing");
-    QCOMPARE(contentsOf(iniPath()), before);
+    QCOMPARE(ReadTestFile(iniPath()), before);
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("Orvisnap.ini")});
 }

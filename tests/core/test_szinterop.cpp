@@ -1,6 +1,7 @@
 // The receiver engine against a standard sender: lrzsz's `sz --xmodem` over a real pty, fed in
 // real time with the program's default timings, as the download drives it.
 #include "ptypair.h"
+#include "rawterminal.h"
 #include "xmodemreceiver.h"
 
 #include <QElapsedTimer>
@@ -10,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <map>
@@ -45,30 +45,11 @@ QByteArray paddedWithSub(QByteArray data)
     return data;
 }
 
-// The pty slave as sz's stdin and stdout, open only while sz starts.
-class SlaveDescriptor {
-public:
-    explicit SlaveDescriptor(const QString& path)
-        : fd_(::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_CLOEXEC))
-    {
-    }
-    ~SlaveDescriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    SlaveDescriptor(const SlaveDescriptor&) = delete;
-    SlaveDescriptor& operator=(const SlaveDescriptor&) = delete;
-    [[nodiscard]] int fd() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 bool startSz(QProcess& sz, const QString& slavePath, const QString& file)
 {
-    const SlaveDescriptor slave(slavePath);
-    if (slave.fd() < 0)
+    // sz's stdin and stdout, open here only while sz starts.
+    const RawTerminal slave(slavePath);
+    if (!slave.isOpen())
         return false;
     const int fd = slave.fd();
     sz.setChildProcessModifier([fd] {

@@ -1,16 +1,13 @@
-#include "appwindows.h"
 #include "dsosimprocess.h"
 #include "filehelpers.h"
-#include "guitestsupport.h"
 #include "scaledimage.h"
-#include "scriptedprompts.h"
+#include "windowsfixture.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -62,32 +59,28 @@ private:
     void startAll(const QStringList& simArgs);
     void download();
     void verifyIdle();
+    // Idle again, with the picture of before the download shown.
+    void verifyPictureBack(const QImage& before);
+    [[nodiscard]] TMainForm& form() { return fixture_.mainForm(); }
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    QString previousDir_;
+    WindowsFixture fixture_;
     QString sentFile_;
     std::unique_ptr<DsoSimProcess> sim_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<AppWindows> windows_;
 };
 
 void TestDownload::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    previousDir_ = QDir::currentPath();
-    QDir::setCurrent(dir_->path());
-    sentFile_ = dir_->filePath("sent.bmp");
+    // The working file goes to the current folder.
+    QDir::setCurrent(fixture_.dir().path());
+    sentFile_ = fixture_.path("sent.bmp");
     QVERIFY(DsoSimProcess::makeBmp("small", sentFile_));
 }
 
 void TestDownload::cleanup()
 {
-    windows_.reset();
-    prompts_.reset();
+    fixture_.reset();
     sim_.reset();
     ComClose();
-    QDir::setCurrent(previousDir_);
-    dir_.reset();
 }
 
 void TestDownload::startAll(const QStringList& simArgs)
@@ -95,16 +88,12 @@ void TestDownload::startAll(const QStringList& simArgs)
     sim_ = std::make_unique<DsoSimProcess>();
     const QString path = sim_->start(QStringList{"--file", sentFile_} + simArgs);
     QVERIFY2(!path.isEmpty(), sim_->errorOutput().constData());
-    useTestPorts({1}, path);
-    prompts_ = std::make_unique<ScriptedPrompts>();
-    windows_ = std::make_unique<AppWindows>(*prompts_, dir_->path());
-    windows_->MainForm.StartTimer->stop();
-    windows_->MainForm.show();
+    fixture_.start({1}, path);
 }
 
 void TestDownload::download()
 {
-    TMainForm& form = windows_->MainForm;
+    TMainForm& form = this->form();
     // A generous bound against hangs only: a stuck download is cancelled.
     QTimer watchdog;
     watchdog.setSingleShot(true);
@@ -114,9 +103,15 @@ void TestDownload::download()
     QVERIFY2(watchdog.isActive(), "the download had to be cancelled by the watchdog");
 }
 
+void TestDownload::verifyPictureBack(const QImage& before)
+{
+    verifyIdle();
+    QCOMPARE(asRgb(form().ImageDSO->image()), asRgb(before));
+}
+
 void TestDownload::verifyIdle()
 {
-    TMainForm& form = windows_->MainForm;
+    TMainForm& form = this->form();
     QVERIFY(!ComPortOpen);
     QCOMPARE(form.statusPanelText(1), QStringLiteral("closed"));
     QVERIFY(form.btnGetScreenShot->isEnabled());
@@ -144,7 +139,7 @@ void TestDownload::cleanDownloadShowsPatchedPicture()
     QFETCH(QStringList, simArgs);
     QFETCH(QString, logged);
     startAll(simArgs);
-    TMainForm& form = windows_->MainForm;
+    TMainForm& form = this->form();
     form.DebugModeClick();
     download();
     verifyIdle();
@@ -161,13 +156,13 @@ void TestDownload::cleanDownloadShowsPatchedPicture()
     QCOMPARE(lines.last(), Thick);
     if (!logged.isEmpty())
         QVERIFY2(form.Memo->toPlainText().contains(logged), qPrintable(logged));
-    QVERIFY(prompts_->messages.isEmpty());
+    QVERIFY(fixture_.prompts().messages.isEmpty());
 }
 
 void TestDownload::logOfOneBlockIsExact()
 {
     startAll({});
-    TMainForm& form = windows_->MainForm;
+    TMainForm& form = this->form();
     form.DebugModeClick();
     download();
     const QStringList lines = logLines(form);
@@ -189,7 +184,7 @@ void TestDownload::logOfOneBlockIsExact()
 void TestDownload::startTimeoutRestoresPicture()
 {
     startAll({"--start-delay-ms", "20000"});
-    TMainForm& form = windows_->MainForm;
+    TMainForm& form = this->form();
     form.DebugModeClick();
     form.Timeout = 1;
     const QImage before = form.ImageDSO->image();
@@ -201,9 +196,8 @@ void TestDownload::startTimeoutRestoresPicture()
     });
     sample.start(50);
     download();
-    verifyIdle();
+    verifyPictureBack(before);
     QVERIFY2(counts.contains("1") && counts.contains("0"), qPrintable(counts.join(',')));
-    QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(before));
     const QStringList lines = logLines(form);
     QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Timeout.", Thick}));
 }
@@ -211,7 +205,7 @@ void TestDownload::startTimeoutRestoresPicture()
 void TestDownload::cancelDuringWaitRestoresPicture()
 {
     startAll({"--start-delay-ms", "20000"});
-    TMainForm& form = windows_->MainForm;
+    TMainForm& form = this->form();
     form.DebugModeClick();
     const QImage before = form.ImageDSO->image();
     QTimer::singleShot(600, form.btnCancel, [&form] {
@@ -220,8 +214,7 @@ void TestDownload::cancelDuringWaitRestoresPicture()
         form.btnCancel->click();
     });
     download();
-    verifyIdle();
-    QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(before));
+    verifyPictureBack(before);
     const QStringList lines = logLines(form);
     QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Cancelled.", Thick}));
 }
@@ -229,25 +222,23 @@ void TestDownload::cancelDuringWaitRestoresPicture()
 void TestDownload::lostLineEndsDownload()
 {
     startAll({"--close-after", "3"});
-    TMainForm& form = windows_->MainForm;
+    TMainForm& form = this->form();
     const QImage before = form.ImageDSO->image();
     download();
-    verifyIdle();
-    QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(before));
-    QCOMPARE(prompts_->messages.size(), 1);
-    QCOMPARE(prompts_->messages[0].text,
+    verifyPictureBack(before);
+    QCOMPARE(fixture_.prompts().messages.size(), 1);
+    QCOMPARE(fixture_.prompts().messages[0].text,
              QStringLiteral("The connection to the COM port was lost."));
 }
 
 void TestDownload::eotBeforeDataKeepsPicture()
 {
     startAll({"--eot-first"});
-    TMainForm& form = windows_->MainForm;
+    TMainForm& form = this->form();
     form.DebugModeClick();
     const QImage before = form.ImageDSO->image();
     download();
-    verifyIdle();
-    QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(before));
+    verifyPictureBack(before);
     QVERIFY(form.Memo->toPlainText().contains("No data received."));
     QByteArray working;
     QVERIFY(FileToString("TMP.BMP", working));
@@ -259,13 +250,12 @@ void TestDownload::dataThatIsNoPictureIsReported()
     QByteArray junk(700, 'j');
     QVERIFY(StringToFile(junk, sentFile_));
     startAll({});
-    TMainForm& form = windows_->MainForm;
+    TMainForm& form = this->form();
     const QImage before = form.ImageDSO->image();
     download();
-    verifyIdle();
-    QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(before));
-    QCOMPARE(prompts_->messages.size(), 1);
-    QCOMPARE(prompts_->messages[0].text,
+    verifyPictureBack(before);
+    QCOMPARE(fixture_.prompts().messages.size(), 1);
+    QCOMPARE(fixture_.prompts().messages[0].text,
              QStringLiteral("The received file is not a valid BMP picture."));
     QByteArray working;
     QVERIFY(FileToString("TMP.BMP", working));
@@ -275,22 +265,21 @@ void TestDownload::dataThatIsNoPictureIsReported()
 void TestDownload::portThatCannotBeOpened()
 {
     startAll({});
-    TMainForm& form = windows_->MainForm;
+    TMainForm& form = this->form();
     ComPortNumber = 5;
     const QImage before = form.ImageDSO->image();
     form.btnGetScreenShotClick();
-    QCOMPARE(prompts_->messages.size(), 1);
-    QCOMPARE(prompts_->messages[0].text, QStringLiteral("Error while opening COM port."));
-    QVERIFY(!prompts_->messages[0].detail.isEmpty());
-    verifyIdle();
-    QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(before));
+    QCOMPARE(fixture_.prompts().messages.size(), 1);
+    QCOMPARE(fixture_.prompts().messages[0].text, QStringLiteral("Error while opening COM port."));
+    QVERIFY(!fixture_.prompts().messages[0].detail.isEmpty());
+    verifyPictureBack(before);
     QVERIFY(!QFile::exists("TMP.BMP"));
 }
 
 void TestDownload::closingWindowEndsDownload()
 {
     startAll({"--start-delay-ms", "20000"});
-    TMainForm& form = windows_->MainForm;
+    TMainForm& form = this->form();
     QTimer::singleShot(500, &form, [&form] { form.close(); });
     QElapsedTimer clock;
     clock.start();
@@ -304,12 +293,12 @@ void TestDownload::closingWindowEndsDownload()
 void TestDownload::timingsChangedDuringDownloadTakeEffect()
 {
     startAll({"--start-delay-ms", "60000"});
-    TMainForm& form = windows_->MainForm;
+    TMainForm& form = this->form();
     form.DebugModeClick();
     form.Timeout = 30;
     QTimer::singleShot(300, &form, [this, &form] {
         form.Timings1Click();
-        TFormTimings& timings = windows_->FormTimings;
+        TFormTimings& timings = fixture_.windows().FormTimings;
         QVERIFY(timings.isVisible());
         timings.tbTimeout->setValue(5);
         timings.tbRxDelay->setValue(50);

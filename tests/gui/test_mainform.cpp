@@ -1,4 +1,5 @@
 #include "scaledimage.h"
+#include "testfiles.h"
 #include "windowsfixture.h"
 
 #include <QFile>
@@ -10,13 +11,6 @@
 #include <QTimer>
 
 namespace {
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QStringList captionsOf(const QList<QAction*>& actions)
 {
     QStringList captions;
@@ -94,7 +88,7 @@ void TestMainForm::controlsAfterStartUp()
 
 void TestMainForm::statusBarShowsPortAndState()
 {
-    writeFile(iniPath(), "[ComPort]\r\nPort=3\r\n");
+    WriteTestFile(iniPath(), "[ComPort]\r\nPort=3\r\n");
     TMainForm& form = fixture_.create({1, 3, 12}).MainForm;
     QCOMPARE(form.statusPanelText(0), QStringLiteral("COM3:38400,8,N,1"));
     QCOMPARE(form.statusPanelText(1), QStringLiteral("closed"));
@@ -108,7 +102,7 @@ void TestMainForm::statusBarShowsPortAndState()
 
 void TestMainForm::noPortShowsMessageAndCloses()
 {
-    writeFile(iniPath(), "[Timings]\r\nTimeout=17\r\n");
+    WriteTestFile(iniPath(), "[Timings]\r\nTimeout=17\r\n");
     TMainForm& form = fixture_.create({}).MainForm;
     const ScriptedPrompts& prompts = fixture_.prompts();
     QCOMPARE(prompts.messages.size(), 1);
@@ -118,9 +112,7 @@ void TestMainForm::noPortShowsMessageAndCloses()
     form.show();
     QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 5000);
     // The user's stored settings are not overwritten with start values.
-    QFile ini(iniPath());
-    QVERIFY(ini.open(QIODevice::ReadOnly));
-    QCOMPARE(ini.readAll(), QByteArray("[Timings]\r\nTimeout=17\r\n"));
+    QCOMPARE(ReadTestFile(iniPath()), QByteArray("[Timings]\r\nTimeout=17\r\n"));
 }
 
 void TestMainForm::firstRunOpensComDialogAfterStartUp()

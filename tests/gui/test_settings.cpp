@@ -1,4 +1,5 @@
 #include "filesizelimit.h"
+#include "testfiles.h"
 #include "windowsfixture.h"
 
 #include <QDir>
@@ -7,19 +8,6 @@
 #include <QTest>
 
 namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 const QRegularExpression Stamp(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d$)"));
 } // namespace
 
@@ -61,7 +49,7 @@ void TestSettings::firstStartWritesAllKeysAtClose()
     QCOMPARE(form.BmpRes, 2);
     QVERIFY(!QFile::exists(iniPath()));
     closeWindow();
-    const QList<QByteArray> lines = readAll(iniPath()).split('\n');
+    const QList<QByteArray> lines = ReadTestFile(iniPath()).split('\n');
     QStringList keys;
     for (const QByteArray& line : lines) {
         QVERIFY(line.isEmpty() || line.endsWith('\r'));
@@ -102,18 +90,18 @@ void TestSettings::secondStartComesBackWhereTheFirstClosed()
 
 void TestSettings::fileWithOnlyPort()
 {
-    writeAll(iniPath(), "[ComPort]\r\nPort=5\r\n");
+    WriteTestFile(iniPath(), "[ComPort]\r\nPort=5\r\n");
     TMainForm& form = start().MainForm;
     QVERIFY(!form.FirstRun);
     QCOMPARE(ComPortNumber, 5);
     QCOMPARE(form.pos(), QPoint(314, 556));
     QCOMPARE(form.BmpRes, 2);
-    const QByteArray atStart = readAll(iniPath());
+    const QByteArray atStart = ReadTestFile(iniPath());
     QVERIFY(atStart.contains("CreationTime="));
     const QByteArray stamp = atStart.mid(atStart.indexOf("CreationTime=") + 13, 19);
     QTest::qWait(1100); // a rewritten stamp would differ
     closeWindow();
-    const QByteArray atClose = readAll(iniPath());
+    const QByteArray atClose = ReadTestFile(iniPath());
     QVERIFY(atClose.contains("CreationTime=" + stamp));
     for (const char* key :
          {"Left=", "Top=", "BMPRes=2", "Timeout=10", "RxDelay=30", "NAKDelay=30", "Port=5"})
@@ -122,17 +110,17 @@ void TestSettings::fileWithOnlyPort()
 
 void TestSettings::emptyFileIsNoFirstRun()
 {
-    writeAll(iniPath(), "");
+    WriteTestFile(iniPath(), "");
     TMainForm& form = start().MainForm;
     QVERIFY(!form.FirstRun);
-    QVERIFY(readAll(iniPath()).startsWith("[Common]\r\nCreationTime="));
+    QVERIFY(ReadTestFile(iniPath()).startsWith("[Common]\r\nCreationTime="));
     QCOMPARE(ComPortNumber, 1);
 }
 
 void TestSettings::emptyStampIgnoresStoredValues()
 {
-    writeAll(iniPath(), "[Common]\r\nCreationTime=\r\nLeft=5\r\nTop=6\r\nBMPRes=1\r\n"
-                        "[Timings]\r\nTimeout=20\r\n[ComPort]\r\nPort=3\r\n");
+    WriteTestFile(iniPath(), "[Common]\r\nCreationTime=\r\nLeft=5\r\nTop=6\r\nBMPRes=1\r\n"
+                             "[Timings]\r\nTimeout=20\r\n[ComPort]\r\nPort=3\r\n");
     TMainForm& form = start().MainForm;
     QCOMPARE(form.pos(), QPoint(314, 556));
     QCOMPARE(form.BmpRes, 2);
@@ -168,7 +156,7 @@ void TestSettings::storedValuesAreTakenUnchanged()
     QFETCH(QByteArray, file);
     QFETCH(QPoint, pos);
     QFETCH(QList<int>, fields);
-    writeAll(iniPath(), file);
+    WriteTestFile(iniPath(), file);
     TMainForm& form = start().MainForm;
     QCOMPARE(form.pos(), pos);
     QCOMPARE(QList<int>({form.BmpRes, form.Timeout, form.RxDelay, form.NAKDelay, ComPortNumber}),
@@ -183,14 +171,14 @@ void TestSettings::unknownContentSurvivesByteForByte()
                                 "\r\nLeft=100\r\nTop=200\r\nBMPRes=1\r\nTheme=dark\r\n\r\n"
                                 "[Extra]\r\nanswer = 42\r\n\r\n[Timings]\r\nTimeout=10\r\n"
                                 "RxDelay=30\r\nNAKDelay=30\r\n[ComPort]\r\nPort=3\r\n";
-    writeAll(iniPath(), original);
+    WriteTestFile(iniPath(), original);
     TMainForm& form = start().MainForm;
     QCOMPARE(form.pos(), QPoint(100, 200));
     form.Timeout = 12;
     closeWindow();
     QByteArray expected = original;
     expected.replace("Timeout=10", "Timeout=12");
-    QCOMPARE(readAll(iniPath()), expected);
+    QCOMPARE(ReadTestFile(iniPath()), expected);
 }
 
 void TestSettings::failedWriteAtCloseIsReportedOnce()
@@ -206,7 +194,7 @@ void TestSettings::failedWriteAtCloseIsReportedOnce()
 
 void TestSettings::failedStampAtStartDoesNotCutStartUpShort()
 {
-    writeAll(iniPath(), "[ComPort]\r\nPort=5\r\n");
+    WriteTestFile(iniPath(), "[ComPort]\r\nPort=5\r\n");
     {
         const FileSizeLimit limit(25);
         if (!limit.active())
@@ -216,7 +204,7 @@ void TestSettings::failedStampAtStartDoesNotCutStartUpShort()
         QCOMPARE(form.statusPanelText(0), QStringLiteral("COM5:38400,8,N,1"));
         QCOMPARE(form.WaitBitmapName, QStringLiteral("TXT256x128"));
     }
-    QCOMPARE(readAll(iniPath()), QByteArray("[ComPort]\r\nPort=5\r\n"));
+    QCOMPARE(ReadTestFile(iniPath()), QByteArray("[ComPort]\r\nPort=5\r\n"));
 }
 
 QTEST_MAIN(TestSettings)
