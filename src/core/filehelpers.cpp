@@ -3,14 +3,6 @@
 #include <QFile>
 #include <QSaveFile>
 
-namespace {
-void setError(QString* error, const QString& text)
-{
-    if (error)
-        *error = text;
-}
-} // namespace
-
 QString MakeHexStr(const QByteArray& data)
 {
     static constexpr char digits[] = "0123456789ABCDEF";
@@ -27,47 +19,41 @@ QString MakeHexStr(const QByteArray& data)
     return text;
 }
 
-bool FileToString(const QString& fileName, QByteArray& data, QString* error)
+Outcome FileToString(const QString& fileName, QByteArray& data)
 {
     data.clear();
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("Cannot open %1: %2").arg(fileName, file.errorString()));
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return Outcome::failure(
+            QStringLiteral("Cannot open %1: %2").arg(fileName, file.errorString()));
     data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        setError(error, QStringLiteral("Cannot read %1: %2").arg(fileName, file.errorString()));
         data.clear();
-        return false;
+        return Outcome::failure(
+            QStringLiteral("Cannot read %1: %2").arg(fileName, file.errorString()));
     }
-    return true;
+    return {};
 }
 
-QString ReplaceWholeFile(const QString& fileName, const QByteArray& data)
+Outcome StringToFile(const QByteArray& data, const QString& fileName)
 {
+    const auto failed = [&fileName](const QSaveFile& file) {
+        return Outcome::failure(
+            QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
+    };
     // Written beside the target and renamed over it, so a crash never leaves a torn file.
     // Unbuffered: through the buffer, a short write (full disk, size limit) goes unnoticed and
     // the truncated file is committed. Writing the rest again brings out the system's reason.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
+        return failed(file);
     for (qsizetype done = 0; done < data.size();) {
         const qint64 written = file.write(data.constData() + done, data.size() - done);
         if (written <= 0)
-            return file.errorString(); // the temporary file goes with `file`
+            return failed(file); // the temporary file goes with `file`
         done += written;
     }
-    return file.commit() ? QString() : file.errorString();
-}
-
-bool StringToFile(const QByteArray& data, const QString& fileName, QString* error)
-{
-    const QString reason = ReplaceWholeFile(fileName, data);
-    if (reason.isEmpty())
-        return true;
-    setError(error, QStringLiteral("Cannot write %1: %2").arg(fileName, reason));
-    return false;
+    return file.commit() ? Outcome() : failed(file);
 }
 
 bool PatchBMPBytes(QByteArray& data, std::uint8_t red, std::uint8_t green, std::uint8_t blue)
@@ -80,15 +66,13 @@ bool PatchBMPBytes(QByteArray& data, std::uint8_t red, std::uint8_t green, std::
     return true;
 }
 
-bool PatchBMPBack(const QString& fileName, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
-                  QString* error)
+Outcome PatchBMPBack(const QString& fileName, std::uint8_t red, std::uint8_t green,
+                     std::uint8_t blue)
 {
     QByteArray data;
-    if (!FileToString(fileName, data, error))
-        return false;
-    if (!PatchBMPBytes(data, red, green, blue)) {
-        setError(error, QStringLiteral("%1 is too short for a colour table.").arg(fileName));
-        return false;
-    }
-    return StringToFile(data, fileName, error);
+    if (Outcome read = FileToString(fileName, data); !read)
+        return read;
+    if (!PatchBMPBytes(data, red, green, blue))
+        return Outcome::failure(QStringLiteral("%1 is too short for a colour table.").arg(fileName));
+    return StringToFile(data, fileName);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,16 +11,13 @@
 // byte except the last.
 [[nodiscard]] QString MakeHexStr(const QByteArray& data);
 
-// Whole-file helpers. Failures return false / leave `error` with the path and the system's reason.
-[[nodiscard]] bool FileToString(const QString& fileName, QByteArray& data,
-                                QString* error = nullptr);
-// Replaces the file as a whole or not at all; empty on success, else the system's reason.
-[[nodiscard]] QString ReplaceWholeFile(const QString& fileName, const QByteArray& data);
-[[nodiscard]] bool StringToFile(const QByteArray& data, const QString& fileName,
-                                QString* error = nullptr);
+// Whole-file helpers; a failure names the file and gives the system's reason.
+Outcome FileToString(const QString& fileName, QByteArray& data);
+// Replaces the file as a whole or not at all.
+Outcome StringToFile(const QByteArray& data, const QString& fileName);
 
 // Sets colour-table entry 1 (offsets 58..60: blue, green, red). Data shorter than 61 bytes has
 // no such entry and is left as it is (returns false).
 bool PatchBMPBytes(QByteArray& data, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
-[[nodiscard]] bool PatchBMPBack(const QString& fileName, std::uint8_t red, std::uint8_t green,
-                                std::uint8_t blue, QString* error = nullptr);
+Outcome PatchBMPBack(const QString& fileName, std::uint8_t red, std::uint8_t green,
+                     std::uint8_t blue);

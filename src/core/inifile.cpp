@@ -277,38 +277,29 @@ std::int32_t IniFile::readInteger(QByteArrayView section, QByteArrayView key,
     return parseDecimal(readString(section, key, {})).value_or(def);
 }
 
-bool IniFile::writeString(QByteArrayView section, QByteArrayView key, const QByteArray& value)
+Outcome IniFile::writeString(QByteArrayView section, QByteArrayView key, const QByteArray& value)
 {
-    error_.clear();
     const QByteArrayView sectionName = trimmed(section);
     const QByteArrayView keyName = trimmed(key);
     if (const QString why = refusal(sectionName, keyName, value); !why.isEmpty())
-        return fail(why);
+        return refused(why);
     QByteArray text;
     if (QFileInfo::exists(path_)) {
         QString why;
         std::optional<QByteArray> old = readWhole(path_, &why);
         if (!old)
-            return fail(why); // never replace a file we could not read in full
+            return refused(why); // never replace a file we could not read in full
         text = std::move(*old);
     }
-    const QString why =
-        ReplaceWholeFile(path_, Document(text).withValue(sectionName, keyName, value));
-    return why.isEmpty() || fail(why);
+    return StringToFile(Document(text).withValue(sectionName, keyName, value), path_);
 }
 
-bool IniFile::writeInteger(QByteArrayView section, QByteArrayView key, std::int32_t value)
+Outcome IniFile::writeInteger(QByteArrayView section, QByteArrayView key, std::int32_t value)
 {
     return writeString(section, key, QByteArray::number(value));
 }
 
-QString IniFile::errorString() const
+Outcome IniFile::refused(const QString& reason) const
 {
-    return error_;
-}
-
-bool IniFile::fail(const QString& reason)
-{
-    error_ = QStringLiteral("Cannot write %1: %2").arg(path_, reason);
-    return false;
+    return Outcome::failure(QStringLiteral("Cannot write %1: %2").arg(path_, reason));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcome.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -33,16 +35,12 @@ public:
     // adds the section at the end of the file, creating the file if needed. The file is replaced
     // as a whole (temporary file, then rename), so a failure leaves the old one as it was.
     // Names or a value that would break the line structure (line breaks, "=" in a key, "]" in a
-    // section, empty names) are refused.
-    bool writeString(QByteArrayView section, QByteArrayView key, const QByteArray& value);
-    bool writeInteger(QByteArrayView section, QByteArrayView key, std::int32_t value);
-
-    // Why the last write failed, naming the file; empty after a write that succeeded.
-    [[nodiscard]] QString errorString() const;
+    // section, empty names) are refused. A failure names the file.
+    Outcome writeString(QByteArrayView section, QByteArrayView key, const QByteArray& value);
+    Outcome writeInteger(QByteArrayView section, QByteArrayView key, std::int32_t value);
 
 private:
-    bool fail(const QString& reason);
+    [[nodiscard]] Outcome refused(const QString& reason) const;
 
     QString path_;
-    QString error_;
 };

@@ -63,11 +63,11 @@ bool TMainForm::startDownload()
     TransferStop = false;
     receiver_.start();
     pictureBefore_ = ImageDSO->image();
-    QString error;
-    if (!PictureIo::saveBmp(pictureBefore_, WorkingFile, &error)) {
+    if (const Outcome saved = PictureIo::saveBmp(pictureBefore_, WorkingFile); !saved) {
         ComClose();
         SettingsToStatusBar();
-        prompts_.message(this, QStringLiteral("The working file could not be written."), error);
+        prompts_.message(this, QStringLiteral("The working file could not be written."),
+                         saved.reason());
         return false;
     }
     SetBitmap(WaitBitmapName);
@@ -149,9 +149,7 @@ void TMainForm::eotEnding()
     PatchBMPBytes(patched, 240, 255, 0);
     QImage picture;
     const bool pictureOk = picture.loadFromData(patched, "BMP");
-    QString fileError;
-    const bool fileOk =
-        StringToFile(pictureOk ? patched : receiver_.collected(), WorkingFile, &fileError);
+    const Outcome written = StringToFile(pictureOk ? patched : receiver_.collected(), WorkingFile);
     showPicture(pictureOk ? picture : pictureBefore_);
     ComClose();
     SettingsToStatusBar();
@@ -164,8 +162,9 @@ void TMainForm::eotEnding()
         prompts_.message(this, QStringLiteral("The received file is not a valid BMP picture."),
                          QStringLiteral("The received bytes are kept in %1.")
                              .arg(QDir::current().absoluteFilePath(WorkingFile)));
-    else if (!fileOk)
-        prompts_.message(this, QStringLiteral("The working file could not be written."), fileError);
+    else if (!written)
+        prompts_.message(this, QStringLiteral("The working file could not be written."),
+                         written.reason());
 }
 
 void TMainForm::noDataEnding()

@@ -42,10 +42,9 @@ void TMainForm::LoadBitmapClick()
         return;
     const QString path = withDefaultExtension(OpenDialog.fileName, OpenDialog.defaultExt);
     enterFolderOf(path);
-    QString error;
-    const QImage image = PictureIo::load(path, &error);
-    if (image.isNull()) {
-        prompts_.message(this, QStringLiteral("The picture could not be loaded."), error);
+    QImage image;
+    if (const Outcome loaded = PictureIo::load(path, image); !loaded) {
+        prompts_.message(this, QStringLiteral("The picture could not be loaded."), loaded.reason());
         return;
     }
     showPicture(image);
@@ -68,9 +67,10 @@ void TMainForm::SaveBitmapClick()
 {
     const QString path =
         runSaveDialog(QStringLiteral("Bitmap files (*.bmp)|*.bmp"), QStringLiteral("bmp"));
-    QString error;
-    if (!path.isEmpty() && !PictureIo::saveBmp(ImageDSO->image(), path, &error))
-        prompts_.message(this, QStringLiteral("The picture could not be saved."), error);
+    if (path.isEmpty())
+        return;
+    if (const Outcome saved = PictureIo::saveBmp(ImageDSO->image(), path); !saved)
+        prompts_.message(this, QStringLiteral("The picture could not be saved."), saved.reason());
 }
 
 void TMainForm::bntSaveMemoClick()
@@ -85,9 +85,8 @@ void TMainForm::bntSaveMemoClick()
         for (QTextBlock block = Memo->document()->begin(); block.isValid(); block = block.next())
             text += block.text().toLocal8Bit() + "\r\n";
     }
-    QString error;
-    if (!StringToFile(text, path, &error))
-        prompts_.message(this, QStringLiteral("The log could not be saved."), error);
+    if (const Outcome saved = StringToFile(text, path); !saved)
+        prompts_.message(this, QStringLiteral("The log could not be saved."), saved.reason());
 }
 
 void TMainForm::btnClearMemoClick()

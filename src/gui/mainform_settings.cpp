@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include <tuple>
+
 namespace {
 constexpr QByteArrayView Common = "Common";
 constexpr QByteArrayView Timings = "Timings";
@@ -42,7 +44,7 @@ void TMainForm::ReadFromINI()
     FirstRun = false;
     if (ini.readString(Common, "CreationTime", {}).isEmpty()) {
         // A stamp that cannot be written is reported at close, when the whole file is written.
-        ini.writeString(Common, "CreationTime", timeStamp());
+        (void)ini.writeString(Common, "CreationTime", timeStamp());
     } else {
         std::int32_t left = -1;
         std::int32_t top = -1;
@@ -72,22 +74,21 @@ void TMainForm::ReadFromINI()
 bool TMainForm::SaveToIni()
 {
     IniFile ini(IniFileName);
-    bool ok = true;
+    Outcome written;
     if (ini.readString(Common, "CreationTime", {}).isEmpty())
-        ok = ini.writeString(Common, "CreationTime", timeStamp());
-    const std::pair<QByteArrayView, std::int32_t> common[] = {
-        {"Left", x()}, {"Top", y()}, {"BMPRes", BmpRes}};
-    for (const auto& [key, value] : common)
-        ok = ok && ini.writeInteger(Common, key, value);
-    const std::pair<QByteArrayView, std::int32_t> timings[] = {
-        {"Timeout", Timeout}, {"RxDelay", RxDelay}, {"NAKDelay", NAKDelay}};
-    for (const auto& [key, value] : timings)
-        ok = ok && ini.writeInteger(Timings, key, value);
-    ok = ok && ini.writeInteger(ComPort, "Port", ComPortNumber);
-    if (!ok)
+        written = ini.writeString(Common, "CreationTime", timeStamp());
+    const std::tuple<QByteArrayView, QByteArrayView, std::int32_t> keys[] = {
+        {Common, "Left", x()},         {Common, "Top", y()},
+        {Common, "BMPRes", BmpRes},    {Timings, "Timeout", Timeout},
+        {Timings, "RxDelay", RxDelay}, {Timings, "NAKDelay", NAKDelay},
+        {ComPort, "Port", ComPortNumber}};
+    for (const auto& [section, key, value] : keys)
+        if (written)
+            written = ini.writeInteger(section, key, value);
+    if (!written)
         prompts_.message(this, QStringLiteral("The settings could not be saved."),
-                         ini.errorString());
-    return ok;
+                         written.reason());
+    return written.ok();
 }
 
 void TMainForm::showEvent(QShowEvent* event)

@@ -16,26 +16,22 @@ QByteArray PictureIo::encodeBmp(const QImage& image)
     return bytes;
 }
 
-bool PictureIo::saveBmp(const QImage& image, const QString& path, QString* error)
+Outcome PictureIo::saveBmp(const QImage& image, const QString& path)
 {
     const QByteArray bytes = encodeBmp(image);
-    if (bytes.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("There is no picture to write to %1.").arg(path);
-        return false;
-    }
-    return StringToFile(bytes, path, error);
+    if (bytes.isEmpty())
+        return Outcome::failure(QStringLiteral("There is no picture to write to %1.").arg(path));
+    return StringToFile(bytes, path);
 }
 
-QImage PictureIo::load(const QString& path, QString* error)
+Outcome PictureIo::load(const QString& path, QImage& image)
 {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
-    if (image.isNull() && error) {
-        const QString reason = QFileInfo::exists(path) ? reader.errorString()
-                                                       : QStringLiteral("The file does not exist.");
-        *error = QStringLiteral("Cannot load %1: %2").arg(path, reason);
-    }
-    return image;
+    image = reader.read();
+    if (!image.isNull())
+        return {};
+    const QString reason = QFileInfo::exists(path) ? reader.errorString()
+                                                   : QStringLiteral("The file does not exist.");
+    return Outcome::failure(QStringLiteral("Cannot load %1: %2").arg(path, reason));
 }

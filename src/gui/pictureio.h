@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcome.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -9,7 +11,7 @@
 class PictureIo {
 public:
     [[nodiscard]] static QByteArray encodeBmp(const QImage& image);
-    [[nodiscard]] static bool saveBmp(const QImage& image, const QString& path, QString* error);
-    // Reads any format Qt knows, by the file's content; `error` gets a reason on failure.
-    [[nodiscard]] static QImage load(const QString& path, QString* error);
+    static Outcome saveBmp(const QImage& image, const QString& path);
+    // Reads any format Qt knows, by the file's content; `image` is null on failure.
+    static Outcome load(const QString& path, QImage& image);
 };

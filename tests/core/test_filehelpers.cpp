@@ -60,15 +60,16 @@ void TestFileHelpers::failuresNameTheFile()
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("missing.bmp"));
     QByteArray data("old");
-    QString error;
-    QVERIFY(!FileToString(missing, data, &error));
+    const Outcome read = FileToString(missing, data);
+    QVERIFY(!read);
     QVERIFY(data.isEmpty());
-    QVERIFY(error.contains(missing));
+    QVERIFY(read.reason().contains(missing));
     // A folder that is a file cannot hold anything, even for root.
     QVERIFY(StringToFile("x", dir.filePath(QStringLiteral("plain"))));
     const QString impossible = dir.filePath(QStringLiteral("plain/TMP.BMP"));
-    QVERIFY(!StringToFile("data", impossible, &error));
-    QVERIFY(error.contains(impossible));
+    const Outcome written = StringToFile("data", impossible);
+    QVERIFY(!written);
+    QVERIFY(written.reason().contains(impossible));
 }
 
 void TestFileHelpers::patchSetsPaletteEntryOne()
@@ -90,8 +91,7 @@ void TestFileHelpers::patchLeavesShortFilesAlone()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("short.bmp"));
     QVERIFY(StringToFile(QByteArray(60, 'x'), path));
-    QString error;
-    QVERIFY(!PatchBMPBack(path, 240, 255, 0, &error));
+    QVERIFY(!PatchBMPBack(path, 240, 255, 0));
     QByteArray data;
     QVERIFY(FileToString(path, data));
     QCOMPARE(data, QByteArray(60, 'x'));

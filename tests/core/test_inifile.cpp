@@ -254,7 +254,8 @@ void TestIniFile::writeEdits()
     QFETCH(QByteArray, after);
     WriteTestFile(iniPath(), before);
     IniFile ini(iniPath());
-    QVERIFY2(ini.writeString(section, key, "v"), qPrintable(ini.errorString()));
+    const Outcome written = ini.writeString(section, key, "v");
+    QVERIFY2(written, qPrintable(written.reason()));
     QCOMPARE(ReadTestFile(iniPath()), after);
     QCOMPARE(ini.readString(section, key, {}), QByteArray("v"));
 }
@@ -300,7 +301,7 @@ void TestIniFile::eightKeysMakeTheSettingsFileInOrder()
     // The second round is the next shut-down: same keys, same file.
     for (int round = 0; round < 2; ++round) {
         for (const QByteArrayList& w : writes)
-            QVERIFY2(ini.writeString(w[0], w[1], w[2]), qPrintable(ini.errorString()));
+            QVERIFY(ini.writeString(w[0], w[1], w[2]));
         QCOMPARE(ReadTestFile(iniPath()), expected);
     }
     QVERIFY(ini.exists());
@@ -364,12 +365,14 @@ void TestIniFile::refusesNamesThatBreakLines()
     const QByteArray before = "[A]\nk=1\n";
     WriteTestFile(iniPath(), before);
     IniFile ini(iniPath());
-    QVERIFY(!ini.writeString(section, key, value));
-    QVERIFY(ini.errorString().contains(iniPath()));
+    const Outcome refused = ini.writeString(section, key, value);
+    QVERIFY(!refused);
+    QVERIFY(refused.reason().contains(iniPath()));
     QCOMPARE(ReadTestFile(iniPath()), before);
 
-    QVERIFY(ini.writeString("A", "k", "2"));
-    QVERIFY2(ini.errorString().isEmpty(), "a write that succeeds clears the last error");
+    const Outcome written = ini.writeString("A", "k", "2");
+    QVERIFY(written);
+    QVERIFY(written.reason().isEmpty());
 }
 
 void TestIniFile::failsWhenParentIsAFile()
@@ -378,10 +381,11 @@ void TestIniFile::failsWhenParentIsAFile()
     WriteTestFile(parent, "not a folder");
     const QString path = parent + QStringLiteral("/Orvisnap.ini");
     IniFile ini(path);
-    QVERIFY(!ini.writeInteger("Common", "Left", 1));
+    const Outcome written = ini.writeInteger("Common", "Left", 1);
+    QVERIFY(!written);
     const QString prefix = QStringLiteral("Cannot write %1: ").arg(path);
-    QVERIFY2(ini.errorString().startsWith(prefix), qPrintable(ini.errorString()));
-    QVERIFY2(ini.errorString().size() > prefix.size(), "the system's reason is missing");
+    QVERIFY2(written.reason().startsWith(prefix), qPrintable(written.reason()));
+    QVERIFY2(written.reason().size() > prefix.size(), "the system's reason is missing");
     QCOMPARE(ReadTestFile(parent), QByteArray("not a folder"));
 }
 
@@ -400,8 +404,9 @@ void TestIniFile::failedWriteInReadOnlyFolderKeepsOldFile()
             QSKIP("This user writes into read-only folders (root); see the full-disk test.");
     }
     IniFile ini(iniPath());
-    QVERIFY(!ini.writeInteger("Common", "Left", 6));
-    QVERIFY2(ini.errorString().contains(iniPath()), qPrintable(ini.errorString()));
+    const Outcome written = ini.writeInteger("Common", "Left", 6);
+    QVERIFY(!written);
+    QVERIFY2(written.reason().contains(iniPath()), qPrintable(written.reason()));
     QCOMPARE(ReadTestFile(iniPath()), before);
 }
 
@@ -413,7 +418,7 @@ void TestIniFile::failedWriteOnFullDiskKeepsOldFile()
     WriteTestFile(iniPath(), before);
 
     IniFile ini(iniPath());
-    bool written = true;
+    Outcome written;
     {
         const FileSizeLimit limit(64);
         if (!limit.active())
@@ -422,8 +427,8 @@ void TestIniFile::failedWriteOnFullDiskKeepsOldFile()
     }
     QVERIFY(!written);
     const QString prefix = QStringLiteral("Cannot write %1: ").arg(iniPath());
-    QVERIFY2(ini.errorString().startsWith(prefix), qPrintable(ini.errorString()));
-    QVERIFY2(ini.errorString().size() > prefix.size(), "the system's reason is missing");
+    QVERIFY2(written.reason().startsWith(prefix), qPrintable(written.reason()));
+    QVERIFY2(written.reason().size() > prefix.size(), "the system's reason is missing");
     QCOMPARE(ReadTestFile(iniPath()), before);
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("Orvisnap.ini")});
