@@ -73,6 +73,7 @@ Outcome PatchBMPBack(const QString& fileName, std::uint8_t red, std::uint8_t gre
     if (Outcome read = FileToString(fileName, data); !read)
         return read;
     if (!PatchBMPBytes(data, red, green, blue))
-        return Outcome::failure(QStringLiteral("%1 is too short for a colour table.").arg(fileName));
+        return Outcome::failure(
+            QStringLiteral("%1 is too short for a colour table.").arg(fileName));
     return StringToFile(data, fileName);
 }

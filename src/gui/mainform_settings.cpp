@@ -78,9 +78,9 @@ bool TMainForm::SaveToIni()
     if (ini.readString(Common, "CreationTime", {}).isEmpty())
         written = ini.writeString(Common, "CreationTime", timeStamp());
     const std::tuple<QByteArrayView, QByteArrayView, std::int32_t> keys[] = {
-        {Common, "Left", x()},         {Common, "Top", y()},
-        {Common, "BMPRes", BmpRes},    {Timings, "Timeout", Timeout},
-        {Timings, "RxDelay", RxDelay}, {Timings, "NAKDelay", NAKDelay},
+        {Common, "Left", x()},           {Common, "Top", y()},
+        {Common, "BMPRes", BmpRes},      {Timings, "Timeout", Timeout},
+        {Timings, "RxDelay", RxDelay},   {Timings, "NAKDelay", NAKDelay},
         {ComPort, "Port", ComPortNumber}};
     for (const auto& [section, key, value] : keys)
         if (written)
