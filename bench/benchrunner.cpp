@@ -3,6 +3,7 @@
 #include "dsosimprocess.h"
 #include "filehelpers.h"
 #include "orvisnapdownload.h"
+#include "receivedpicture.h"
 #include "rxreceive.h"
 #include "simtrace.h"
 
@@ -25,7 +26,8 @@ QByteArray padded(QByteArray data)
 QByteArray paddedAndPatched(const QByteArray& data)
 {
     QByteArray result = padded(data);
-    PatchBMPBytes(result, 240, 255, 0);
+    PatchBMPBytes(result, ReceivedPicture::PatchRed, ReceivedPicture::PatchGreen,
+                  ReceivedPicture::PatchBlue);
     return result;
 }
 
@@ -91,16 +93,12 @@ BenchRow BenchRunner::receive(const QString& kind, const QString& sample, const 
 
 void BenchRunner::downloadWithOrvisnap(const QString& device, const QByteArray& sent, BenchRow& row)
 {
-    const OrvisnapDownload::Result result =
-        OrvisnapDownload::run(device, QDir(dir_).filePath(QStringLiteral("settings")));
+    const OrvisnapDownload::Result result = OrvisnapDownload::run(device);
     timings_ = result.timings;
     row.ownSeconds = result.seconds;
-    if (result.hung)
-        row.problem = QStringLiteral("hung; cancelled");
-    else if (!result.messages.isEmpty())
-        row.problem = result.messages.join(QStringLiteral("; "));
-    else if (result.workingFile != paddedAndPatched(sent))
-        row.problem = QStringLiteral("TMP.BMP differs from the file sent");
+    row.problem = result.problem;
+    if (row.problem.isEmpty() && result.file != paddedAndPatched(sent))
+        row.problem = QStringLiteral("the received file differs from the file sent");
     row.ok = row.problem.isEmpty();
 }
 

@@ -1,59 +1,53 @@
 #include "orvisnapdownload.h"
 
-#include "appwindows.h"
-#include "benchprompts.h"
-#include "filehelpers.h"
 #include "myserial.h"
+#include "receivedpicture.h"
+#include "screenshotdownload.h"
 
 #include <QElapsedTimer>
-#include <QTimer>
 
 namespace {
 // Far beyond the largest sample in bursts (about 90 s): only a stuck download gets here.
-constexpr int WatchdogMs = 600000;
+constexpr qint64 WatchdogMs = 600000;
 
-void useOnlyPort(const QString& devicePath)
-{
-    ComEnumeratePorts(ComMaxPorts, ComPortList,
-                      [&](int n) { return n == 1 ? devicePath : QString(); });
-    ComPortNumber = 1;
-}
+// Nobody sits at the benchmark: default timings, no log, a stop only against a hang.
+class BenchListener final : public DownloadListener {
+public:
+    BenchListener() { clock_.start(); }
+    [[nodiscard]] DownloadTimings timings() const override { return {}; }
+    [[nodiscard]] bool logging() const override { return false; }
+    [[nodiscard]] bool stopRequested() const override { return clock_.elapsed() > WatchdogMs; }
+    void log(const QStringList& /*lines*/) override {}
 
-QString timingsOf(const TMainForm& form)
+private:
+    QElapsedTimer clock_;
+};
+
+QString timingsText()
 {
+    const DownloadTimings timings;
     return QStringLiteral("Timeout=%1 s RxDelay=%2 ms NAKDelay=%3 ms")
-        .arg(form.Timeout)
-        .arg(form.RxDelay)
-        .arg(form.NAKDelay);
+        .arg(timings.timeoutSeconds)
+        .arg(timings.rxDelayMs)
+        .arg(timings.nakDelayMs);
 }
 } // namespace
 
-OrvisnapDownload::Result OrvisnapDownload::run(const QString& devicePath, const QString& appDir)
+OrvisnapDownload::Result OrvisnapDownload::run(const QString& devicePath)
 {
-    useOnlyPort(devicePath);
-    BenchPrompts prompts;
+    const MySerialUnit unit([&](int n) { return n == 1 ? devicePath : QString(); });
+    BenchListener listener;
+    ScreenshotDownload download(listener);
     Result result;
-    {
-        AppWindows windows(prompts, appDir);
-        TMainForm& form = windows.MainForm;
-        form.StartTimer->stop();
-        form.show();
-        result.timings = timingsOf(form);
-        QTimer watchdog;
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, &form, [&] {
-            result.hung = true;
-            form.btnCancelClick();
-        });
-        watchdog.start(WatchdogMs);
-        QElapsedTimer clock;
-        clock.start();
-        form.btnGetScreenShotClick();
-        result.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    }
-    ComClose();
-    result.messages = prompts.messages;
-    if (!FileToString(QStringLiteral("TMP.BMP"), result.workingFile))
-        result.workingFile.clear();
+    result.timings = timingsText();
+    QElapsedTimer clock;
+    clock.start();
+    const DownloadResult downloaded = download.run(1);
+    result.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    if (downloaded.complete())
+        result.file = ReceivedPicture(downloaded.data).file();
+    else
+        result.problem = QStringLiteral("the download ended without the file (ending %1)")
+                             .arg(static_cast<int>(downloaded.ending));
     return result;
 }

@@ -2,20 +2,17 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
-// One download through the main window's "Download from DSO" handler, as a click runs it, from
-// the instrument on `devicePath`. The windows keep their settings in `appDir` (a fresh folder
-// gives the default timings); the working file TMP.BMP goes to the current folder.
+// One download through the shared download driver, as every front end runs it, from the
+// instrument on `devicePath` with the default timings.
 class OrvisnapDownload {
 public:
     struct Result {
-        double seconds = 0.0; // from the click until the handler returns
-        QByteArray workingFile;
-        QStringList messages; // message boxes the program showed
-        bool hung = false;    // cancelled by the watchdog
+        double seconds = 0.0; // from the start of the download until it has ended
+        QByteArray file;      // the received file with its palette patch, padding included
+        QString problem;      // how the download ended, when not complete
         QString timings;
     };
 
-    [[nodiscard]] static Result run(const QString& devicePath, const QString& appDir);
+    [[nodiscard]] static Result run(const QString& devicePath);
 };

@@ -66,6 +66,21 @@ bool PatchBMPBytes(QByteArray& data, std::uint8_t red, std::uint8_t green, std::
     return true;
 }
 
+std::optional<std::int64_t> DeclaredBmpSize(const QByteArray& data)
+{
+    // The smallest BMP (core header, one pixel) has 26 bytes; 64 MiB is far beyond any screen.
+    constexpr std::int64_t Smallest = 26;
+    constexpr std::int64_t Largest = std::int64_t{64} << 20;
+    if (data.size() < 6 || !data.startsWith("BM"))
+        return std::nullopt;
+    std::int64_t size = 0;
+    for (int i = 5; i >= 2; --i)
+        size = size * 256 + static_cast<unsigned char>(data[i]);
+    if (size < Smallest || size > Largest)
+        return std::nullopt;
+    return size;
+}
+
 Outcome PatchBMPBack(const QString& fileName, std::uint8_t red, std::uint8_t green,
                      std::uint8_t blue)
 {

@@ -23,43 +23,41 @@ QString hex4(unsigned value)
 }
 } // namespace
 
-void XModemReceiver::start()
+QByteArrayList XModemReceiver::start()
 {
     *this = XModemReceiver{};
+    return {QByteArray(1, NAK), QByteArray(1, NAK)};
 }
 
-XModemStep XModemReceiver::feed(const QByteArray& bytes, std::int64_t nowMs, const Timings& timings,
-                                bool logging)
+XModemStep XModemReceiver::feed(const QByteArray& bytes, std::int64_t nowMs,
+                                std::int32_t nakDelayMs, bool logging)
 {
     if (!bytes.isEmpty()) {
         pending_.append(bytes);
         lastByteAtMs_ = nowMs;
     }
-    XModemStep step;
-    if (pending_.isEmpty()) {
-        step.waitMs = timings.rxDelayMs;
-        return step;
-    }
-    if (!readComplete(nowMs, timings)) {
+    if (pending_.isEmpty())
+        return {};
+    if (!readComplete(nowMs, nakDelayMs)) {
+        XModemStep step;
         step.kind = XModemStep::Kind::Incomplete;
-        step.waitMs = PollMs;
+        step.wait = XModemStep::Wait::Poll;
         return step;
     }
-    return judge(std::exchange(pending_, {}), timings, logging);
+    return judge(std::exchange(pending_, {}), logging);
 }
 
-bool XModemReceiver::readComplete(std::int64_t nowMs, const Timings& timings) const
+bool XModemReceiver::readComplete(std::int64_t nowMs, std::int32_t nakDelayMs) const
 {
     if (pending_.size() >= BlockSize)
         return true;
-    const std::int64_t quiet = std::max<std::int64_t>(timings.nakDelayMs, MinQuietMs);
+    const std::int64_t quiet = std::max<std::int64_t>(nakDelayMs, MinQuietMs);
     return nowMs - lastByteAtMs_ >= quiet;
 }
 
-XModemStep XModemReceiver::judge(const QByteArray& read, const Timings& timings, bool logging)
+XModemStep XModemReceiver::judge(const QByteArray& read, bool logging)
 {
     XModemStep step;
-    step.waitMs = timings.rxDelayMs;
     if (logging) {
         step.rxLog << QStringLiteral("Rx: %1 byte(s)").arg(read.size());
         step.rxLog << MakeHexStr(read);
@@ -73,7 +71,7 @@ XModemStep XModemReceiver::judge(const QByteArray& read, const Timings& timings,
         judgeBlock(read, step, logging);
     } else {
         step.kind = XModemStep::Kind::Garbage;
-        step.drainMs = timings.nakDelayMs;
+        step.drain = true;
         step.send = QByteArray(1, NAK);
         if (logging)
             step.txLog << QStringLiteral("Tx: NAK") << thinSeparator();

@@ -3,12 +3,14 @@
 #include "xmodemstep.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 
 #include <cstdint>
 
 // Receiving side of XModem-CRC as the instrument speaks it, without I/O and without a clock:
-// the driver feeds each read with the time it was taken and carries out the returned step.
+// the driver writes the opening request that start() gives, then feeds each read with the time
+// it was taken and carries out the returned step.
 //
 // A read is judged by its length once it is complete: 133 bytes are a block (whatever the
 // first byte), a lone 0x04 is EOT, anything else is drained and answered with NAK. A read
@@ -28,16 +30,14 @@ public:
     // The longest wait before an incomplete read is looked at again (new bytes end it sooner).
     static constexpr std::int64_t PollMs = 5;
 
-    struct Timings {
-        int rxDelayMs = 30;
-        int nakDelayMs = 30;
-    };
+    // Forgets everything of a previous download and gives the request that starts the sender:
+    // two NAKs (not 'C': the instrument expects NAK), each its own write.
+    [[nodiscard]] QByteArrayList start();
 
-    // Forgets everything of a previous download.
-    void start();
-
+    // `nakDelayMs` is the user's NAK delay at this moment: a short read is complete after a quiet
+    // time of at least that long. Log lines are made only when `logging` is set.
     [[nodiscard]] XModemStep feed(const QByteArray& bytes, std::int64_t nowMs,
-                                  const Timings& timings, bool logging);
+                                  std::int32_t nakDelayMs, bool logging);
 
     [[nodiscard]] const QByteArray& collected() const { return collected_; }
     [[nodiscard]] int acceptedBlocks() const { return acceptedBlocks_; }
@@ -48,8 +48,8 @@ public:
     [[nodiscard]] static QString thickSeparator() { return QString(47, QLatin1Char('=')); }
 
 private:
-    [[nodiscard]] bool readComplete(std::int64_t nowMs, const Timings& timings) const;
-    [[nodiscard]] XModemStep judge(const QByteArray& read, const Timings& timings, bool logging);
+    [[nodiscard]] bool readComplete(std::int64_t nowMs, std::int32_t nakDelayMs) const;
+    [[nodiscard]] XModemStep judge(const QByteArray& read, bool logging);
     void judgeBlock(const QByteArray& read, XModemStep& step, bool logging);
     [[nodiscard]] bool isRepeatOfLast(const QByteArray& read) const;
     void noteNumbering(const QByteArray& read);

@@ -3,11 +3,9 @@
 #include <QByteArray>
 #include <QStringList>
 
-#include <cstdint>
-
-// What the receiver asks its driver to do after one read. In this order: log `rxLog`; if
-// `drainMs` > 0, wait that long and throw away what has arrived; write `send`; log `txLog`;
-// then wait `waitMs` before the next read.
+// What the receiver asks its driver to do after one read, in this order: log `rxLog`; when
+// `drain` is set, wait the NAK delay and throw away what has arrived; write `send`; log `txLog`;
+// then wait as `wait` says before the next read.
 struct XModemStep {
     enum class Kind {
         Nothing,       // empty read
@@ -19,12 +17,17 @@ struct XModemStep {
         Garbage        // any other length
     };
 
+    enum class Wait {
+        RxDelay, // the user's receive delay
+        Poll     // a read is being completed: until more bytes come, at most PollMs
+    };
+
     Kind kind = Kind::Nothing;
     QStringList rxLog;
-    std::int64_t drainMs = 0;
+    bool drain = false;
     QByteArray send;
     QStringList txLog;
-    std::int64_t waitMs = 0;
+    Wait wait = Wait::RxDelay;
 
     // A 133-byte read, good or bad: the start time-out is over for good.
     [[nodiscard]] bool isBlock() const

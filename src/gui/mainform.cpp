@@ -56,9 +56,10 @@ void TMainForm::FormCreate()
 {
     setWindowTitle(QStringLiteral("Orvisnap ") + GetProgramVersion(false));
     Memo->clear();
-    Timeout = 10;
-    RxDelay = 30;
-    NAKDelay = 30;
+    const DownloadTimings defaults;
+    Timeout = defaults.timeoutSeconds;
+    RxDelay = defaults.rxDelayMs;
+    NAKDelay = defaults.nakDelayMs;
     if (AppDir.isEmpty())
         AppDir = QCoreApplication::applicationDirPath();
     if (!AppDir.endsWith(QLatin1Char('/')))
@@ -171,11 +172,7 @@ void TMainForm::Timings1Click()
 void TMainForm::closeEvent(QCloseEvent* event)
 {
     bool canClose = true;
-    FormCloseQuery(canClose);
-    if (!canClose) {
-        event->ignore();
-        return;
-    }
+    FormCloseQuery(canClose); // never refuses
     if (!closing_) {
         closing_ = true;
         FormClose();

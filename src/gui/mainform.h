@@ -1,9 +1,10 @@
 #pragma once
 
+#include "downloadlistener.h"
 #include "filedialogstate.h"
-#include "xmodemreceiver.h"
+#include "screenshotdownload.h"
 
-#include <QElapsedTimer>
+#include <QImage>
 #include <QMainWindow>
 
 #include <cstdint>
@@ -23,8 +24,9 @@ class QStatusBar;
 class QTimer;
 
 // The main window: start-up, status bar, picture panel and layout, download, settings file,
-// file commands. Its fields and controls are read and written by the dialogs directly.
-class TMainForm : public QMainWindow {
+// file commands. Its fields and controls are read and written by the dialogs directly. It is the
+// front end of the download driver, which asks it for timings, logging and stop requests.
+class TMainForm : public QMainWindow, private DownloadListener {
     Q_OBJECT
 public:
     // `appDir` is the folder of the settings file; empty means the executable's folder.
@@ -36,9 +38,9 @@ public:
                        TFormTimings* timingsForm);
 
     // Fields
-    std::int32_t Timeout = 10;  // seconds
-    std::int32_t RxDelay = 30;  // milliseconds
-    std::int32_t NAKDelay = 30; // milliseconds
+    std::int32_t Timeout = DownloadTimings{}.timeoutSeconds;
+    std::int32_t RxDelay = DownloadTimings{}.rxDelayMs;
+    std::int32_t NAKDelay = DownloadTimings{}.nakDelayMs;
     std::int32_t BmpRes = 2;
     bool TransferStop = false;
     bool FirstRun = false;
@@ -67,13 +69,15 @@ public:
     void bntSaveMemoClick();
     void btnClearMemoClick();
 
-    [[nodiscard]] bool downloadRunning() const { return downloadRunning_; }
+    [[nodiscard]] bool downloadRunning() const { return download_.running(); }
     // The client area: everything under the menu bar.
     [[nodiscard]] QSize clientSize() const;
     void setClientSize(int width, int height);
     [[nodiscard]] QString statusPanelText(int panel) const;
     // Adds a line (or lines joined by CR LF) to the log.
     void logLine(const QString& text);
+    // Adds the lines while "Logging" is checked.
+    void logGroup(const QStringList& lines);
 
     // Controls
     QWidget* Client = nullptr; // central area: the window's design coordinates
@@ -119,14 +123,20 @@ private:
     static void FormCloseQuery(bool& canClose);
     void FormClose();
     // Download
-    [[nodiscard]] bool startDownload();
-    void receiveLoop();
-    void carryOut(const XModemStep& step);
-    void eotEnding();
-    void stopEnding();
-    void noDataEnding();
-    void resetAfterDownload();
-    void showPicture(const QImage& image);
+    void showReceived(const QByteArray& data);
+    // The one ending of every download that began: the window as before, with `picture`.
+    void restoreAfterDownload(const QImage& picture);
+    // DownloadListener
+    [[nodiscard]] DownloadTimings timings() const override;
+    [[nodiscard]] bool logging() const override;
+    [[nodiscard]] bool stopRequested() const override;
+    void log(const QStringList& lines) override;
+    void portOpened() override;
+    [[nodiscard]] bool readyToRequest() override;
+    void countdown(std::int64_t secondsLeft) override;
+    void startTimeoutExpired() override;
+    void blockArrived() override;
+    void progress(std::int64_t received, std::int64_t expected) override;
     // Files
     [[nodiscard]] static QString stampedName(const QString& extension);
     void enterFolderOf(const QString& path);
@@ -143,11 +153,9 @@ private:
     bool closing_ = false;
     bool placeCentred_ = true; // until the settings file gives a position
     // Download state
-    bool downloadRunning_ = false;
-    XModemReceiver receiver_;
-    QElapsedTimer transferStart_; // monotonic: a clock change neither ends nor extends the wait
-    QElapsedTimer downloadClock_;
+    ScreenshotDownload download_{*this};
     QImage pictureBefore_; // the picture shown before the download, restored by a stop
+    QString workingFileError_;
     // Anchoring: distances kept to the client area's right and bottom edges
     bool memoAnchoredBottom_ = false;
     int memoRightGap_ = 10;

@@ -1,16 +1,15 @@
-// The screenshot download: drives the XModem receiver through the serial unit and the waits.
+// The screenshot download as the window shows it: the start steps and the endings around the
+// shared download driver.
 #include "mainform.h"
 
-#include "delays.h"
 #include "filehelpers.h"
 #include "myserial.h"
 #include "pictureio.h"
 #include "prompts.h"
+#include "receivedpicture.h"
 #include "scaledimage.h"
-#include "starttimeout.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -18,147 +17,46 @@
 
 namespace {
 const QString WorkingFile = QStringLiteral("TMP.BMP");
-
-QString openFailureDetail(const QString& reason)
-{
-    QString detail = reason;
-#ifndef Q_OS_WIN
-    if (reason.contains(QLatin1String("ermission")))
-        detail += QStringLiteral("\nYour user may need to be in the group that owns the device "
-                                 "(often \"dialout\").");
-#endif
-    return detail;
-}
 } // namespace
 
 void TMainForm::btnGetScreenShotClick()
 {
-    if (downloadRunning_ || closing_)
+    if (download_.running() || closing_)
         return;
-    if (startDownload())
-        receiveLoop();
-}
-
-bool TMainForm::startDownload()
-{
-    ComClose();
-    DelayWithMessages(100);
-    if (closing_)
-        return false;
-    if (!ComOpen(ComPortNumber, 38400, 8, 'N', 1)) {
-        const QString reason = ComLastError();
-        ComClose(); // a port held after a failed configuration is released too
-        prompts_.message(this, QStringLiteral("Error while opening COM port."),
-                         openFailureDetail(reason));
-        return false;
-    }
-    ComResetDevice();
-    QByteArray discard;
-    ComReadAvailable(discard);
-    SettingsToStatusBar();
-    if (DebugMode->isChecked()) {
-        logLine(QStringLiteral("Waiting for XModem transfer..."));
-        logLine(XModemReceiver::thinSeparator());
-    }
     TransferStop = false;
-    receiver_.start();
     pictureBefore_ = ImageDSO->image();
-    if (const Outcome saved = PictureIo::saveBmp(pictureBefore_, WorkingFile); !saved) {
-        ComClose();
+    workingFileError_.clear();
+    const DownloadResult result = download_.run(ComPortNumber);
+    switch (result.ending) {
+    case DownloadResult::Ending::PortNotOpened:
+        prompts_.message(this, QStringLiteral("Error while opening COM port."), result.reason);
+        return; // nothing of the window changed
+    case DownloadResult::Ending::GivenUp:
         SettingsToStatusBar();
         prompts_.message(this, QStringLiteral("The working file could not be written."),
-                         saved.reason());
-        return false;
-    }
-    SetBitmap(WaitBitmapName);
-    transferStart_.start();
-    TimerCancel->start();
-    btnCancel->setEnabled(true);
-    btnGetScreenShot->setEnabled(false);
-    downloadRunning_ = true;
-    ComReadAvailable(discard);
-    ComWrite(QByteArray(1, XModemReceiver::NAK));
-    ComWrite(QByteArray(1, XModemReceiver::NAK));
-    downloadClock_.start();
-    return true;
-}
-
-void TMainForm::receiveLoop()
-{
-    for (;;) {
-        QCoreApplication::processEvents();
-        if (TransferStop) {
-            stopEnding();
-            return;
-        }
-        if (ComLineLost()) {
-            if (DebugMode->isChecked())
-                logLine(QStringLiteral("The COM port was lost."));
-            stopEnding();
+                         workingFileError_);
+        return;
+    case DownloadResult::Ending::Complete:
+        showReceived(result.data);
+        return;
+    default:
+        // The picture of before comes back from memory: the working file may be gone, or the
+        // current folder changed, while the download ran.
+        restoreAfterDownload(pictureBefore_);
+        if (result.ending == DownloadResult::Ending::LineLost)
             prompts_.message(this, QStringLiteral("The connection to the COM port was lost."), {});
-            return;
-        }
-        // Read at every wait, so a change in the Timings dialog takes effect at once. A read
-        // being completed is looked at again as soon as more bytes come.
-        if (receiver_.readPending())
-            ComWaitForData(XModemReceiver::PollMs);
-        else
-            DelayWithMessages(RxDelay);
-        QByteArray bytes;
-        ComReadAvailable(bytes);
-        const XModemStep step = receiver_.feed(bytes, downloadClock_.elapsed(), {RxDelay, NAKDelay},
-                                               DebugMode->isChecked());
-        carryOut(step);
-        if (step.kind == XModemStep::Kind::Eot) {
-            eotEnding();
-            return;
-        }
-    }
-}
-
-void TMainForm::carryOut(const XModemStep& step)
-{
-    for (const QString& line : step.rxLog)
-        logLine(line);
-    if (step.isBlock()) {
-        TimerCancel->stop();
-        lblCounter->setText(QStringLiteral("Receiving data..."));
-    }
-    if (step.drainMs > 0) {
-        DelayWithMessages(NAKDelay);
-        QByteArray discard;
-        ComReadAvailable(discard);
-    }
-    if (!step.send.isEmpty())
-        ComWrite(step.send);
-    for (const QString& line : step.txLog)
-        logLine(line);
-}
-
-void TMainForm::eotEnding()
-{
-    if (receiver_.acceptedBlocks() == 0) {
-        noDataEnding();
         return;
     }
-    btnCancel->setEnabled(false);
-    btnGetScreenShot->setEnabled(true);
+}
+
+void TMainForm::showReceived(const QByteArray& data)
+{
     // The palette patch goes into the file and the picture alike; data that is no picture is
     // kept as received, for inspection.
-    QByteArray patched = receiver_.collected();
-    PatchBMPBytes(patched, 240, 255, 0);
-    QImage picture;
-    const bool pictureOk = picture.loadFromData(patched, "BMP");
-    const Outcome written = StringToFile(pictureOk ? patched : receiver_.collected(), WorkingFile);
-    showPicture(pictureOk ? picture : pictureBefore_);
-    ComClose();
-    SettingsToStatusBar();
-    if (DebugMode->isChecked()) {
-        logLine(QStringLiteral("XModem transfer complete"));
-        logLine(XModemReceiver::thickSeparator());
-    }
-    resetAfterDownload();
-    if (!pictureOk)
+    const ReceivedPicture received(data);
+    const Outcome written = StringToFile(received.file(), WorkingFile);
+    restoreAfterDownload(received.isPicture() ? received.image() : pictureBefore_);
+    if (!received.isPicture())
         prompts_.message(this, QStringLiteral("The received file is not a valid BMP picture."),
                          QStringLiteral("The received bytes are kept in %1.")
                              .arg(QDir::current().absoluteFilePath(WorkingFile)));
@@ -167,56 +65,98 @@ void TMainForm::eotEnding()
                          written.reason());
 }
 
-void TMainForm::noDataEnding()
+void TMainForm::restoreAfterDownload(const QImage& picture)
 {
-    if (DebugMode->isChecked())
-        logLine(QStringLiteral("No data received."));
-    stopEnding();
-}
-
-void TMainForm::stopEnding()
-{
-    ComClose();
+    ImageDSO->setImage(picture);
     SettingsToStatusBar();
-    if (DebugMode->isChecked())
-        logLine(XModemReceiver::thickSeparator());
+    statusPanels_[2]->clear();
     lblCounter->clear();
-    // The picture of before comes back from memory: the working file may be gone, or the
-    // current folder changed, while the download ran.
-    showPicture(pictureBefore_);
-    resetAfterDownload();
-}
-
-void TMainForm::resetAfterDownload()
-{
     TimerCancel->stop();
     btnCancel->setEnabled(false);
     btnGetScreenShot->setEnabled(true);
-    lblCounter->clear();
-    downloadRunning_ = false;
-}
-
-void TMainForm::showPicture(const QImage& image)
-{
-    ImageDSO->setImage(image);
 }
 
 void TMainForm::TimerCancelTimer()
 {
-    const StartTimeoutTick tick = EvaluateStartTimeout(transferStart_.elapsed(), Timeout);
-    if (tick.expired) {
-        TimerCancel->stop();
-        if (DebugMode->isChecked())
-            logLine(QStringLiteral("Timeout."));
-        TransferStop = true;
-        return;
-    }
-    lblCounter->setText(QString::number(tick.secondsLeft));
+    download_.startTimeoutTick();
 }
 
 void TMainForm::btnCancelClick()
 {
-    if (DebugMode->isChecked())
-        logLine(QStringLiteral("Cancelled."));
+    logGroup({QStringLiteral("Cancelled.")});
     TransferStop = true;
+}
+
+void TMainForm::logGroup(const QStringList& lines)
+{
+    if (!DebugMode->isChecked())
+        return;
+    for (const QString& line : lines)
+        logLine(line);
+}
+
+// What the download driver asks and tells.
+
+DownloadTimings TMainForm::timings() const
+{
+    return {Timeout, RxDelay, NAKDelay};
+}
+
+bool TMainForm::logging() const
+{
+    return DebugMode->isChecked();
+}
+
+bool TMainForm::stopRequested() const
+{
+    return TransferStop;
+}
+
+void TMainForm::log(const QStringList& lines)
+{
+    logGroup(lines);
+}
+
+void TMainForm::portOpened()
+{
+    SettingsToStatusBar();
+}
+
+bool TMainForm::readyToRequest()
+{
+    if (const Outcome saved = PictureIo::saveBmp(pictureBefore_, WorkingFile); !saved) {
+        workingFileError_ = saved.reason();
+        return false;
+    }
+    SetBitmap(WaitBitmapName);
+    TimerCancel->start();
+    btnCancel->setEnabled(true);
+    btnGetScreenShot->setEnabled(false);
+    return true;
+}
+
+void TMainForm::countdown(std::int64_t secondsLeft)
+{
+    lblCounter->setText(QString::number(secondsLeft));
+}
+
+void TMainForm::startTimeoutExpired()
+{
+    TimerCancel->stop();
+    TransferStop = true;
+}
+
+void TMainForm::blockArrived()
+{
+    TimerCancel->stop();
+    lblCounter->setText(QStringLiteral("Receiving data..."));
+}
+
+void TMainForm::progress(std::int64_t received, std::int64_t expected)
+{
+    const auto kilobytes = [](std::int64_t bytes) { return (bytes + 512) / 1024; };
+    statusPanels_[2]->setText(
+        expected < 0
+            ? QStringLiteral("%1 KB").arg(kilobytes(received))
+            : QStringLiteral("%1 / %2 KB").arg(kilobytes(received)).arg(kilobytes(expected)));
 }

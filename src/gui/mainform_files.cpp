@@ -47,7 +47,7 @@ void TMainForm::LoadBitmapClick()
         prompts_.message(this, QStringLiteral("The picture could not be loaded."), loaded.reason());
         return;
     }
-    showPicture(image);
+    ImageDSO->setImage(image);
 }
 
 QString TMainForm::runSaveDialog(const QString& filter, const QString& extension)

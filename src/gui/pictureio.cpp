@@ -31,7 +31,7 @@ Outcome PictureIo::load(const QString& path, QImage& image)
     image = reader.read();
     if (!image.isNull())
         return {};
-    const QString reason = QFileInfo::exists(path) ? reader.errorString()
-                                                   : QStringLiteral("The file does not exist.");
+    const QString reason =
+        QFileInfo::exists(path) ? reader.errorString() : QStringLiteral("The file does not exist.");
     return Outcome::failure(QStringLiteral("Cannot load %1: %2").arg(path, reason));
 }

@@ -14,6 +14,7 @@ public:
 
     [[nodiscard]] bool isValid() const { return master_ >= 0; }
     [[nodiscard]] QString slavePath() const { return slavePath_; }
+    [[nodiscard]] int masterFd() const { return master_; } // non-blocking
     void write(const QByteArray& bytes);
     // Reads what has arrived on the master side, waiting up to `ms` for the first byte and
     // then until `count` bytes are there or `ms` has passed.

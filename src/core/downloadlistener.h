@@ -1,0 +1,38 @@
+#pragma once
+
+#include "downloadtimings.h"
+
+#include <QStringList>
+
+#include <cstdint>
+
+// The front end's side of a download (the main window, the command-line tool, the benchmark):
+// what the driver asks while it runs, and what it reports. Every call comes on the driver's
+// thread, from inside ScreenshotDownload::run().
+class DownloadListener {
+public:
+    virtual ~DownloadListener() = default;
+
+    // Read at every wait and tick, so a change takes effect at once.
+    [[nodiscard]] virtual DownloadTimings timings() const = 0;
+    // Whether log lines are wanted at this moment; asked once per group of lines.
+    [[nodiscard]] virtual bool logging() const = 0;
+    // Looked at once per pass of the receive loop: true ends the download (cancel, close).
+    [[nodiscard]] virtual bool stopRequested() const = 0;
+    // One group of log lines; lines may hold CR LF (hex dumps).
+    virtual void log(const QStringList& lines) = 0;
+
+    // The port is open and configured.
+    virtual void portOpened() {}
+    // Everything is ready to ask the instrument to send; false gives the download up (the port
+    // is closed again and nothing is sent).
+    [[nodiscard]] virtual bool readyToRequest() { return true; }
+    // While waiting for the first block, at each tick: whole seconds left.
+    virtual void countdown(std::int64_t /*secondsLeft*/) {}
+    // No block came in time; the download ends at its next pass.
+    virtual void startTimeoutExpired() {}
+    // A read of block length arrived, good or bad: the start time-out is over.
+    virtual void blockArrived() {}
+    // Bytes kept so far, and the file size the picture's header states (-1 while unknown).
+    virtual void progress(std::int64_t /*received*/, std::int64_t /*expected*/) {}
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+#include <cstdint>
+
+// The bytes of a finished download as a picture: colour-table entry 1 recoloured, then read by
+// Qt's BMP reader, which is the only judge of whether they are a picture. Qt's own allocation
+// limit (QImageReader::allocationLimit, 128 MB here) refuses a header that declares a huge
+// picture before anything of that size is allocated.
+class ReceivedPicture {
+public:
+    // The colour that entry 1 gets: the instrument's dark trace colour turned bright yellow.
+    static constexpr std::uint8_t PatchRed = 240;
+    static constexpr std::uint8_t PatchGreen = 255;
+    static constexpr std::uint8_t PatchBlue = 0;
+
+    explicit ReceivedPicture(const QByteArray& received);
+
+    [[nodiscard]] bool isPicture() const { return !image_.isNull(); }
+    [[nodiscard]] const QImage& image() const { return image_; }
+    // What the working file keeps: a picture with its patch, or bytes that are no picture just
+    // as they came, for inspection.
+    [[nodiscard]] const QByteArray& file() const { return file_; }
+    // The file without the XModem padding, when the header states a size that fits the data.
+    [[nodiscard]] QByteArray trimmedFile() const;
+
+private:
+    QByteArray file_;
+    QImage image_;
+};

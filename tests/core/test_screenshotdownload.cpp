@@ -1,0 +1,138 @@
+// The download driver's endings, each against the simulated instrument on a real pty.
+#include "dsosimprocess.h"
+#include "filehelpers.h"
+#include "myserial.h"
+#include "recordinglistener.h"
+#include "screenshotdownload.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using Ending = DownloadResult::Ending;
+
+namespace {
+const QString Thick(47, '=');
+
+QByteArray padded(QByteArray data)
+{
+    while (data.size() % XModemReceiver::DataSize != 0)
+        data += '\x1A';
+    return data;
+}
+} // namespace
+
+class TestScreenshotDownload : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void endings_data();
+    void endings();
+    void portThatCannotBeOpened();
+    void nothingIsLoggedWithoutLogging();
+
+private:
+    QTemporaryDir dir_;
+    QString sample_;
+    QByteArray sent_;
+};
+
+void TestScreenshotDownload::initTestCase()
+{
+    sample_ = dir_.filePath("small.bmp");
+    QVERIFY(DsoSimProcess::makeBmp("small", sample_));
+    QVERIFY(FileToString(sample_, sent_));
+}
+
+void TestScreenshotDownload::endings_data()
+{
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<int>("stopAfterMs");
+    QTest::addColumn<Ending>("ending");
+    QTest::addColumn<QStringList>("lastLines");
+    const QStringList complete{"XModem transfer complete", Thick};
+    QTest::newRow("clean") << QStringList{} << -1 << Ending::Complete << complete;
+    QTest::newRow("CRC errors") << QStringList{"--corrupt-crc", "1,3"} << -1 << Ending::Complete
+                                << complete;
+    QTest::newRow("lost ACK") << QStringList{"--lost-ack", "2"} << -1 << Ending::Complete
+                              << complete;
+    QTest::newRow("no block in time") << QStringList{"--start-delay-ms", "20000"} << -1
+                                      << Ending::TimedOut << QStringList{"Timeout.", Thick};
+    QTest::newRow("cancelled") << QStringList{"--start-delay-ms", "20000"} << 700
+                               << Ending::Cancelled << QStringList{Thick};
+    QTest::newRow("EOT first") << QStringList{"--eot-first"} << -1 << Ending::NoData
+                               << QStringList{"No data received.", Thick};
+    QTest::newRow("line closed") << QStringList{"--close-after", "3"} << -1 << Ending::LineLost
+                                 << QStringList{"The COM port was lost.", Thick};
+}
+
+void TestScreenshotDownload::endings()
+{
+    QFETCH(QStringList, simArgs);
+    QFETCH(int, stopAfterMs);
+    QFETCH(Ending, ending);
+    QFETCH(QStringList, lastLines);
+    DsoSimProcess sim;
+    const QString device = sim.start(QStringList{"--file", sample_} + simArgs);
+    QVERIFY2(!device.isEmpty(), sim.errorOutput().constData());
+    const MySerialUnit unit([&](int n) { return n == 1 ? device : QString(); });
+    RecordingListener listener;
+    listener.loggingOn = true;
+    listener.timingsNow.timeoutSeconds = 1;
+    ScreenshotDownload download(listener);
+    listener.tickStartTimeout(download);
+    if (stopAfterMs >= 0)
+        QTimer::singleShot(stopAfterMs, [&listener] { listener.stop = true; });
+
+    const DownloadResult result = download.run(1);
+
+    QVERIFY(!listener.hitLimit());
+    QCOMPARE(result.ending, ending);
+    QVERIFY(!ComPortOpen);
+    QVERIFY(!download.running());
+    QCOMPARE(listener.lines.mid(listener.lines.size() - lastLines.size()), lastLines);
+    if (ending == Ending::Complete) {
+        QCOMPARE(result.data, padded(sent_));
+        QCOMPARE(result.blocks, int(padded(sent_).size() / 128));
+        QCOMPARE(listener.received, qint64(result.data.size()));
+        QCOMPARE(listener.expected, qint64(sent_.size()));
+        QCOMPARE(result.naks > 0, simArgs.contains("--corrupt-crc"));
+    }
+    if (ending == Ending::TimedOut) {
+        // Timeout 1: the counter shows 1, then 0 for a whole second, then the download ends.
+        QVERIFY(listener.expired);
+        QCOMPARE(listener.countdowns.first(), qint64(1));
+        QCOMPARE(listener.countdowns.last(), qint64(0));
+        QVERIFY(result.elapsedMs >= 2000);
+    }
+}
+
+void TestScreenshotDownload::portThatCannotBeOpened()
+{
+    const MySerialUnit unit(
+        [](int n) { return n == 1 ? QStringLiteral("/dev/null/none") : QString(); });
+    RecordingListener listener;
+    listener.loggingOn = true;
+    ScreenshotDownload download(listener);
+    const DownloadResult result = download.run(1);
+    QCOMPARE(result.ending, Ending::PortNotOpened);
+    QVERIFY(result.reason.contains("/dev/null/none"));
+    QVERIFY(listener.lines.isEmpty());
+    QCOMPARE(download.run(7).ending, Ending::PortNotOpened); // not among the ports at all
+}
+
+void TestScreenshotDownload::nothingIsLoggedWithoutLogging()
+{
+    DsoSimProcess sim;
+    const QString device = sim.start({"--file", sample_, "--corrupt-crc", "2"});
+    QVERIFY(!device.isEmpty());
+    const MySerialUnit unit([&](int n) { return n == 1 ? device : QString(); });
+    RecordingListener listener;
+    ScreenshotDownload download(listener);
+    QCOMPARE(download.run(1).ending, Ending::Complete);
+    QVERIFY(listener.lines.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestScreenshotDownload)
+#include "test_screenshotdownload.moc"
