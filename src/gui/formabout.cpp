@@ -1,24 +1,19 @@
 #include "formabout.h"
 
 #include "mainform.h"
+#include "uicolours.h"
 #include "uifonts.h"
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
 namespace {
 const QColor Card(255, 255, 224);
-const QColor Silver(192, 192, 192);
-const QColor Navy(0, 0, 128);
-const QColor Maroon(128, 0, 0);
-const QColor Green(0, 128, 0);
-const QColor Purple(128, 0, 128);
-const QColor Grey(128, 128, 128);
+using C = UiColours;
 
 struct LabelDesign {
     const char* name;
@@ -32,25 +27,30 @@ struct LabelDesign {
 
 // Label1 and Label2 get their texts in FormCreate.
 const LabelDesign Labels[] = {
-    {"Label1", {72, 14, 105, 19}, 15, true, Navy, Qt::AlignLeft, ""},
-    {"Label2", {72, 36, 105, 13}, 12, false, Maroon, Qt::AlignLeft, ""},
-    {"Label3", {16, 70, 209, 19}, 13, true, Navy, Qt::AlignHCenter, "Idea & Realization"},
-    {"Label4", {16, 90, 209, 19}, 12, false, Green, Qt::AlignHCenter, "The Orvisnap developers"},
-    {"Label5", {16, 120, 209, 19}, 13, true, Navy, Qt::AlignHCenter, "Special thanks to:"},
-    {"Label6", {24, 142, 201, 16}, 12, false, Purple, Qt::AlignLeft, "The makers of the DSOs,"},
-    {"Label7", {24, 158, 201, 16}, 12, false, Purple, Qt::AlignLeft, "for XModem screen dumps."},
-    {"Label8", {24, 178, 201, 16}, 12, false, Purple, Qt::AlignLeft, "Everyone who tested early"},
-    {"Label9", {24, 194, 201, 16}, 12, false, Purple, Qt::AlignLeft, "versions and reported bugs."},
-    {"Label10", {24, 224, 73, 16}, 12, false, Grey, Qt::AlignLeft, "First release"},
-    {"Label11", {144, 224, 73, 16}, 12, false, Grey, Qt::AlignRight, "June, 2010"},
+    {"Label1", {72, 14, 105, 19}, 15, true, C::Navy, Qt::AlignLeft, ""},
+    {"Label2", {72, 36, 105, 13}, 12, false, C::Maroon, Qt::AlignLeft, ""},
+    {"Label3", {16, 70, 209, 19}, 13, true, C::Navy, Qt::AlignHCenter, "Idea & Realization"},
+    {"Label4", {16, 90, 209, 19}, 12, false, C::Green, Qt::AlignHCenter, "The Orvisnap developers"},
+    {"Label5", {16, 120, 209, 19}, 13, true, C::Navy, Qt::AlignHCenter, "Special thanks to:"},
+    {"Label6", {24, 142, 201, 16}, 12, false, C::Purple, Qt::AlignLeft, "The makers of the DSOs,"},
+    {"Label7", {24, 158, 201, 16}, 12, false, C::Purple, Qt::AlignLeft, "for XModem screen dumps."},
+    {"Label8",
+     {24, 178, 201, 16},
+     12,
+     false,
+     C::Purple,
+     Qt::AlignLeft,
+     "Everyone who tested early"},
+    {"Label9",
+     {24, 194, 201, 16},
+     12,
+     false,
+     C::Purple,
+     Qt::AlignLeft,
+     "versions and reported bugs."},
+    {"Label10", {24, 224, 73, 16}, 12, false, C::Grey, Qt::AlignLeft, "First release"},
+    {"Label11", {144, 224, 73, 16}, 12, false, C::Grey, Qt::AlignRight, "June, 2010"},
 };
-
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
 
 QLabel* addLabel(QWidget* parent, const LabelDesign& design)
 {
@@ -61,22 +61,17 @@ QLabel* addLabel(QWidget* parent, const LabelDesign& design)
     label->setGeometry(design.place);
     label->setAlignment(design.alignment | Qt::AlignTop);
     label->setFont(UiFonts::informalFont(design.pixelSize, design.bold));
-    setColour(label, QPalette::WindowText, design.colour);
+    C::set(label, QPalette::WindowText, design.colour);
     return label;
 }
 
 QFrame* addBar(QWidget* parent, const QString& name, int top)
 {
-    auto* bar = new QFrame(parent);
-    bar->setObjectName(name);
-    bar->setFrameShape(QFrame::NoFrame);
-    bar->setGeometry(16, top, 209, 2);
-    bar->setAutoFillBackground(true);
-    return bar;
+    return C::addBar(parent, name, {16, top, 209, 2});
 }
 } // namespace
 
-TFormAbout::TFormAbout(TMainForm& mainForm, QWidget* parent) : QDialog(parent)
+TFormAbout::TFormAbout(TMainForm& mainForm, QWidget* parent) : NoEscapeDialog(parent)
 {
     setObjectName(QStringLiteral("FormAbout"));
     setWindowTitle(QStringLiteral("About Orvisnap"));
@@ -85,7 +80,7 @@ TFormAbout::TFormAbout(TMainForm& mainForm, QWidget* parent) : QDialog(parent)
     setFont(UiFonts::dialogFont());
     setFixedSize(241, 305);
     setAutoFillBackground(true);
-    setColour(this, QPalette::Window, Card);
+    C::set(this, QPalette::Window, Card);
     createControls();
     FormCreate(mainForm);
 }
@@ -128,7 +123,7 @@ void TFormAbout::FormCreate(const TMainForm& mainForm)
     ImageBack->setGeometry(rect());
     drawFrame();
     for (QFrame* bar : {Shape1, Shape2, Shape3})
-        setColour(bar, QPalette::Window, Silver);
+        C::set(bar, QPalette::Window, C::Silver);
     GroupBox1->hide();
 }
 
@@ -141,7 +136,7 @@ void TFormAbout::drawFrame()
     layer.fill(Qt::transparent);
     QPainter painter(&layer);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(Silver, 1, Qt::SolidLine));
+    painter.setPen(QPen(C::Silver, 1, Qt::SolidLine));
     painter.setBrush(Qt::NoBrush);
     const QRect r = GroupBox1->geometry(); // right() and bottom() are the last pixels inside
     painter.drawLine(r.left() + 2, r.top(), r.right() - 2, r.top());
@@ -160,14 +155,4 @@ void TFormAbout::drawFrame()
 void TFormAbout::btnCloseClick()
 {
     accept();
-}
-
-void TFormAbout::keyPressEvent(QKeyEvent* event)
-{
-    // Only "Ok" and the close box end the dialog.
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "noescapedialog.h"
 
 class TMainForm;
 class QFrame;
@@ -10,7 +10,7 @@ class QPushButton;
 
 // The modeless About dialog: name, full version, logo and credits on a light yellow card.
 // Its content is built once and never changes.
-class TFormAbout : public QDialog {
+class TFormAbout : public NoEscapeDialog {
     Q_OBJECT
 public:
     explicit TFormAbout(TMainForm& mainForm, QWidget* parent = nullptr);
@@ -29,8 +29,6 @@ public:
     QGroupBox* GroupBox1 = nullptr;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void createControls();
     void FormCreate(const TMainForm& mainForm);

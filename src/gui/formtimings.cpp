@@ -1,22 +1,18 @@
 #include "formtimings.h"
 
 #include "mainform.h"
+#include "uicolours.h"
 #include "uifonts.h"
 
 #include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSlider>
 
 namespace {
-const QColor Navy(0, 0, 128);
-const QColor Maroon(128, 0, 0);
-const QColor Teal(0, 128, 128);
-const QColor Silver(192, 192, 192);
-const QColor Black(0, 0, 0);
+using C = UiColours;
 
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
                  const QColor& colour)
@@ -25,22 +21,14 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, cons
     label->setObjectName(name);
     label->setGeometry(place);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    C::set(label, QPalette::WindowText, colour);
     return label;
 }
 
 QFrame* addBar(QWidget* parent, const QString& name, int top)
 {
-    auto* bar = new QFrame(parent);
-    bar->setObjectName(name);
-    bar->setFrameShape(QFrame::NoFrame);
-    bar->setGeometry(16, top, 321, 2);
-    bar->setAutoFillBackground(true);
-    QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, Silver);
-    bar->setPalette(palette);
+    QFrame* bar = C::addBar(parent, name, {16, top, 321, 2});
+    C::set(bar, QPalette::Window, C::Silver);
     return bar;
 }
 } // namespace
@@ -59,7 +47,7 @@ struct TFormTimings::Section {
 };
 
 TFormTimings::TFormTimings(TMainForm& mainForm, QWidget* parent)
-    : QDialog(parent), mainForm_(mainForm)
+    : NoEscapeDialog(parent), mainForm_(mainForm)
 {
     setObjectName(QStringLiteral("FormTimings"));
     setWindowTitle(QStringLiteral("Timings"));
@@ -115,15 +103,16 @@ void TFormTimings::createControls()
 
 QSlider* TFormTimings::addSection(const Section& s, QLabel*& valueLabel)
 {
-    addLabel(GroupBox1, s.titleName, s.title, {24, s.top, 153, 13}, Navy);
+    addLabel(GroupBox1, s.titleName, s.title, {24, s.top, 153, 13}, C::Navy);
     valueLabel = addLabel(GroupBox1, s.valueName, QString::number(s.designPosition),
-                          {24, s.top + 20, 41, 13}, Maroon);
+                          {24, s.top + 20, 41, 13}, C::Maroon);
     QFont bold;
     bold.setBold(true);
     valueLabel->setFont(bold);
-    addLabel(GroupBox1, s.unitName, s.unit, {72, s.top + 20, 95, 13}, Black)
+    addLabel(GroupBox1, s.unitName, s.unit, {72, s.top + 20, 95, 13}, C::Black)
         ->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    addLabel(GroupBox1, s.textName, s.text, {200, s.top, s.textWidth, 57}, Teal)->setWordWrap(true);
+    addLabel(GroupBox1, s.textName, s.text, {200, s.top, s.textWidth, 57}, C::Teal)
+        ->setWordWrap(true);
 
     auto* bar = new QSlider(Qt::Horizontal, GroupBox1);
     bar->setObjectName(s.barName);
@@ -194,13 +183,4 @@ void TFormTimings::showEvent(QShowEvent* event)
     if (!event->spontaneous())
         FormShow();
     QDialog::showEvent(event);
-}
-
-void TFormTimings::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "noescapedialog.h"
 
 class TMainForm;
 class QFrame;
@@ -11,7 +11,7 @@ class QSlider;
 
 // The modeless Timings dialog: start time-out, receive delay and NAK delay of the main window.
 // Its only values are its track bars; it loads them at each showing and writes them on OK.
-class TFormTimings : public QDialog {
+class TFormTimings : public NoEscapeDialog {
     Q_OBJECT
 public:
     explicit TFormTimings(TMainForm& mainForm, QWidget* parent = nullptr);
@@ -37,7 +37,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Section; // the design of one timing's controls

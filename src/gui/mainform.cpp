@@ -91,7 +91,7 @@ void TMainForm::Init()
     ReadFromINI();
     // Start-up always ends with a real layout, also when the settings file applied none.
     if (WaitBitmapName.isEmpty())
-        ResolutionClick(BmpRes == 1 ? Res128 : BmpRes == 3 ? Res512 : Res256);
+        ResolutionClick(resolutionItem(BmpRes));
     SettingsToStatusBar();
     StartTimer->start();
 }

@@ -55,6 +55,7 @@ public:
     void ReadFromINI();
     bool SaveToIni();
     void ResolutionClick(QAction* sender);
+    // The handler of "Logging"; a click (DebugMode->trigger()) inverts the check mark first.
     void DebugModeClick();
     void StartTimerTimer();
     void Comportsettings1Click();
@@ -119,6 +120,12 @@ private:
     void createControls();
     void createMenu();
     void createStatusBar();
+    // Layout
+    static constexpr int StatusBarHeight = 19;
+    void tagResolutionItems();
+    [[nodiscard]] QAction* resolutionItem(int bmpRes) const;
+    void layOutWithLog(int clientWidth);
+    void layOutWithoutLog(int clientWidth);
     void applyAnchors();
     static void FormCloseQuery(bool& canClose);
     void FormClose();

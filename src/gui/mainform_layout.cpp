@@ -1,4 +1,5 @@
-// Picture sizes and the window layout with and without the log.
+// Picture sizes and the window layout with and without the log, with the anchoring that keeps
+// the log area attached to the window's edges.
 #include "mainform.h"
 
 #include "scaledimage.h"
@@ -6,40 +7,69 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace {
 struct Resolution {
     const char* itemName;
     int bmpRes;
-    int panelWidth;
-    int panelHeight;
+    QSize panel; // the picture area plus the 1-pixel bevel on each side
     const char* waitBitmap;
     int counterTop;
 };
 
 constexpr Resolution Resolutions[] = {
-    {"Res128", 1, 130, 66, "TXT128x64", 50},
-    {"Res256", 2, 258, 130, "TXT256x128", 108},
-    {"Res512", 3, 514, 258, "TXT512x256", 230},
+    {"Res128", 1, {130, 66}, "TXT128x64", 50},
+    {"Res256", 2, {258, 130}, "TXT256x128", 108},
+    {"Res512", 3, {514, 258}, "TXT512x256", 230},
 };
+
+constexpr int Margin = 8; // around the panel and right of the buttons
+constexpr int MinClientWidthWithLog = 420;
+constexpr int MemoHeight = 160;
+// With the log, below the panel's top margin: panel to memo 8, memo to log buttons 7, log
+// buttons to status bar 5.
+constexpr int LogExtraHeight = Margin + Margin + 7 + 5;
+
+[[nodiscard]] const Resolution* rowOf(const QAction* item)
+{
+    bool isRow = false;
+    const int row = item ? item->data().toInt(&isRow) : -1;
+    if (!isRow || row < 0 || row >= static_cast<int>(std::size(Resolutions)))
+        return nullptr;
+    return &Resolutions[row];
+}
 } // namespace
+
+void TMainForm::tagResolutionItems()
+{
+    QAction* const items[] = {Res128, Res256, Res512};
+    for (int row = 0; row < static_cast<int>(std::size(items)); ++row)
+        items[row]->setData(row);
+}
+
+QAction* TMainForm::resolutionItem(int bmpRes) const
+{
+    for (QAction* item : {Res128, Res256, Res512})
+        if (rowOf(item)->bmpRes == bmpRes)
+            return item;
+    return Res256;
+}
 
 void TMainForm::ResolutionClick(QAction* sender)
 {
-    for (const Resolution& row : Resolutions) {
-        if (!sender || sender->objectName() != QLatin1String(row.itemName))
-            continue;
-        BmpRes = row.bmpRes;
-        PanelBMP->resize(row.panelWidth, PanelBMP->height());
-        PanelBMP->resize(PanelBMP->width(), row.panelHeight);
-        Res128->setChecked(row.bmpRes == 1);
-        Res256->setChecked(row.bmpRes == 2);
-        Res512->setChecked(row.bmpRes == 3);
-        WaitBitmapName = QLatin1String(row.waitBitmap);
-        lblCounter->move(lblCounter->x(), row.counterTop);
+    if (const Resolution* row = rowOf(sender)) {
+        BmpRes = row->bmpRes;
+        PanelBMP->resize(row->panel);
+        for (QAction* item : {Res128, Res256, Res512})
+            item->setChecked(item == sender);
+        WaitBitmapName = QLatin1String(row->waitBitmap);
+        lblCounter->move(lblCounter->x(), row->counterTop);
     }
     ImageDSO->setGeometry(PanelBMP->contentsRect());
 
@@ -47,41 +77,81 @@ void TMainForm::ResolutionClick(QAction* sender)
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     memoAnchoredBottom_ = false;
 
-    int clientWidth = PanelBMP->width() + btnGetScreenShot->width() + 24;
+    const int clientWidth = PanelBMP->width() + btnGetScreenShot->width() + 3 * Margin;
     setClientSize(clientWidth, clientSize().height());
-    if (DebugMode->isChecked()) {
-        clientWidth = std::max(clientWidth, 420);
-        Memo->resize(Memo->width(), 160);
-        const int clientHeight =
-            PanelBMP->height() + Memo->height() + btnClearMemo->height() + StatusBar->height() + 28;
-        setClientSize(clientWidth, clientHeight);
-        Memo->setGeometry(Memo->x(), PanelBMP->height() + 16, clientWidth - 16, Memo->height());
-        Memo->setVisible(true);
-        btnClearMemo->setVisible(true);
-        bntSaveMemo->setVisible(true);
-        memoRightGap_ = clientWidth - Memo->x() - Memo->width();
-        memoBottomGap_ = clientHeight - Memo->y() - Memo->height();
-        memoAnchoredBottom_ = true;
-        setMaximumHeight(QWIDGETSIZE_MAX);
-        setMinimumHeight(height());
-    } else {
-        setClientSize(clientWidth, PanelBMP->height() + 35);
-        Memo->setVisible(false);
-        btnClearMemo->setVisible(false);
-        bntSaveMemo->setVisible(false);
-        setMaximumHeight(height());
-        setMinimumHeight(height());
-        setMaximumWidth(width());
-    }
+    if (DebugMode->isChecked())
+        layOutWithLog(std::max(clientWidth, MinClientWidthWithLog));
+    else
+        layOutWithoutLog(clientWidth);
     setMinimumWidth(width());
 
-    btnGetScreenShot->move(PanelBMP->width() + 16, btnGetScreenShot->y());
-    btnCancel->move(PanelBMP->width() + 16, btnCancel->y());
+    btnGetScreenShot->move(PanelBMP->width() + 2 * Margin, btnGetScreenShot->y());
+    btnCancel->move(PanelBMP->width() + 2 * Margin, btnCancel->y());
     lblCounter->resize(PanelBMP->width(), lblCounter->height());
+}
+
+void TMainForm::layOutWithLog(int clientWidth)
+{
+    Memo->resize(Memo->width(), MemoHeight);
+    const int clientHeight = PanelBMP->height() + Memo->height() + btnClearMemo->height() +
+                             StatusBar->height() + LogExtraHeight;
+    setClientSize(clientWidth, clientHeight);
+    Memo->setGeometry(Memo->x(), PanelBMP->height() + 2 * Margin, clientWidth - 2 * Margin,
+                      Memo->height());
+    Memo->setVisible(true);
+    btnClearMemo->setVisible(true);
+    bntSaveMemo->setVisible(true);
+    memoRightGap_ = clientWidth - Memo->x() - Memo->width();
+    memoBottomGap_ = clientHeight - Memo->y() - Memo->height();
+    memoAnchoredBottom_ = true;
+    setMaximumHeight(QWIDGETSIZE_MAX);
+    setMinimumHeight(height());
+}
+
+void TMainForm::layOutWithoutLog(int clientWidth)
+{
+    setClientSize(clientWidth, PanelBMP->height() + 2 * Margin + StatusBar->height());
+    Memo->setVisible(false);
+    btnClearMemo->setVisible(false);
+    bntSaveMemo->setVisible(false);
+    setMaximumHeight(height());
+    setMinimumHeight(height());
+    setMaximumWidth(width());
 }
 
 void TMainForm::DebugModeClick()
 {
-    DebugMode->setChecked(!DebugMode->isChecked());
-    ResolutionClick(BmpRes == 1 ? Res128 : BmpRes == 3 ? Res512 : Res256);
+    // The check mark is the item's own: the click has inverted it already.
+    ResolutionClick(resolutionItem(BmpRes));
+}
+
+QSize TMainForm::clientSize() const
+{
+    return {width(), height() - menuBar()->heightForWidth(width())};
+}
+
+void TMainForm::setClientSize(int width, int height)
+{
+    resize(width, height + menuBar()->heightForWidth(width));
+    applyAnchors();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    applyAnchors();
+}
+
+void TMainForm::applyAnchors()
+{
+    if (!Memo)
+        return;
+    const QSize client = clientSize();
+    const int memoWidth = client.width() - Memo->x() - memoRightGap_;
+    const int memoHeight =
+        memoAnchoredBottom_ ? client.height() - Memo->y() - memoBottomGap_ : Memo->height();
+    Memo->resize(std::max(memoWidth, 0), std::max(memoHeight, 0));
+    const int buttonsTop = client.height() - logButtonsBottomGap_;
+    btnClearMemo->move(btnClearMemo->x(), buttonsTop);
+    bntSaveMemo->move(bntSaveMemo->x(), buttonsTop);
 }

@@ -2,6 +2,7 @@
 #include "mainform.h"
 
 #include "scaledimage.h"
+#include "uicolours.h"
 #include "uifonts.h"
 #include "wrapbutton.h"
 
@@ -45,6 +46,7 @@ void TMainForm::createMenu()
     for (QAction* item : {Res128, Res256, Res512, DebugMode})
         item->setCheckable(true);
     Res256->setChecked(true);
+    tagResolutionItems();
 
     About1 = menuBar()->addAction(QStringLiteral("About"));
     About1->setObjectName(QStringLiteral("About1"));
@@ -56,11 +58,7 @@ void TMainForm::createMenu()
     connect(Timings1, &QAction::triggered, this, &TMainForm::Timings1Click);
     for (QAction* item : {Res128, Res256, Res512})
         connect(item, &QAction::triggered, this, [this, item] { ResolutionClick(item); });
-    // The handler sets the check mark itself; undo Qt's automatic toggle first.
-    connect(DebugMode, &QAction::triggered, this, [this] {
-        DebugMode->setChecked(!DebugMode->isChecked());
-        DebugModeClick();
-    });
+    connect(DebugMode, &QAction::triggered, this, &TMainForm::DebugModeClick);
     connect(About1, &QAction::triggered, this, &TMainForm::About1Click);
 }
 
@@ -87,9 +85,7 @@ void TMainForm::createControls()
     QFont counterFont = font();
     counterFont.setBold(true);
     lblCounter->setFont(counterFont);
-    QPalette counterPalette = lblCounter->palette();
-    counterPalette.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    lblCounter->setPalette(counterPalette);
+    UiColours::set(lblCounter, QPalette::WindowText, UiColours::Maroon);
     lblCounter->setGeometry(0, 108, 258, 13);
 
     btnGetScreenShot = new WrapButton(QStringLiteral("Download from DSO"), Client);
@@ -140,43 +136,18 @@ void TMainForm::createStatusBar()
     StatusBar = statusBar();
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setSizeGripEnabled(false);
-    StatusBar->setFixedHeight(19);
+    StatusBar->setFixedHeight(StatusBarHeight);
+    // The last panel runs on to the window's right edge, as a status bar's last part does, so
+    // that the progress of a download and other news fit.
     const int widths[3] = {120, 50, 50};
     for (int i = 0; i < 3; ++i) {
         statusPanels_[i] = new QLabel(StatusBar);
-        statusPanels_[i]->setFixedWidth(widths[i]);
         statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        StatusBar->addWidget(statusPanels_[i]);
+        const bool last = i == 2;
+        if (last)
+            statusPanels_[i]->setMinimumWidth(widths[i]);
+        else
+            statusPanels_[i]->setFixedWidth(widths[i]);
+        StatusBar->addWidget(statusPanels_[i], last ? 1 : 0);
     }
-}
-
-QSize TMainForm::clientSize() const
-{
-    return {width(), height() - menuBar()->heightForWidth(width())};
-}
-
-void TMainForm::setClientSize(int width, int height)
-{
-    resize(width, height + menuBar()->heightForWidth(width));
-    applyAnchors();
-}
-
-void TMainForm::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    applyAnchors();
-}
-
-void TMainForm::applyAnchors()
-{
-    if (!Memo)
-        return;
-    const QSize client = clientSize();
-    const int memoWidth = client.width() - Memo->x() - memoRightGap_;
-    const int memoHeight =
-        memoAnchoredBottom_ ? client.height() - Memo->y() - memoBottomGap_ : Memo->height();
-    Memo->resize(std::max(memoWidth, 0), std::max(memoHeight, 0));
-    const int buttonsTop = client.height() - logButtonsBottomGap_;
-    btnClearMemo->move(btnClearMemo->x(), buttonsTop);
-    bntSaveMemo->move(bntSaveMemo->x(), buttonsTop);
 }

@@ -5,12 +5,11 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 
-TMySerialSetupForm::TMySerialSetupForm(QWidget* parent) : QDialog(parent)
+TMySerialSetupForm::TMySerialSetupForm(QWidget* parent) : NoEscapeDialog(parent)
 {
     setObjectName(QStringLiteral("MySerialSetupForm"));
     setWindowTitle(QStringLiteral("COM settings"));
@@ -119,13 +118,4 @@ void TMySerialSetupForm::showEvent(QShowEvent* event)
     if (!event->spontaneous())
         FormShow();
     QDialog::showEvent(event);
-}
-
-void TMySerialSetupForm::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "noescapedialog.h"
 
 class QComboBox;
 class QGroupBox;
@@ -9,7 +9,7 @@ class QPushButton;
 
 // The modal COM settings dialog. Only the port can be changed; the other lists show the
 // current line settings. It keeps no state of its own: it reads and writes MySerial's.
-class TMySerialSetupForm : public QDialog {
+class TMySerialSetupForm : public NoEscapeDialog {
     Q_OBJECT
 public:
     explicit TMySerialSetupForm(QWidget* parent = nullptr);
@@ -31,7 +31,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createControls();

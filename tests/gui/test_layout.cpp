@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 class TestLayout : public QObject {
@@ -31,7 +32,7 @@ private:
 void TestLayout::choose(int bmpRes, bool logging)
 {
     if (form().DebugMode->isChecked() != logging)
-        form().DebugModeClick();
+        form().DebugMode->trigger();
     QAction* items[] = {form().Res128, form().Res256, form().Res512};
     items[bmpRes - 1]->trigger();
 }
@@ -94,9 +95,11 @@ void TestLayout::loggingTwiceGivesBackTheSameGeometry()
         choose(res, false);
         const QSize size = form().size();
         const QRect panel = form().PanelBMP->geometry();
-        form().DebugModeClick();
+        const QSignalSpy toggles(form().DebugMode, &QAction::toggled);
+        form().DebugMode->trigger();
         QVERIFY(form().DebugMode->isChecked());
-        form().DebugModeClick();
+        QCOMPARE(toggles.count(), 1); // a click changes the mark once, not back and forth
+        form().DebugMode->trigger();
         QVERIFY(!form().DebugMode->isChecked());
         QCOMPARE(form().size(), size);
         QCOMPARE(form().PanelBMP->geometry(), panel);
