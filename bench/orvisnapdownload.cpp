@@ -14,9 +14,7 @@ constexpr int WatchdogMs = 600000;
 
 void useOnlyPort(const QString& devicePath)
 {
-    ComEnumeratePorts(ComMaxPorts, ComPortList,
-                      [&](int n) { return n == 1 ? devicePath : QString(); });
-    ComPortNumber = 1;
+    ComStartUnit([devicePath](int n) { return n == 1 ? devicePath : QString(); });
 }
 
 QString timingsOf(const TMainForm& form)
@@ -51,7 +49,7 @@ OrvisnapDownload::Result OrvisnapDownload::run(const QString& devicePath, const 
         form.btnGetScreenShotClick();
         result.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     }
-    ComClose();
+    ComStopUnit();
     result.messages = prompts.messages;
     if (!FileToString(QStringLiteral("TMP.BMP"), result.workingFile))
         result.workingFile.clear();

@@ -18,17 +18,6 @@
 
 namespace {
 const QString WorkingFile = QStringLiteral("TMP.BMP");
-
-QString openFailureDetail(const QString& reason)
-{
-    QString detail = reason;
-#ifndef Q_OS_WIN
-    if (reason.contains(QLatin1String("ermission")))
-        detail += QStringLiteral("\nYour user may need to be in the group that owns the device "
-                                 "(often \"dialout\").");
-#endif
-    return detail;
-}
 } // namespace
 
 void TMainForm::btnGetScreenShotClick()
@@ -45,11 +34,9 @@ bool TMainForm::startDownload()
     DelayWithMessages(100);
     if (closing_)
         return false;
-    if (!ComOpen(ComPortNumber, 38400, 8, 'N', 1)) {
-        const QString reason = ComLastError();
+    if (const Outcome opened = ComOpenChecked(ComPortNumber, 38400, 8, 'N', 1); !opened) {
         ComClose(); // a port held after a failed configuration is released too
-        prompts_.message(this, QStringLiteral("Error while opening COM port."),
-                         openFailureDetail(reason));
+        prompts_.message(this, QStringLiteral("Error while opening COM port."), opened.reason());
         return false;
     }
     ComResetDevice();
