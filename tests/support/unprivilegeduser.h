@@ -4,9 +4,9 @@
 
 #include <vector>
 
-// Runs the scope as an ordinary user when the tests run as root, who may write anywhere, so that
-// read-only files, folders and devices refuse as they do for the program's users. Root stays
-// the saved user id and comes back at the end of the scope. Without root it changes nothing.
+// Runs the scope as user and group "nobody" when the tests run as root, who may write anywhere,
+// so that read-only files, folders and devices refuse as they do for the program's users. Root
+// stays the saved user and comes back at the end. Without root it changes nothing.
 class UnprivilegedUser {
 public:
     UnprivilegedUser();
@@ -14,8 +14,7 @@ public:
     UnprivilegedUser(const UnprivilegedUser&) = delete;
     UnprivilegedUser& operator=(const UnprivilegedUser&) = delete;
 
-    // False when root could not change its ids (a container without that capability).
-    [[nodiscard]] bool ok() const { return ok_; }
+    [[nodiscard]] bool ok() const { return ok_; } // false: root may not change its ids here
 
 private:
     bool wasRoot_ = false;
