@@ -9,6 +9,7 @@ packages=(
   fonts-dejavu-core fonts-comic-neue fonts-liberation2
   xvfb xauth x11-apps imagemagick
   lrzsz clang-format
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

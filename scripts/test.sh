@@ -9,6 +9,7 @@ export QT_QPA_PLATFORM=offscreen
 echo "== Build and test (RelWithDebInfo)"
 "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 (cd "$root/build" && ctest --output-on-failure -j2)
+"$root/scripts/check-install.sh" "$root/build"
 
 echo "== Build and test under ASan + UBSan"
 "$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DORVISNAP_SANITIZE=ON

@@ -1,6 +1,9 @@
+#include "appicon.h"
 #include "appwindows.h"
 #include "myserial.h"
+#include "orvisnap_installlayout.h"
 #include "qtprompts.h"
+#include "settingsfile.h"
 #include "systemportprobe.h"
 
 #include <QApplication>
@@ -8,9 +11,13 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QString appDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    const MySerialUnit serial(SystemPortProbe::make(appDir + QStringLiteral("Orvisnap.ini")));
+    // The name decides the configuration folder, so it comes before the settings file's place.
     QApplication::setApplicationName(QStringLiteral("Orvisnap"));
+    // Wayland compositors find the window's icon through its desktop entry.
+    QGuiApplication::setDesktopFileName(QLatin1String(OrvisnapInstall::AppId));
+    QApplication::setWindowIcon(AppIcon::icon());
+    const QString appDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const MySerialUnit serial(SystemPortProbe::scan(SettingsFile::locate(appDir)));
     QtPrompts prompts;
     AppWindows windows(prompts, appDir);
     windows.MainForm.show();

@@ -35,7 +35,7 @@ Outcome FileToString(const QString& fileName, QByteArray& data)
     return {};
 }
 
-Outcome StringToFile(const QByteArray& data, const QString& fileName)
+Outcome StringToFile(const QByteArray& data, const QString& fileName, FileReplace mode)
 {
     const auto failed = [&fileName](const QSaveFile& file) {
         return Outcome::failure(
@@ -45,6 +45,7 @@ Outcome StringToFile(const QByteArray& data, const QString& fileName)
     // Unbuffered: through the buffer, a short write (full disk, size limit) goes unnoticed and
     // the truncated file is committed. Writing the rest again brings out the system's reason.
     QSaveFile file(fileName);
+    file.setDirectWriteFallback(mode == FileReplace::InPlaceInReadOnlyFolder);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(file);
     for (qsizetype done = 0; done < data.size();) {

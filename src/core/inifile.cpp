@@ -2,6 +2,7 @@
 
 #include "filehelpers.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -121,6 +122,7 @@ public:
     explicit Document(QByteArray text) : text_(std::move(text)), lines_(splitLines(text_)) {}
 
     [[nodiscard]] Place locate(QByteArrayView section, QByteArrayView key) const;
+    [[nodiscard]] QList<QByteArray> sectionNames() const;
     [[nodiscard]] QByteArrayView valueAt(std::size_t line) const;
     [[nodiscard]] QByteArray withValue(QByteArrayView section, QByteArrayView key,
                                        QByteArrayView value) const;
@@ -158,6 +160,15 @@ Place Document::locate(QByteArrayView section, QByteArrayView key) const
             place.key = i;
     }
     return place;
+}
+
+QList<QByteArray> Document::sectionNames() const
+{
+    QList<QByteArray> names;
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (const LineInfo line = classify(content(i)); line.kind == LineKind::Section)
+            names.append(line.name.toByteArray());
+    return names;
 }
 
 QByteArrayView Document::valueAt(std::size_t line) const
@@ -260,6 +271,12 @@ QString IniFile::path() const
     return path_;
 }
 
+QList<QByteArray> IniFile::sectionNames() const
+{
+    std::optional<QByteArray> text = readWhole(path_);
+    return text ? Document(std::move(*text)).sectionNames() : QList<QByteArray>();
+}
+
 QByteArray IniFile::readString(QByteArrayView section, QByteArrayView key,
                                const QByteArray& def) const
 {
@@ -290,8 +307,11 @@ Outcome IniFile::writeString(QByteArrayView section, QByteArrayView key, const Q
         if (!old)
             return refused(why); // never replace a file we could not read in full
         text = std::move(*old);
+    } else if (const QString folder = QFileInfo(path_).absolutePath(); !QDir().mkpath(folder)) {
+        return refused(QStringLiteral("cannot create the folder %1").arg(folder));
     }
-    return StringToFile(Document(text).withValue(sectionName, keyName, value), path_);
+    return StringToFile(Document(text).withValue(sectionName, keyName, value), path_,
+                        FileReplace::InPlaceInReadOnlyFolder);
 }
 
 Outcome IniFile::writeInteger(QByteArrayView section, QByteArrayView key, std::int32_t value)

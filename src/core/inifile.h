@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -21,6 +22,8 @@ public:
 
     [[nodiscard]] bool exists() const;
     [[nodiscard]] QString path() const;
+    // The names of the file's sections, in file order, as spelt there; none for a missing file.
+    [[nodiscard]] QList<QByteArray> sectionNames() const;
 
     // def when the file, the section or the key is missing. A key with nothing after "=" gives an
     // empty array that is not null, so passing a null def tells "Key=" from a missing key.
@@ -32,8 +35,9 @@ public:
                                            std::int32_t def) const;
 
     // Replaces the value of the key, or adds "key=value" after the last entry of its section, or
-    // adds the section at the end of the file, creating the file if needed. The file is replaced
-    // as a whole (temporary file, then rename), so a failure leaves the old one as it was.
+    // adds the section at the end of the file, creating the file and its folder if needed. The
+    // file is replaced as a whole (temporary file, then rename), so a failure leaves the old one
+    // as it was; only in a folder that takes no new files is a writable file written in place.
     // Names or a value that would break the line structure (line breaks, "=" in a key, "]" in a
     // section, empty names) are refused. A failure names the file.
     Outcome writeString(QByteArrayView section, QByteArrayView key, const QByteArray& value);

@@ -1,6 +1,7 @@
 #include "myserial.h"
 
 #include "delays.h"
+#include "devicehold.h"
 
 #include <QSerialPort>
 
@@ -17,7 +18,7 @@ bool ComPortOpen = false;
 namespace {
 // The port while it is held (open, or held after a failed configuration).
 std::unique_ptr<QSerialPort> ComHandle;
-QString lastError;
+PortScan unitScan;
 bool lineLost = false;
 int readErrors = 0;
 
@@ -47,6 +48,45 @@ QSerialPort::Parity qtParity(char letter)
     }
 }
 
+Outcome refused(const QString& path, DeviceHold::Refusal why, const QString& words)
+{
+    QString reason = QStringLiteral("%1: %2").arg(path, words);
+    switch (why) {
+    case DeviceHold::Refusal::NoDevice:
+        reason += QStringLiteral("\nThe device is not there: was the adapter unplugged?");
+        break;
+    case DeviceHold::Refusal::Permission:
+        reason += QStringLiteral("\nYour user may need to be in the group that owns the device "
+                                 "(often \"dialout\"); log in again after joining it.");
+        break;
+    case DeviceHold::Refusal::Busy:
+        reason += QStringLiteral("\nAnother program has the port open.");
+        break;
+    default:
+        break;
+    }
+    return Outcome::failure(reason);
+}
+
+// On POSIX the device itself has already been opened here, so a permission error from Qt is
+// the lock file of another program; on Windows it is the refused sharing of a port in use.
+Outcome refusedByQt(const QString& path, const QSerialPort& serial)
+{
+    switch (serial.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        return refused(path, DeviceHold::Refusal::NoDevice, serial.errorString());
+    case QSerialPort::PermissionError:
+#ifdef Q_OS_WIN
+        return refused(path, DeviceHold::Refusal::Busy, serial.errorString());
+#else
+        return refused(path, DeviceHold::Refusal::Busy,
+                       QStringLiteral("locked by another program"));
+#endif
+    default:
+        return refused(path, DeviceHold::Refusal::Other, serial.errorString());
+    }
+}
+
 QSerialPort::StopBits qtStopBits(std::uint8_t code)
 {
     switch (StopBitsCode(code)) {
@@ -60,9 +100,11 @@ QSerialPort::StopBits qtStopBits(std::uint8_t code)
 }
 } // namespace
 
-MySerialUnit::MySerialUnit(const PortProbe& probe)
+void ComStartUnit(PortScan scan)
 {
-    ComEnumeratePorts(ComMaxPorts, ComPortList, probe);
+    ComStopUnit();
+    unitScan = std::move(scan);
+    ComRefreshPorts();
     ComPortNumber = ComPortList.isEmpty() ? 0 : ComPortNumberAt(0);
     ComBaudRate = 9600;
     ComDataBits = 8;
@@ -70,10 +112,22 @@ MySerialUnit::MySerialUnit(const PortProbe& probe)
     ComStopBits = 1;
 }
 
-MySerialUnit::~MySerialUnit()
+void ComStartUnit(const PortProbe& probe)
+{
+    ComStartUnit(PortScan([probe] { return probe; }));
+}
+
+void ComStopUnit()
 {
     ComPortList.clear();
     ComClose();
+    unitScan = nullptr;
+}
+
+void ComRefreshPorts()
+{
+    if (unitScan)
+        ComEnumeratePorts(ComMaxPorts, ComPortList, unitScan());
 }
 
 void ComEnumeratePorts(int count, QStringList& list, const PortProbe& probe)
@@ -123,24 +177,22 @@ std::int32_t ComPortNumberAt(int index)
     return ComPortField(index, 0).toInt();
 }
 
-bool ComOpen(std::int32_t port, std::int32_t baud, std::uint8_t dataBits, char parity,
-             std::uint8_t stopBits)
+Outcome ComOpenChecked(std::int32_t port, std::int32_t baud, std::uint8_t dataBits, char parity,
+                       std::uint8_t stopBits)
 {
     ComPortOpen = false;
-    lastError.clear();
     const QString path = devicePathOf(port);
-    if (path.isEmpty()) {
-        lastError = QStringLiteral("COM%1 is not among the detected ports.").arg(port);
-        return false;
-    }
+    if (path.isEmpty())
+        return Outcome::failure(QStringLiteral("COM%1 is not among the detected ports.").arg(port));
+    const DeviceHold hold(path);
+    if (hold.refusal() != DeviceHold::Refusal::None)
+        return refused(path, hold.refusal(), hold.systemWords());
     auto serial = std::make_unique<QSerialPort>();
     serial->setPortName(path);
     // Qt opens the device exclusively (TIOCEXCL and a lock file on POSIX, no sharing on
     // Windows) and in raw mode: no echo, no line editing, no CR/LF translation.
-    if (!serial->open(QIODevice::ReadWrite)) {
-        lastError = QStringLiteral("%1: %2").arg(path, serial->errorString());
-        return false;
-    }
+    if (!serial->open(QIODevice::ReadWrite))
+        return refusedByQt(path, *serial);
     lineLost = false;
     readErrors = 0;
     QObject::connect(serial.get(), &QSerialPort::errorOccurred, [](QSerialPort::SerialPortError e) {
@@ -150,19 +202,25 @@ bool ComOpen(std::int32_t port, std::int32_t baud, std::uint8_t dataBits, char p
             lineLost = true;
     });
     ComHandle = std::move(serial);
-    const bool ok = ComSetParams(baud, dataBits, parity, stopBits);
-    if (ok)
-        ComPortOpen = true;
-    else
-        lastError = QStringLiteral("%1: %2").arg(path, ComHandle->errorString());
-    return ok;
+    if (!ComSetParams(baud, dataBits, parity, stopBits))
+        return Outcome::failure(QStringLiteral("%1: %2").arg(path, ComHandle->errorString()));
+    // Qt's open also switched flow control off; the device keeps what its driver had.
+    hold.restoreFlowControl(ComHandle->handle());
+    ComPortOpen = true;
+    return {};
+}
+
+bool ComOpen(std::int32_t port, std::int32_t baud, std::uint8_t dataBits, char parity,
+             std::uint8_t stopBits)
+{
+    return ComOpenChecked(port, baud, dataBits, parity, stopBits).ok();
 }
 
 bool ComSetParams(std::int32_t baud, std::uint8_t dataBits, char parity, std::uint8_t stopBits)
 {
     if (!ComHandle)
         return false;
-    // Exactly these four; flow control and the rest stay as the driver has them.
+    // Exactly these four; the rest of the line settings is left alone.
     return ComHandle->setBaudRate(baud) &&
            ComHandle->setDataBits(static_cast<QSerialPort::DataBits>(dataBits)) &&
            ComHandle->setParity(qtParity(parity)) && ComHandle->setStopBits(qtStopBits(stopBits));
@@ -180,7 +238,7 @@ void ComClose()
 
 void ComResetDevice()
 {
-    // Qt offers no device-reset request; the original's result was never used either.
+    // Qt offers no device-reset request, and no caller relies on one.
 }
 
 void ComWrite(const QByteArray& bytes)
@@ -196,8 +254,8 @@ int ComReadAvailable(QByteArray& bytes)
     bytes.clear();
     if (!ComPortOpen || !ComHandle)
         return 0;
-    // Qt 6 reports no parity, framing or overrun flags per read, so the original's rule
-    // "a single error flag defers the read" never triggers here: what has arrived is taken.
+    // Qt 6 reports no parity, framing or overrun flags per read, so the rule "a single error
+    // flag defers the read" never triggers here: what has arrived is taken.
     ComHandle->waitForReadyRead(0); // take what the driver already holds, without waiting
     bytes = ComHandle->readAll();
     if (!bytes.isEmpty())
@@ -245,11 +303,6 @@ std::uint8_t StopBitsCode(std::uint8_t code)
     default:
         return 0;
     }
-}
-
-QString ComLastError()
-{
-    return lastError;
 }
 
 bool ComLineLost()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "outcome.h"
 #include "portprobe.h"
 
 #include <QByteArray>
@@ -8,9 +9,10 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
-// The program's one serial port and the settings shown to the user. Unit state lives
-// from MySerialUnit's construction to its destruction; everything runs on the GUI thread.
+// The program's one serial port and the settings shown to the user. Unit state lives from
+// ComStartUnit to ComStopUnit; everything runs on the GUI thread.
 
 extern QStringList ComPortList; // records "n,COMn,device path", ascending n
 extern std::int32_t ComPortNumber;
@@ -24,12 +26,23 @@ inline constexpr std::array<std::int32_t, 10> ComBaudRates{110,  300,   1200,  2
                                                            9600, 19200, 38400, 57600, 115200};
 inline constexpr int ComMaxPorts = 30;
 
-// Starts the unit: detects ports 1 to 30 with the probe, takes the first as ComPortNumber and
-// sets 9600,8,N,1. The destructor frees the list and closes the port.
+// Starts the unit: keeps the scan, detects ports 1 to 30 with it, takes the first as
+// ComPortNumber and sets 9600,8,N,1. Starting again first ends the unit.
+void ComStartUnit(PortScan scan);
+// A probe that looks at its source anew at every call serves as its own scan.
+void ComStartUnit(const PortProbe& probe);
+// Ends the unit: frees the port list, closes the port and forgets the scan.
+void ComStopUnit();
+// Detects the ports again with the scan kept at start, so that ports plugged in or pulled out
+// since are seen. ComPortNumber stays as it is. Does nothing before the unit has started.
+void ComRefreshPorts();
+
+// The unit from construction to destruction.
 class MySerialUnit {
 public:
-    explicit MySerialUnit(const PortProbe& probe);
-    ~MySerialUnit();
+    explicit MySerialUnit(PortScan scan) { ComStartUnit(std::move(scan)); }
+    explicit MySerialUnit(const PortProbe& probe) { ComStartUnit(probe); }
+    ~MySerialUnit() { ComStopUnit(); }
     MySerialUnit(const MySerialUnit&) = delete;
     MySerialUnit& operator=(const MySerialUnit&) = delete;
 };
@@ -41,6 +54,10 @@ void ComEnumeratePorts(int count, QStringList& list, const PortProbe& probe);
 [[nodiscard]] int ComFindByNumber(std::int32_t number);
 [[nodiscard]] std::int32_t ComPortNumberAt(int index);
 
+// Opens and configures the port. A failure names the device and tells a missing device, a
+// missing permission and a port that another program holds apart.
+Outcome ComOpenChecked(std::int32_t port, std::int32_t baud, std::uint8_t dataBits, char parity,
+                       std::uint8_t stopBits);
 [[nodiscard]] bool ComOpen(std::int32_t port, std::int32_t baud, std::uint8_t dataBits, char parity,
                            std::uint8_t stopBits);
 [[nodiscard]] bool ComSetParams(std::int32_t baud, std::uint8_t dataBits, char parity,
@@ -55,7 +72,5 @@ void ComWaitForData(std::int64_t maxMilliseconds);
 [[nodiscard]] std::uint8_t ParityCode(char letter);
 [[nodiscard]] std::uint8_t StopBitsCode(std::uint8_t code);
 
-// Not in the original interface: why the last ComOpen failed (for the user's message box),
-// and whether the open line has gone away (adapter unplugged, device closed).
-[[nodiscard]] QString ComLastError();
+// Whether the open line has gone away (adapter unplugged, device closed).
 [[nodiscard]] bool ComLineLost();

@@ -17,12 +17,6 @@ void discardInput()
     ComReadAvailable(discard);
 }
 
-Outcome openPort(std::int32_t port)
-{
-    if (ComOpen(port, ScreenshotDownload::BaudRate, 8, 'N', 1))
-        return {};
-    return Outcome::failure(ComLastError());
-}
 } // namespace
 
 ScreenshotDownload::ScreenshotDownload(DownloadListener& listener) : listener_(listener) {}
@@ -51,7 +45,7 @@ bool ScreenshotDownload::openAndRequest(std::int32_t port, DownloadResult& resul
         result.ending = Ending::Cancelled; // closed while waiting: nothing was opened
         return false;
     }
-    if (const Outcome opened = openPort(port); !opened) {
+    if (const Outcome opened = ComOpenChecked(port, BaudRate, 8, 'N', 1); !opened) {
         ComClose(); // a port held after a failed configuration is released too
         result.ending = Ending::PortNotOpened;
         result.reason = opened.reason();

@@ -111,6 +111,11 @@ PortProbe SystemPortProbe::make(const QString& iniPath)
     return [ports](int n) { return ports.value(n); };
 }
 
+PortScan SystemPortProbe::scan(const QString& iniPath)
+{
+    return [iniPath] { return make(iniPath); };
+}
+
 QMap<int, QString> SystemPortProbe::readExplicitMap(const QString& iniPath)
 {
     const IniFile ini(iniPath);

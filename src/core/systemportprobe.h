@@ -12,10 +12,12 @@
 // Elsewhere: the settings file may pin numbers to devices in section [Ports] (COM3=/dev/ttyUSB0);
 // the other serial ports then take the free numbers from 1 upward in natural order of their
 // names, so that the numbers stay the same from run to run as long as the hardware does.
-// Everything is read once, when the probe is made; the settings file is never written.
+// A probe reads everything once, when it is made; the settings file is never written.
 class SystemPortProbe {
 public:
     [[nodiscard]] static PortProbe make(const QString& iniPath);
+    // Makes a fresh probe at every run: ports plugged in or pulled out since are seen.
+    [[nodiscard]] static PortScan scan(const QString& iniPath);
 
     // The [Ports] entries of the settings file whose device exists.
     [[nodiscard]] static QMap<int, QString> readExplicitMap(const QString& iniPath);

@@ -1,5 +1,6 @@
 #include "mainform.h"
 
+#include "appicon.h"
 #include "formabout.h"
 #include "formtimings.h"
 #include "myserial.h"
@@ -7,6 +8,7 @@
 #include "orvisnap_version.h"
 #include "prompts.h"
 #include "scaledimage.h"
+#include "settingsfile.h"
 #include "uifonts.h"
 #include "wrapbutton.h"
 
@@ -33,7 +35,7 @@ TMainForm::TMainForm(Prompts& prompts, const QString& appDir, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(UiFonts::dialogFont());
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/pictures/APPICON"))));
+    setWindowIcon(AppIcon::icon());
     AppDir = appDir;
     createMenu();
     createControls();
@@ -64,7 +66,7 @@ void TMainForm::FormCreate()
         AppDir = QCoreApplication::applicationDirPath();
     if (!AppDir.endsWith(QLatin1Char('/')))
         AppDir += QLatin1Char('/');
-    IniFileName = AppDir + QStringLiteral("Orvisnap.ini");
+    IniFileName = SettingsFile::locate(AppDir);
     BmpRes = 2;
     TransferStop = false;
     portsDetected_ = !ComPortList.isEmpty();

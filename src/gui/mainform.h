@@ -29,7 +29,8 @@ class QTimer;
 class TMainForm : public QMainWindow, private DownloadListener {
     Q_OBJECT
 public:
-    // `appDir` is the folder of the settings file; empty means the executable's folder.
+    // `appDir` is the executable's folder, from which the settings file's place follows
+    // (SettingsFile); empty means the folder of the running executable.
     explicit TMainForm(Prompts& prompts, const QString& appDir = {}, QWidget* parent = nullptr);
     ~TMainForm() override;
 

@@ -1,9 +1,10 @@
-// The settings file beside the executable.
+// The settings file (its place: SettingsFile).
 #include "mainform.h"
 
 #include "inifile.h"
 #include "myserial.h"
 #include "prompts.h"
+#include "settingsfile.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
@@ -34,7 +35,7 @@ void readInto(const IniFile& ini, QByteArrayView section, QByteArrayView key, st
 void TMainForm::ReadFromINI()
 {
     IniFile ini(IniFileName);
-    if (!ini.exists()) {
+    if (SettingsFile::meansFirstRun(IniFileName)) {
         FirstRun = true;
         ResolutionClick(Res256);
         return;

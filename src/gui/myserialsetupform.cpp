@@ -28,6 +28,13 @@ void TMySerialSetupForm::createControls()
     GroupBox1 = new QGroupBox(QStringLiteral(" Settings "), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 8, 217, 169);
+    // Qt's own styles draw the frame under the caption, across the Port list; the dialog is laid
+    // out for a frame line through the middle of the caption.
+    GroupBox1->setStyleSheet(
+        QStringLiteral("#GroupBox1 { border: 1px solid palette(mid); border-radius: 2px;"
+                       " margin-top: %1px; }"
+                       "#GroupBox1::title { subcontrol-origin: margin; left: 7px; }")
+            .arg(GroupBox1->fontMetrics().height() / 2));
     ComboPort = addList(QStringLiteral("ComboPort"), QStringLiteral("Port"), 0);
     ComboBaud = addList(QStringLiteral("ComboBaud"), QStringLiteral("Baud rate"), 1);
     ComboDataBits = addList(QStringLiteral("ComboDataBits"), QStringLiteral("Data bits"), 2);
@@ -59,8 +66,9 @@ QComboBox* TMySerialSetupForm::addList(const QString& name, const QString& capti
     return list;
 }
 
-void TMySerialSetupForm::FormCreate()
+void TMySerialSetupForm::fillPortList()
 {
+    ComboPort->clear();
     for (int i = 0; i < ComPortList.size(); ++i) {
         ComboPort->addItem(ComPortField(i, 1));
 #ifndef Q_OS_WIN
@@ -68,6 +76,11 @@ void TMySerialSetupForm::FormCreate()
         ComboPort->setItemData(i, ComPortField(i, 2), Qt::ToolTipRole);
 #endif
     }
+}
+
+void TMySerialSetupForm::FormCreate()
+{
+    fillPortList();
     for (const std::int32_t rate : ComBaudRates)
         ComboBaud->addItem(QString::number(rate));
     ComboDataBits->addItems({QStringLiteral("7"), QStringLiteral("8")});
@@ -81,6 +94,9 @@ void TMySerialSetupForm::FormCreate()
 
 void TMySerialSetupForm::FormShow()
 {
+    // An adapter plugged in or pulled out since the last showing is seen now.
+    ComRefreshPorts();
+    fillPortList();
     ComboPort->setCurrentIndex(ComFindByNumber(ComPortNumber));
     const int baud = ComboBaud->findText(QString::number(ComBaudRate));
     ComboBaud->setCurrentIndex(baud < 0 ? 0 : baud);

@@ -35,6 +35,7 @@ protected:
 private:
     void createControls();
     QComboBox* addList(const QString& name, const QString& caption, int row);
+    void fillPortList();
     void FormCreate();
     void FormShow();
 };

@@ -1,9 +1,17 @@
 #include "delays.h"
 #include "myserial.h"
 #include "ptypair.h"
+#include "unprivilegeduser.h"
 
+#include <QFile>
+#include <QScopeGuard>
 #include <QSerialPort>
 #include <QTest>
+
+#include <fcntl.h>
+#include <optional>
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 PortProbe portsAt(QList<int> numbers)
@@ -44,7 +52,10 @@ private slots:
     void lineIsEightBitTransparent();
     void secondOpenOfHeldPortFails();
     void closedPortSendsAndTakesNothing();
-    void openOfUnknownPortFails();
+    void openFailureTellsTheCause_data();
+    void openFailureTellsTheCause();
+    void flowControlStaysAsTheDriverHasIt();
+    void refreshSeesPortsComeAndGo();
     void lostLineIsNoticed();
 };
 
@@ -211,12 +222,85 @@ void TestMySerial::closedPortSendsAndTakesNothing()
     ComClose();
 }
 
-void TestMySerial::openOfUnknownPortFails()
+void TestMySerial::openFailureTellsTheCause_data()
 {
-    const MySerialUnit unit(portsAt({1}));
-    QVERIFY(!ComOpen(5, 38400, 8, 'N', 1));
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("told");
+    QTest::addColumn<QString>("notTold");
+    const QString dialout = QStringLiteral("\"dialout\"");
+    const QString busy = QStringLiteral("Another program has the port open.");
+    QTest::newRow("not detected") << "undetected"
+                                  << "COM5 is not among the detected ports." << dialout;
+    QTest::newRow("no such device") << "missing"
+                                    << "was the adapter unplugged?" << dialout;
+    QTest::newRow("permission denied") << "forbidden" << dialout << busy;
+    QTest::newRow("held by another program") << "held" << busy << dialout;
+}
+
+void TestMySerial::openFailureTellsTheCause()
+{
+    QFETCH(QString, cause);
+    QFETCH(QString, told);
+    QFETCH(QString, notTold);
+    PtyPair pty;
+    QString path = pty.slavePath();
+    if (cause == "missing")
+        path = QStringLiteral("/dev/orvisnap-test-gone/ttyUSB0");
+    const MySerialUnit unit([&path](int n) { return n == 1 ? path : QString(); });
+    QSerialPort other(pty.slavePath());
+    if (cause == "held")
+        QVERIFY(other.open(QIODevice::ReadWrite));
+    std::optional<UnprivilegedUser> user; // root may open anything
+    if (cause == "forbidden") {
+        QVERIFY(QFile::setPermissions(path, {}));
+        QVERIFY(user.emplace().ok());
+    }
+    const Outcome opened = ComOpenChecked(cause == "undetected" ? 5 : 1, 38400, 8, 'N', 1);
+    QVERIFY(!opened);
     QVERIFY(!ComPortOpen);
-    QVERIFY(!ComLastError().isEmpty());
+    QVERIFY2(opened.reason().contains(told), qPrintable(opened.reason()));
+    QVERIFY2(!opened.reason().contains(notTold), qPrintable(opened.reason()));
+    if (cause != "undetected")
+        QVERIFY(opened.reason().startsWith(path + QStringLiteral(": ")));
+}
+
+// Only the four line settings and the raw mode change; obeying received XON/XOFF is part of
+// the raw mode.
+void TestMySerial::flowControlStaysAsTheDriverHasIt()
+{
+    PtyPair pty;
+    const MySerialUnit unit([&](int n) { return n == 1 ? pty.slavePath() : QString(); });
+    const int line = ::open(QFile::encodeName(pty.slavePath()).constData(), O_RDWR | O_NOCTTY);
+    const auto closeLine = qScopeGuard([line] { ::close(line); });
+    termios tio{};
+    QCOMPARE(::tcgetattr(line, &tio), 0);
+    tio.c_cflag |= CRTSCTS;
+    tio.c_iflag |= IXOFF | IXON;
+    QCOMPARE(::tcsetattr(line, TCSANOW, &tio), 0);
+    QVERIFY(ComOpen(1, 38400, 8, 'N', 1));
+    QCOMPARE(::tcgetattr(line, &tio), 0);
+    QCOMPARE(tio.c_cflag & CRTSCTS, tcflag_t{CRTSCTS});
+    QCOMPARE(tio.c_iflag & (IXOFF | IXON), tcflag_t{IXOFF});
+    QCOMPARE(::cfgetispeed(&tio), speed_t{B38400});
+}
+
+void TestMySerial::refreshSeesPortsComeAndGo()
+{
+    QString plugged; // the adapter's device while it is plugged in
+    const MySerialUnit unit([&plugged](int n) {
+        return n == 1 ? QStringLiteral("/dev/null") : (n == 4 ? plugged : QString());
+    });
+    {
+        PtyPair pty;
+        plugged = pty.slavePath();
+        ComRefreshPorts();
+        QCOMPARE(ComPortNumber, 1);            // the choice stays the user's
+        QVERIFY(ComOpen(4, 38400, 8, 'N', 1)); // the download opens what 4 names now
+        ComClose();
+    }
+    plugged.clear();
+    ComRefreshPorts();
+    QCOMPARE(ComPortList, QStringList{QStringLiteral("1,COM1,/dev/null")});
 }
 
 void TestMySerial::lostLineIsNoticed()

@@ -5,20 +5,14 @@
 #include <QList>
 #include <QString>
 
-// Makes the serial unit see exactly these ports, each with the given device path or a dummy.
+// Starts the serial unit over exactly these ports, each with the given device path or a dummy.
 // A "%1" in the path becomes the port's number, so each port can be told apart.
 inline void useTestPorts(const QList<int>& numbers, const QString& devicePath = {})
 {
     const QString path = devicePath.isEmpty() ? QStringLiteral("/dev/null") : devicePath;
-    ComEnumeratePorts(ComMaxPorts, ComPortList, [&](int n) {
+    ComStartUnit([numbers, path](int n) {
         if (!numbers.contains(n))
             return QString();
         return path.contains(QLatin1String("%1")) ? path.arg(n) : path;
     });
-    ComPortNumber = numbers.isEmpty() ? 0 : numbers.first();
-    ComBaudRate = 9600;
-    ComDataBits = 8;
-    ComParity = 'N';
-    ComStopBits = 1;
-    ComClose();
 }

@@ -137,6 +137,25 @@ private slots:
         QCOMPARE(fixture_.mainForm().statusPanelText(0), "COM3:38400,8,N,1");
     }
 
+    // Each showing looks at the ports again: an adapter plugged in after start is offered and
+    // keeps its selection, one pulled out is not.
+    void showingProbesPortsAgain()
+    {
+        QString plugged;
+        ComStartUnit([&plugged](int n) { return n == 1 ? "/dev/null-1" : n == 4 ? plugged : ""; });
+        ComPortNumber = 4; // stored by an earlier run
+        QStringList seen;
+        for (const char* path : {"", "/dev/ttyUSB7", ""}) {
+            plugged = path;
+            runFromMenu([&seen](TMySerialSetupForm& d) {
+                seen << entries(d.ComboPort).join(',') + '|' + d.ComboPort->currentText();
+                d.ButtonCancel->click();
+            });
+        }
+        ComStopUnit(); // `plugged` goes with this scope
+        QCOMPARE(seen, QStringList({"COM1|", "COM1,COM4|COM4", "COM1|"}));
+    }
+
     void okWithoutSelectionKeepsStoredPort()
     {
         ComPortNumber = 7; // stored earlier, not detected now

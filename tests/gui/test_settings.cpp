@@ -19,6 +19,7 @@ private slots:
     void secondStartComesBackWhereTheFirstClosed();
     void fileWithOnlyPort();
     void emptyFileIsNoFirstRun();
+    void portsMapAloneIsFirstRun();
     void emptyStampIgnoresStoredValues();
     void storedValuesAreTakenUnchanged_data();
     void storedValuesAreTakenUnchanged();
@@ -115,6 +116,20 @@ void TestSettings::emptyFileIsNoFirstRun()
     QVERIFY(!form.FirstRun);
     QVERIFY(ReadTestFile(iniPath()).startsWith("[Common]\r\nCreationTime="));
     QCOMPARE(ComPortNumber, 1);
+}
+
+// Ports mapped by hand before the first start: the start is still a first one.
+void TestSettings::portsMapAloneIsFirstRun()
+{
+    const QByteArray ports = "[Ports]\r\nCOM9=/dev/ttyUSB0\r\n";
+    WriteTestFile(iniPath(), ports);
+    TMainForm& form = start().MainForm;
+    QVERIFY(form.FirstRun);
+    QCOMPARE(ReadTestFile(iniPath()), ports); // no stamp at start
+    closeWindow();
+    const QByteArray atClose = ReadTestFile(iniPath());
+    QVERIFY(atClose.startsWith(ports + "\r\n[Common]\r\nCreationTime="));
+    QVERIFY(atClose.contains("Port=1"));
 }
 
 void TestSettings::emptyStampIgnoresStoredValues()

@@ -73,7 +73,7 @@ private:
     void close()
     {
         windows_.reset();
-        ComPortList.clear();
+        ComStopUnit();
         QDir::setCurrent(previousDir_); // a confirmed file dialog enters its folder
     }
 

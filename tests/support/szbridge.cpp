@@ -13,8 +13,8 @@ const QString Sz = QStringLiteral("/usr/bin/sz");
 constexpr char Nak = 0x15;
 constexpr char Ack = 0x06;
 constexpr char Eot = 0x04;
-// Slow enough that a second 'C' never meets a block already on its way.
-constexpr qint64 RequestEveryMs = 3000;
+// Only if sz never said it was ready: slow enough that a second 'C' never meets a block.
+constexpr qint64 RequestEveryMs = 10000;
 
 QByteArray readSome(int fd)
 {
@@ -65,6 +65,11 @@ bool SzBridge::start(const QString& file)
             ::dup2(fd, STDIN_FILENO);
             ::dup2(fd, STDOUT_FILENO);
         });
+        QObject::connect(&sz_, &QProcess::readyReadStandardError, [this] {
+            szErrors_ += sz_.readAllStandardError();
+            if (szErrors_.contains("receive command now"))
+                szReady_ = true;
+        });
         sz_.start(Sz, {QStringLiteral("--xmodem"), QStringLiteral("-q"), file});
         if (!sz_.waitForStarted(10000))
             return false;
@@ -80,6 +85,7 @@ void SzBridge::relay()
     bool heard = false;     // sz has sent something: requests are over
     char lastAnswer = 0;    // the receiver's last byte
     bool requested = false; // the receiver has asked at least once
+    bool forwarded = false; // ... and sz has been asked
     QElapsedTimer sinceRequest;
     while (!stop_) {
         pollfd fds[2] = {{receiver, POLLIN, 0}, {sender, POLLIN, 0}};
@@ -89,9 +95,8 @@ void SzBridge::relay()
             if (!bytes.isEmpty())
                 lastAnswer = bytes.back();
             if (!heard && bytes.contains(Nak)) {
-                bytes = "C"; // one request, however many NAKs asked
+                bytes.clear(); // one request, however many NAKs asked, sent below
                 requested = true;
-                sinceRequest.start();
             }
             writeAll(sender, bytes);
         }
@@ -102,8 +107,10 @@ void SzBridge::relay()
             if (bytes == QByteArray(1, Eot) && lastAnswer == Ack)
                 writeAll(sender, QByteArray(1, Ack));
         }
-        if (requested && !heard && sinceRequest.elapsed() >= RequestEveryMs) {
+        const bool due = !forwarded || sinceRequest.elapsed() >= RequestEveryMs;
+        if (requested && !heard && szReady_ && due) {
             writeAll(sender, "C");
+            forwarded = true;
             sinceRequest.start();
         }
     }
@@ -119,5 +126,5 @@ bool SzBridge::waitForSuccess(int ms)
 
 QByteArray SzBridge::szErrors()
 {
-    return sz_.readAllStandardError();
+    return szErrors_ + sz_.readAllStandardError();
 }

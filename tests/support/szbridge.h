@@ -13,7 +13,9 @@
 // speaks XModem-CRC only when asked with 'C' and wants its EOT acknowledged; the instrument is
 // asked with NAK and its EOT is never answered. The bridge makes up the difference: it turns
 // requests into 'C' until sz answers (asking again every few seconds while sz starts up), and
-// acknowledges sz's EOT itself. Everything else passes unchanged.
+// acknowledges sz's EOT itself. Everything else passes unchanged. A request is held back until sz
+// says it is ready: one that comes while sz still starts up would be flushed, and asking again
+// on a timer risks a second request meeting the first block.
 class SzBridge {
 public:
     SzBridge() = default;
@@ -38,4 +40,6 @@ private:
     QProcess sz_;
     std::thread thread_;
     std::atomic<bool> stop_{false};
+    std::atomic<bool> szReady_{false};
+    QByteArray szErrors_;
 };

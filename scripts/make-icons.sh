@@ -1,0 +1,21 @@
+#!/bin/sh
+# Renders the desktop icon set from its hand-written SVG (32 px and up) and from the About
+# dialog's 16-pixel logo (16 px, pixel for pixel). The PNGs are checked in; rerunning this
+# must leave `git status` clean. Needs rsvg-convert (librsvg2-bin) and ImageMagick.
+set -eu
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+icons="$root/resources/linux/icons/hicolor"
+id=org.orvisnap.Orvisnap
+svg="$icons/scalable/apps/$id.svg"
+
+for size in 16 32 48 64 128 256; do
+    mkdir -p "$icons/${size}x${size}/apps"
+done
+# No time stamps in the files, so that they come out the same byte for byte.
+convert "$root/resources/pictures/ICO16.bmp" -strip -define png:exclude-chunks=date,time \
+    "PNG32:$icons/16x16/apps/$id.png"
+for size in 32 48 64 128 256; do
+    rsvg-convert -w "$size" -h "$size" "$svg" -o "$icons/${size}x${size}/apps/$id.png"
+done
+echo "Icons written to $icons"

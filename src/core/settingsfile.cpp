@@ -1,0 +1,51 @@
+#include "settingsfile.h"
+
+#include "inifile.h"
+#include "orvisnap_installlayout.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace {
+bool installed(const QDir& exeDir)
+{
+    return QFileInfo::exists(exeDir.filePath(QLatin1String(OrvisnapInstall::DesktopEntryFromBin)));
+}
+
+bool writable(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && info.isWritable();
+}
+} // namespace
+
+QString SettingsFile::locate(const QString& exeDir)
+{
+    return locate(exeDir, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+QString SettingsFile::locate(const QString& exeDir, const QString& configDir)
+{
+    const QDir dir(exeDir);
+    const QString beside = dir.filePath(FileName);
+    const bool portable = !installed(dir) && (writable(dir.absolutePath()) || writable(beside));
+    // Without a home folder there is no other place to try.
+    if (portable || configDir.isEmpty())
+        return beside;
+    return QDir(configDir).filePath(FileName);
+}
+
+bool SettingsFile::meansFirstRun(const QString& iniPath)
+{
+    const IniFile ini(iniPath);
+    if (!ini.exists())
+        return true;
+    const QList<QByteArray> sections = ini.sectionNames();
+    return !sections.isEmpty() &&
+           std::all_of(sections.cbegin(), sections.cend(), [](const QByteArray& name) {
+               return name.compare("Ports", Qt::CaseInsensitive) == 0;
+           });
+}
