@@ -1,10 +1,13 @@
 #include "mainform.h"
 
+#include "autosave.h"
 #include "formabout.h"
 #include "formtimings.h"
 #include "myserial.h"
 #include "myserialsetupform.h"
 #include "orvisnap_version.h"
+#include "picturedragdrop.h"
+#include "picturemenu.h"
 #include "prompts.h"
 #include "scaledimage.h"
 #include "uifonts.h"
@@ -38,6 +41,13 @@ TMainForm::TMainForm(Prompts& prompts, const QString& appDir, QWidget* parent)
     createMenu();
     createControls();
     createStatusBar();
+    // Getting pictures out: context menu, clipboard, drag and drop, saving each download.
+    autoSave_ = new AutoSave(prompts_, this, statusPanels_[2], [this](const QString& line) {
+        if (DebugMode->isChecked())
+            logLine(line);
+    });
+    new PictureMenu(*this, *autoSave_);
+    new PictureDragDrop(*this);
     setClientSize(454, 333);
     FormCreate();
 }

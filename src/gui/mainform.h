@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+class AutoSave;
 class Prompts;
 class ScaledImage;
 class TFormAbout;
@@ -64,6 +65,7 @@ public:
     void TimerCancelTimer();
     void LoadBitmapClick();
     void SaveBitmapClick();
+    void SaveasPNG1Click();
     void bntSaveMemoClick();
     void btnClearMemoClick();
 
@@ -74,6 +76,8 @@ public:
     [[nodiscard]] QString statusPanelText(int panel) const;
     // Adds a line (or lines joined by CR LF) to the log.
     void logLine(const QString& text);
+    // Shows a picture file as "Load bitmap" does, without the dialog.
+    void loadPicture(const QString& path);
 
     // Controls
     QWidget* Client = nullptr; // central area: the window's design coordinates
@@ -128,10 +132,10 @@ private:
     void resetAfterDownload();
     void showPicture(const QImage& image);
     // Files
-    [[nodiscard]] static QString stampedName(const QString& extension);
     void enterFolderOf(const QString& path);
     // Runs the save dialog; the chosen path, or empty when cancelled.
     [[nodiscard]] QString runSaveDialog(const QString& filter, const QString& extension);
+    void savePictureAs(const QString& filter, const QString& extension, const char* format);
     static void bringToFront(QWidget* window);
 
     Prompts& prompts_;
@@ -139,6 +143,7 @@ private:
     TFormAbout* aboutForm_ = nullptr;
     TFormTimings* timingsForm_ = nullptr;
     QLabel* statusPanels_[3] = {};
+    AutoSave* autoSave_ = nullptr; // every downloaded picture into a folder
     bool portsDetected_ = false;
     bool closing_ = false;
     bool placeCentred_ = true; // until the settings file gives a position

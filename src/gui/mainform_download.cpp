@@ -1,6 +1,7 @@
 // The screenshot download: drives the XModem receiver through the serial unit and the waits.
 #include "mainform.h"
 
+#include "autosave.h"
 #include "delays.h"
 #include "filehelpers.h"
 #include "myserial.h"
@@ -41,6 +42,7 @@ void TMainForm::btnGetScreenShotClick()
 
 bool TMainForm::startDownload()
 {
+    autoSave_->downloadStarted(); // hook: a download starts; before the panel shows progress
     ComClose();
     DelayWithMessages(100);
     if (closing_)
@@ -158,6 +160,8 @@ void TMainForm::eotEnding()
         logLine(XModemReceiver::thickSeparator());
     }
     resetAfterDownload();
+    if (pictureOk) // hook: the successful ending, after the picture is shown and the panel cleared
+        autoSave_->pictureArrived(patched, picture);
     if (!pictureOk)
         prompts_.message(this, QStringLiteral("The received file is not a valid BMP picture."),
                          QStringLiteral("The received bytes are kept in %1.")

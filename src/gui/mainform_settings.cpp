@@ -1,6 +1,7 @@
 // The settings file beside the executable.
 #include "mainform.h"
 
+#include "autosave.h"
 #include "inifile.h"
 #include "myserial.h"
 #include "prompts.h"
@@ -69,6 +70,7 @@ void TMainForm::ReadFromINI()
         }
     }
     readInto(ini, ComPort, "Port", ComPortNumber);
+    autoSave_->readSettings(ini);
 }
 
 bool TMainForm::SaveToIni()
@@ -85,6 +87,8 @@ bool TMainForm::SaveToIni()
     for (const auto& [section, key, value] : keys)
         if (written)
             written = ini.writeInteger(section, key, value);
+    if (written)
+        written = autoSave_->writeSettings(ini);
     if (!written)
         prompts_.message(this, QStringLiteral("The settings could not be saved."),
                          written.reason());

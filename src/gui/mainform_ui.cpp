@@ -146,8 +146,13 @@ void TMainForm::createStatusBar()
         statusPanels_[i] = new QLabel(StatusBar);
         statusPanels_[i]->setFixedWidth(widths[i]);
         statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        StatusBar->addWidget(statusPanels_[i]);
     }
+    // The last panel reaches to the right edge, as a native status bar's last part does, so a
+    // file name fits; its text never widens the window.
+    statusPanels_[2]->setMaximumWidth(QWIDGETSIZE_MAX);
+    statusPanels_[2]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    for (int i = 0; i < 3; ++i)
+        StatusBar->addWidget(statusPanels_[i], i == 2 ? 1 : 0);
 }
 
 QSize TMainForm::clientSize() const
