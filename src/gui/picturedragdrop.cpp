@@ -26,9 +26,11 @@ std::unique_ptr<QMimeData> PictureDragDrop::mimeDataFor(const QImage& picture)
 {
     auto data = std::make_unique<QMimeData>();
     data->setImageData(picture);
-    if (dragFiles_.isValid()) {
+    if (!dragFiles_)
+        dragFiles_ = std::make_unique<QTemporaryDir>();
+    if (dragFiles_->isValid()) {
         const QString path = FileNames::freeIn(
-            dragFiles_.path(), FileNames::stamped(QDateTime::currentDateTime(), "png"));
+            dragFiles_->path(), FileNames::stamped(QDateTime::currentDateTime(), "png"));
         // Without the file the image data alone still goes.
         if (PictureIo::save(picture, path, "PNG"))
             data->setUrls({QUrl::fromLocalFile(path)});

@@ -39,5 +39,5 @@ private:
     const QObject* window_;
     QPoint pressPos_;
     bool pressed_ = false;
-    QTemporaryDir dragFiles_;
+    std::unique_ptr<QTemporaryDir> dragFiles_; // made by the first drag
 };
