@@ -1,11 +1,14 @@
 #include "mainform.h"
 
 #include "appicon.h"
+#include "autosave.h"
 #include "formabout.h"
 #include "formtimings.h"
 #include "myserial.h"
 #include "myserialsetupform.h"
 #include "orvisnap_version.h"
+#include "picturedragdrop.h"
+#include "picturemenu.h"
 #include "prompts.h"
 #include "scaledimage.h"
 #include "settingsfile.h"
@@ -40,6 +43,11 @@ TMainForm::TMainForm(Prompts& prompts, const QString& appDir, QWidget* parent)
     createMenu();
     createControls();
     createStatusBar();
+    // Getting pictures out: context menu, clipboard, drag and drop, saving each download.
+    autoSave_ = new AutoSave(prompts_, this, statusPanels_[2],
+                             [this](const QString& line) { logGroup({line}); });
+    new PictureMenu(*this, *autoSave_);
+    new PictureDragDrop(*this);
     setClientSize(454, 333);
     FormCreate();
 }

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+class AutoSave;
 class Prompts;
 class ScaledImage;
 class TFormAbout;
@@ -68,6 +69,7 @@ public:
     void TimerCancelTimer();
     void LoadBitmapClick();
     void SaveBitmapClick();
+    void SaveasPNG1Click();
     void bntSaveMemoClick();
     void btnClearMemoClick();
 
@@ -80,6 +82,8 @@ public:
     void logLine(const QString& text);
     // Adds the lines while "Logging" is checked.
     void logGroup(const QStringList& lines);
+    // Shows a picture file as "Load bitmap" does, without the dialog.
+    void loadPicture(const QString& path);
 
     // Controls
     QWidget* Client = nullptr; // central area: the window's design coordinates
@@ -146,10 +150,10 @@ private:
     void blockArrived() override;
     void progress(std::int64_t received, std::int64_t expected) override;
     // Files
-    [[nodiscard]] static QString stampedName(const QString& extension);
     void enterFolderOf(const QString& path);
     // Runs the save dialog; the chosen path, or empty when cancelled.
     [[nodiscard]] QString runSaveDialog(const QString& filter, const QString& extension);
+    void savePictureAs(const QString& filter, const QString& extension, const char* format);
     static void bringToFront(QWidget* window);
 
     Prompts& prompts_;
@@ -157,6 +161,7 @@ private:
     TFormAbout* aboutForm_ = nullptr;
     TFormTimings* timingsForm_ = nullptr;
     QLabel* statusPanels_[3] = {};
+    AutoSave* autoSave_ = nullptr; // every downloaded picture into a folder
     bool portsDetected_ = false;
     bool closing_ = false;
     bool placeCentred_ = true; // until the settings file gives a position

@@ -2,6 +2,7 @@
 // shared download driver.
 #include "mainform.h"
 
+#include "autosave.h"
 #include "filehelpers.h"
 #include "myserial.h"
 #include "pictureio.h"
@@ -23,6 +24,7 @@ void TMainForm::btnGetScreenShotClick()
 {
     if (download_.running() || closing_)
         return;
+    autoSave_->downloadStarted();
     TransferStop = false;
     pictureBefore_ = ImageDSO->image();
     workingFileError_.clear();
@@ -56,6 +58,8 @@ void TMainForm::showReceived(const QByteArray& data)
     const ReceivedPicture received(data);
     const Outcome written = StringToFile(received.file(), WorkingFile);
     restoreAfterDownload(received.isPicture() ? received.image() : pictureBefore_);
+    if (received.isPicture())
+        autoSave_->pictureArrived(received.file(), received.image());
     if (!received.isPicture())
         prompts_.message(this, QStringLiteral("The received file is not a valid BMP picture."),
                          QStringLiteral("The received bytes are kept in %1.")

@@ -2,6 +2,7 @@
 #include "mainform.h"
 
 #include "filehelpers.h"
+#include "filenames.h"
 #include "pictureio.h"
 #include "prompts.h"
 #include "scaledimage.h"
@@ -22,13 +23,6 @@ QString withDefaultExtension(const QString& path, const QString& extension)
 }
 } // namespace
 
-QString TMainForm::stampedName(const QString& extension)
-{
-    return QStringLiteral("DSO_") +
-           QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
-           QLatin1Char('.') + extension;
-}
-
 void TMainForm::enterFolderOf(const QString& path)
 {
     // The platform's dialogs left the process in the chosen folder; the next download writes
@@ -42,6 +36,11 @@ void TMainForm::LoadBitmapClick()
         return;
     const QString path = withDefaultExtension(OpenDialog.fileName, OpenDialog.defaultExt);
     enterFolderOf(path);
+    loadPicture(path);
+}
+
+void TMainForm::loadPicture(const QString& path)
+{
     QImage image;
     if (const Outcome loaded = PictureIo::load(path, image); !loaded) {
         prompts_.message(this, QStringLiteral("The picture could not be loaded."), loaded.reason());
@@ -55,7 +54,7 @@ QString TMainForm::runSaveDialog(const QString& filter, const QString& extension
     // The proposed name takes the time once, before the dialog opens.
     SaveDialog.filter = filter;
     SaveDialog.defaultExt = extension;
-    SaveDialog.fileName = stampedName(extension);
+    SaveDialog.fileName = FileNames::stamped(QDateTime::currentDateTime(), extension);
     if (!prompts_.saveFile(this, SaveDialog))
         return {};
     const QString path = withDefaultExtension(SaveDialog.fileName, SaveDialog.defaultExt);
@@ -63,14 +62,23 @@ QString TMainForm::runSaveDialog(const QString& filter, const QString& extension
     return path;
 }
 
-void TMainForm::SaveBitmapClick()
+void TMainForm::savePictureAs(const QString& filter, const QString& extension, const char* format)
 {
-    const QString path =
-        runSaveDialog(QStringLiteral("Bitmap files (*.bmp)|*.bmp"), QStringLiteral("bmp"));
+    const QString path = runSaveDialog(filter, extension);
     if (path.isEmpty())
         return;
-    if (const Outcome saved = PictureIo::saveBmp(ImageDSO->image(), path); !saved)
+    if (const Outcome saved = PictureIo::save(ImageDSO->image(), path, format); !saved)
         prompts_.message(this, QStringLiteral("The picture could not be saved."), saved.reason());
+}
+
+void TMainForm::SaveBitmapClick()
+{
+    savePictureAs(QStringLiteral("Bitmap files (*.bmp)|*.bmp"), QStringLiteral("bmp"), "BMP");
+}
+
+void TMainForm::SaveasPNG1Click()
+{
+    savePictureAs(QStringLiteral("PNG files (*.png)|*.png"), QStringLiteral("png"), "PNG");
 }
 
 void TMainForm::bntSaveMemoClick()

@@ -1,6 +1,7 @@
 // The settings file (its place: SettingsFile).
 #include "mainform.h"
 
+#include "autosave.h"
 #include "inifile.h"
 #include "myserial.h"
 #include "prompts.h"
@@ -70,6 +71,7 @@ void TMainForm::ReadFromINI()
         }
     }
     readInto(ini, ComPort, "Port", ComPortNumber);
+    autoSave_->readSettings(ini);
 }
 
 bool TMainForm::SaveToIni()
@@ -86,6 +88,8 @@ bool TMainForm::SaveToIni()
     for (const auto& [section, key, value] : keys)
         if (written)
             written = ini.writeInteger(section, key, value);
+    if (written)
+        written = autoSave_->writeSettings(ini);
     if (!written)
         prompts_.message(this, QStringLiteral("The settings could not be saved."),
                          written.reason());

@@ -137,17 +137,16 @@ void TMainForm::createStatusBar()
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setSizeGripEnabled(false);
     StatusBar->setFixedHeight(StatusBarHeight);
-    // The last panel runs on to the window's right edge, as a status bar's last part does, so
-    // that the progress of a download and other news fit.
     const int widths[3] = {120, 50, 50};
     for (int i = 0; i < 3; ++i) {
         statusPanels_[i] = new QLabel(StatusBar);
+        statusPanels_[i]->setFixedWidth(widths[i]);
         statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        const bool last = i == 2;
-        if (last)
-            statusPanels_[i]->setMinimumWidth(widths[i]);
-        else
-            statusPanels_[i]->setFixedWidth(widths[i]);
-        StatusBar->addWidget(statusPanels_[i], last ? 1 : 0);
     }
+    // The last panel reaches to the right edge, as a native status bar's last part does, so the
+    // progress of a download or a file name fits; its text never widens the window.
+    statusPanels_[2]->setMaximumWidth(QWIDGETSIZE_MAX);
+    statusPanels_[2]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    for (int i = 0; i < 3; ++i)
+        StatusBar->addWidget(statusPanels_[i], i == 2 ? 1 : 0);
 }

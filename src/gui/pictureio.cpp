@@ -6,19 +6,19 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-QByteArray PictureIo::encodeBmp(const QImage& image)
+QByteArray PictureIo::encode(const QImage& image, const char* format)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (image.isNull() || !image.save(&buffer, "BMP"))
+    if (image.isNull() || !image.save(&buffer, format))
         return {};
     return bytes;
 }
 
-Outcome PictureIo::saveBmp(const QImage& image, const QString& path)
+Outcome PictureIo::save(const QImage& image, const QString& path, const char* format)
 {
-    const QByteArray bytes = encodeBmp(image);
+    const QByteArray bytes = encode(image, format);
     if (bytes.isEmpty())
         return Outcome::failure(QStringLiteral("There is no picture to write to %1.").arg(path));
     return StringToFile(bytes, path);

@@ -16,4 +16,7 @@ public:
     // True when the user confirmed; then state.fileName is the chosen absolute path.
     [[nodiscard]] virtual bool openFile(QWidget* parent, FileDialogState& state) = 0;
     [[nodiscard]] virtual bool saveFile(QWidget* parent, FileDialogState& state) = 0;
+    // A folder picked by the user, starting in `start`; empty when cancelled.
+    [[nodiscard]] virtual QString chooseFolder(QWidget* parent, const QString& title,
+                                               const QString& start) = 0;
 };

@@ -56,3 +56,8 @@ bool QtPrompts::saveFile(QWidget* parent, FileDialogState& state)
 {
     return runDialog(parent, state, QFileDialog::AcceptSave);
 }
+
+QString QtPrompts::chooseFolder(QWidget* parent, const QString& title, const QString& start)
+{
+    return QFileDialog::getExistingDirectory(parent, title, start);
+}

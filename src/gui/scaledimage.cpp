@@ -10,6 +10,7 @@ ScaledImage::ScaledImage(QWidget* parent) : QWidget(parent)
 void ScaledImage::setImage(const QImage& image)
 {
     image_ = image;
+    smoothed_ = {};
     update();
 }
 
@@ -21,12 +22,27 @@ QRect ScaledImage::drawnRect() const
     return {QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted};
 }
 
+bool ScaledImage::drawnCrisp() const
+{
+    const QSize drawn = drawnRect().size();
+    if (drawn.isEmpty())
+        return false;
+    const int factor = drawn.width() / image_.width();
+    return factor >= 1 && drawn == image_.size() * factor;
+}
+
 void ScaledImage::paintEvent(QPaintEvent* /*event*/)
 {
     const QRect target = drawnRect();
     if (target.isEmpty())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(target, image_);
+    if (drawnCrisp()) {
+        painter.drawImage(target, image_);
+        return;
+    }
+    // Scaled once per size: averaging source pixels, which drawing with smoothing does not.
+    if (smoothed_.size() != target.size())
+        smoothed_ = image_.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    painter.drawImage(target.topLeft(), smoothed_);
 }

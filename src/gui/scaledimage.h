@@ -4,7 +4,8 @@
 #include <QWidget>
 
 // Shows a picture centred and scaled up or down to the largest size that fits while keeping
-// its aspect ratio.
+// its aspect ratio. A picture scaled by a whole factor is drawn with square, unblended pixels;
+// any other factor is smoothed, so thin traces survive a reduction.
 class ScaledImage : public QWidget {
     Q_OBJECT
 public:
@@ -14,10 +15,13 @@ public:
     [[nodiscard]] const QImage& image() const { return image_; }
     // Where the picture is drawn, in this widget's coordinates.
     [[nodiscard]] QRect drawnRect() const;
+    // True when the drawn size is a whole multiple of the picture's own size.
+    [[nodiscard]] bool drawnCrisp() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QImage image_;
+    QImage smoothed_; // image_ scaled to the drawn size, made when first painted
 };

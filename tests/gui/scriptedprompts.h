@@ -21,8 +21,12 @@ public:
     }
     bool openFile(QWidget*, FileDialogState& state) override { return answer(state, opened); }
     bool saveFile(QWidget*, FileDialogState& state) override { return answer(state, saved); }
+    QString chooseFolder(QWidget*, const QString&, const QString&) override
+    {
+        return answers.isEmpty() ? QString() : answers.dequeue();
+    }
 
-    // The next dialog gets this name (empty: the user cancels).
+    // The next dialog gets this name or folder (empty: the user cancels).
     void answerNext(const QString& fileName) { answers.enqueue(fileName); }
 
     QList<Message> messages;

@@ -1,0 +1,102 @@
+#include "autosave.h"
+
+#include "filehelpers.h"
+#include "filenames.h"
+#include "inifile.h"
+#include "pictureio.h"
+#include "prompts.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+
+namespace {
+constexpr QByteArrayView Section = "AutoSave";
+const QString Bmp = QStringLiteral("bmp");
+const QString Png = QStringLiteral("png");
+} // namespace
+
+AutoSave::AutoSave(Prompts& prompts, QWidget* window, QLabel* panel, Log log)
+    : QObject(window), prompts_(prompts), window_(window), panel_(panel), log_(std::move(log))
+{
+    setObjectName(QStringLiteral("AutoSave"));
+}
+
+void AutoSave::setFolder(const QString& folder)
+{
+    const bool wasOn = isOn();
+    folder_ = folder;
+    if (isOn() != wasOn)
+        emit switched(isOn());
+}
+
+void AutoSave::setFormat(const QString& format)
+{
+    format_ = format.compare(Bmp, Qt::CaseInsensitive) == 0 ? Bmp : Png;
+}
+
+void AutoSave::chooseFolder()
+{
+    const QString start = isOn() ? folder_ : QDir::currentPath();
+    const QString chosen =
+        prompts_.chooseFolder(window_, QStringLiteral("Save each picture to a folder"), start);
+    if (!chosen.isEmpty())
+        setFolder(QDir::cleanPath(QFileInfo(chosen).absoluteFilePath()));
+}
+
+void AutoSave::stop()
+{
+    setFolder({});
+}
+
+void AutoSave::readSettings(const IniFile& ini)
+{
+    setFolder(QString::fromUtf8(ini.readString(Section, "Folder", {})));
+    setFormat(QString::fromUtf8(ini.readString(Section, "Format", {})));
+}
+
+Outcome AutoSave::writeSettings(IniFile& ini) const
+{
+    if (!isOn() && ini.readString(Section, "Folder", {}).isNull())
+        return {};
+    if (Outcome written = ini.writeString(Section, "Folder", folder_.toUtf8()); !written)
+        return written;
+    return ini.writeString(Section, "Format", format_.toUtf8());
+}
+
+void AutoSave::downloadStarted()
+{
+    // Only this panel text ends here; what the download itself shows there stays its own.
+    if (!shown_.isEmpty() && panel_->text() == shown_) {
+        panel_->clear();
+        panel_->setToolTip({});
+    }
+    shown_.clear();
+}
+
+void AutoSave::pictureArrived(const QByteArray& receivedFile, const QImage& picture)
+{
+    if (!isOn())
+        return;
+    const bool bmp = format_ == Bmp;
+    const QString path = FileNames::freeIn(
+        folder_, FileNames::stamped(QDateTime::currentDateTime(), bmp ? Bmp : Png));
+    const Outcome saved =
+        bmp ? StringToFile(receivedFile, path) : PictureIo::save(picture, path, "PNG");
+    if (saved) {
+        show(QStringLiteral("Saved ") + QFileInfo(path).fileName());
+        return;
+    }
+    const QString failure = QStringLiteral("Not saved: ") + saved.reason();
+    show(failure);
+    log_(failure);
+}
+
+void AutoSave::show(const QString& text)
+{
+    shown_ = text;
+    panel_->setText(text);
+    panel_->setToolTip(text);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "outcome.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class IniFile;
+class Prompts;
+class QImage;
+class QLabel;
+class QWidget;
+
+// Saves every downloaded picture into a folder the user picked once, under a new time-stamped
+// name, without a question. What happened shows in a status-bar panel until the next download
+// starts; a failure goes to the log too, never into a message box in the middle of a series.
+class AutoSave : public QObject {
+    Q_OBJECT
+public:
+    using Log = std::function<void(const QString&)>;
+
+    AutoSave(Prompts& prompts, QWidget* window, QLabel* panel, Log log);
+
+    [[nodiscard]] bool isOn() const { return !folder_.isEmpty(); }
+    [[nodiscard]] const QString& folder() const { return folder_; }
+    // "png", or "bmp" for the received file itself.
+    [[nodiscard]] const QString& format() const { return format_; }
+    void setFolder(const QString& folder); // empty: off
+    void setFormat(const QString& format); // anything but "bmp" (in any case) is "png"
+
+    // Asks for the folder; a cancel leaves everything as it was.
+    void chooseFolder();
+    void stop();
+
+    // The [AutoSave] section of the settings file. It is written only once it has been used,
+    // so a file that never had it stays as it was.
+    void readSettings(const IniFile& ini);
+    Outcome writeSettings(IniFile& ini) const;
+
+    void downloadStarted();
+    // `receivedFile`: the bytes as written to the working file; `picture`: as shown.
+    void pictureArrived(const QByteArray& receivedFile, const QImage& picture);
+
+signals:
+    void switched(bool on);
+
+private:
+    void show(const QString& text);
+
+    Prompts& prompts_;
+    QWidget* window_;
+    QLabel* panel_;
+    Log log_;
+    QString folder_;
+    QString format_ = QStringLiteral("png");
+    QString shown_; // the panel text written here, cleared when a download starts
+};

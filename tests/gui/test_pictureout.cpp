@@ -1,0 +1,282 @@
+#include "autosave.h"
+#include "picturedragdrop.h"
+#include "pictureio.h"
+#include "picturemenu.h"
+#include "scaledimage.h"
+#include "testfiles.h"
+#include "windowsfixture.h"
+
+#ifdef ORVISNAP_DSOSIM
+#include "dsosimprocess.h"
+#endif
+
+#include <QClipboard>
+#include <QDateTime>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+QImage rgb(const QImage& image)
+{
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// Red and blue, alternating pixel by pixel.
+QImage checkerboard(const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, (x + y) % 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    return image;
+}
+} // namespace
+
+// Pictures out of the window and into it: context menu, clipboard, PNG, drag and drop, saving
+// each download, and how the panel draws them.
+class TestPictureOut : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { fixture_.start(); }
+    void cleanup() { fixture_.reset(); }
+    void contextMenu();
+    void copies_data();
+    void copies();
+    void saveAsPng();
+    void dragAndDrop();
+    void wholeMultiplesAreDrawnCrisp_data();
+    void wholeMultiplesAreDrawnCrisp();
+    void autoSaveNameTaken_data();
+    void autoSaveNameTaken();
+    void autoSaveFailureShowsInPanelAndLog();
+    void autoSaveSettingsSurviveARestart();
+    void everyDownloadIsSaved();
+
+private:
+    [[nodiscard]] TMainForm& form() { return fixture_.mainForm(); }
+    [[nodiscard]] PictureMenu& menu() { return *form().findChild<PictureMenu*>(); }
+    [[nodiscard]] AutoSave& autoSave() { return *form().findChild<AutoSave*>(); }
+    [[nodiscard]] QString path(const QString& name) const { return fixture_.path(name); }
+
+    WindowsFixture fixture_;
+};
+
+void TestPictureOut::contextMenu()
+{
+    QStringList items;
+    for (const QAction* action : menu().menu()->actions())
+        items << action->text() + ' ' + action->shortcut().toString();
+    QCOMPARE(items,
+             QStringList({"Copy picture Ctrl+C", "Copy printable picture Ctrl+Shift+C",
+                          "Save as PNG... Ctrl+Shift+S", " ", "Save each picture to a folder... ",
+                          "Stop saving each picture "}));
+    QVERIFY(!menu().Stopsavingeachpicture1->isVisible()); // only while saving
+    fixture_.prompts().answerNext(fixture_.dir().path());
+    menu().Saveeachpicture1->trigger();
+    QVERIFY(menu().Stopsavingeachpicture1->isVisible());
+}
+
+void TestPictureOut::copies_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QList<QRgb>>("colours"); // ground and trace on the clipboard
+    QTest::newRow("copy") << QKeySequence("Ctrl+C")
+                          << QList<QRgb>{qRgb(0, 0, 0), qRgb(240, 255, 0)};
+    QTest::newRow("printable") << QKeySequence("Ctrl+Shift+C")
+                               << QList<QRgb>{qRgb(255, 255, 255), qRgb(15, 0, 255)};
+}
+
+void TestPictureOut::copies()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(QList<QRgb>, colours);
+    // A dark screen with a trace in the patched yellow, at another size than the panel's.
+    QImage shown(40, 30, QImage::Format_Indexed8);
+    shown.setColorTable({qRgb(0, 0, 0), qRgb(240, 255, 0)});
+    shown.fill(0);
+    for (int x = 0; x < 40; ++x)
+        shown.setPixel(x, 15, 1);
+    form().ImageDSO->setImage(shown);
+    shown.setColorTable(colours);
+    form().DebugModeClick(); // the log can have the focus
+    form().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form()));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (QWidget* focus : std::initializer_list<QWidget*>{form().btnGetScreenShot, form().Memo}) {
+        clipboard->clear();
+        focus->setFocus();
+        QTest::keySequence(focus, keys);
+        QCOMPARE(rgb(clipboard->image()), rgb(shown));
+    }
+    // Text selected in the log is copied as text.
+    form().logLine("Tx: ACK");
+    form().Memo->selectAll();
+    QTest::keySequence(form().Memo, QKeySequence::Copy);
+    QCOMPARE(clipboard->text(), QStringLiteral("Tx: ACK"));
+}
+
+void TestPictureOut::saveAsPng()
+{
+    form().ImageDSO->setImage(checkerboard({37, 19}));
+    fixture_.prompts().answerNext(path("shot"));
+    menu().SaveasPNG1->trigger();
+    const FileDialogState asked = fixture_.prompts().saved.value(0);
+    QCOMPARE(asked.filter, QStringLiteral("PNG files (*.png)|*.png"));
+    QVERIFY(asked.fileName.startsWith("DSO_") && asked.fileName.endsWith(".png"));
+    const QByteArray written = ReadTestFile(path("shot.png"));
+    QCOMPARE(rgb(QImage::fromData(written, "PNG")), checkerboard({37, 19}));
+}
+
+void TestPictureOut::dragAndDrop()
+{
+    // Out: the image, and a PNG file.
+    const std::unique_ptr<QMimeData> out =
+        form().findChild<PictureDragDrop*>()->mimeDataFor(checkerboard({16, 8}));
+    QCOMPARE(rgb(qvariant_cast<QImage>(out->imageData())), checkerboard({16, 8}));
+    const QString file = out->urls().value(0).toLocalFile();
+    QCOMPARE(rgb(QImage(file, "PNG")), checkerboard({16, 8}));
+    // In: a BMP is shown, something else is refused as by "Load bitmap".
+    WriteTestFile(path("shot.bmp"), PictureIo::encodeBmp(checkerboard({8, 4})));
+    WriteTestFile(path("notes.bmp"), "no picture");
+    for (const QString& name : {path("shot.bmp"), path("notes.bmp")}) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(name)});
+        const QPoint at = form().Client->geometry().center();
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&form(), &enter); // makes the window the drop's target
+        QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&form(), &drop);
+        QCOMPARE(drop.dropAction(), Qt::CopyAction); // a move would delete the source's file
+        QCoreApplication::processEvents();           // shown once the drop is done
+    }
+    QCOMPARE(rgb(form().ImageDSO->image()), checkerboard({8, 4}));
+    QCOMPARE(fixture_.prompts().messages.size(), 1);
+    QCOMPARE(fixture_.prompts().messages[0].text, "The picture could not be loaded.");
+}
+
+void TestPictureOut::wholeMultiplesAreDrawnCrisp_data()
+{
+    QTest::addColumn<int>("bmpRes");
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<bool>("crisp");
+    QTest::newRow("four times") << 3 << QSize(128, 64) << true;
+    QTest::newRow("1.28 times") << 2 << QSize(100, 100) << false;
+    QTest::newRow("reduced") << 1 << QSize(512, 256) << false;
+}
+
+void TestPictureOut::wholeMultiplesAreDrawnCrisp()
+{
+    QFETCH(int, bmpRes);
+    QFETCH(QSize, picture);
+    QFETCH(bool, crisp);
+    QAction* sizes[] = {form().Res128, form().Res256, form().Res512};
+    sizes[bmpRes - 1]->trigger();
+    form().ImageDSO->setImage(checkerboard(picture));
+    QCOMPARE(form().ImageDSO->drawnCrisp(), crisp);
+    // Crisp: the picture's own colours only.
+    const QImage grab = rgb(form().ImageDSO->grab().toImage());
+    QCOMPARE(grab.pixel(form().ImageDSO->drawnRect().center()) == qRgb(255, 0, 0) ||
+                 grab.pixel(form().ImageDSO->drawnRect().center()) == qRgb(0, 0, 255),
+             crisp);
+}
+
+void TestPictureOut::autoSaveNameTaken_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("PNG") << "png";
+    QTest::newRow("received file") << "bmp";
+}
+
+void TestPictureOut::autoSaveNameTaken()
+{
+    QFETCH(QString, format);
+    // Whichever second the picture arrives in, its name is taken.
+    QStringList taken;
+    for (int s = 0; s < 3; ++s) {
+        taken << QDateTime::currentDateTime().addSecs(s).toString("'DSO_'yyyy-MM-dd_HH-mm-ss.") +
+                     format;
+        WriteTestFile(path(taken.last()), "keep");
+    }
+    autoSave().setFolder(fixture_.dir().path());
+    autoSave().setFormat(format);
+    const QByteArray received = PictureIo::encodeBmp(checkerboard({9, 5})) + "\x1A\x1A";
+    autoSave().pictureArrived(received, checkerboard({9, 5}));
+    const QString name = form().statusPanelText(2).mid(6); // after "Saved "
+    QVERIFY2(taken.contains(QString(name).replace("_2.", ".")), qPrintable(name));
+    const QByteArray written = ReadTestFile(path(name));
+    if (format == "bmp")
+        QCOMPARE(written, received); // the received file itself
+    else
+        QCOMPARE(rgb(QImage::fromData(written, "PNG")), checkerboard({9, 5}));
+}
+
+void TestPictureOut::autoSaveFailureShowsInPanelAndLog()
+{
+    WriteTestFile(path("plain"), "x");
+    for (const QString& folder : {path("gone"), path("plain/shots")}) {
+        form().Memo->clear();
+        autoSave().setFolder(folder);
+        autoSave().pictureArrived(PictureIo::encodeBmp(checkerboard({9, 5})), checkerboard({9, 5}));
+        const QString panel = form().statusPanelText(2);
+        QVERIFY2(panel.startsWith("Not saved: ") && panel.contains(folder), qPrintable(panel));
+        QCOMPARE(form().Memo->toPlainText(), form().DebugMode->isChecked() ? panel : QString());
+        form().DebugModeClick(); // the second one with the log on
+    }
+    QVERIFY(fixture_.prompts().messages.isEmpty()); // no box in the middle of a series
+    QVERIFY(autoSave().isOn());
+}
+
+void TestPictureOut::autoSaveSettingsSurviveARestart()
+{
+    const QString folder = path(QString::fromUtf8("Bilder \xc3\xa4"));
+    fixture_.prompts().answerNext(folder);
+    menu().Saveeachpicture1->trigger();
+    autoSave().setFormat("BMP");
+    form().close();
+    QVERIFY(ReadTestFile(path("Orvisnap.ini"))
+                .endsWith("[AutoSave]\r\nFolder=" + folder.toUtf8() + "\r\nFormat=bmp\r\n"));
+    fixture_.restart();
+    QCOMPARE(autoSave().folder(), folder);
+    QCOMPARE(autoSave().format(), QStringLiteral("bmp"));
+    menu().Stopsavingeachpicture1->trigger();
+    form().close();
+    fixture_.restart();
+    QVERIFY(!autoSave().isOn());
+}
+
+void TestPictureOut::everyDownloadIsSaved()
+{
+#ifndef ORVISNAP_DSOSIM
+    QSKIP("Needs the simulated instrument");
+#else
+    QDir::setCurrent(fixture_.dir().path()); // the working file goes there
+    QVERIFY(DsoSimProcess::makeBmp("small", path("sent.bmp")));
+    DsoSimProcess sim;
+    const QString device =
+        sim.start({"--loop", "--file", path("sent.bmp"), "--start-delay-ms", "400"});
+    QVERIFY2(!device.isEmpty(), sim.errorOutput().constData());
+    fixture_.start({1}, device);
+    QVERIFY(QDir(fixture_.dir().path()).mkdir("shots"));
+    autoSave().setFolder(path("shots"));
+    QString panelWhileWaiting = "unset";
+    for (int i = 0; i < 2; ++i) {
+        QTimer::singleShot(60000, &form(), [this] { form().btnCancelClick(); }); // hangs only
+        QTimer::singleShot(200, &form(), [&] { panelWhileWaiting = form().statusPanelText(2); });
+        form().btnGetScreenShotClick();
+        QVERIFY(sim.waitForSummary(10000).has_value());
+    }
+    QCOMPARE(panelWhileWaiting, QString()); // the second download cleared the first one's name
+    const QStringList files = QDir(path("shots")).entryList(QDir::Files);
+    QCOMPARE(files.size(), 2);
+    for (const QString& name : files)
+        QCOMPARE(rgb(QImage(path("shots/" + name))), rgb(form().ImageDSO->image()));
+    fixture_.reset();
+#endif
+}
+
+QTEST_MAIN(TestPictureOut)
+#include "test_pictureout.moc"
