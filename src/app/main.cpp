@@ -5,8 +5,10 @@
 #include "qtprompts.h"
 #include "settingsfile.h"
 #include "systemportprobe.h"
+#include "terminationsignals.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -20,6 +22,15 @@ int main(int argc, char* argv[])
     const MySerialUnit serial(SystemPortProbe::scan(SettingsFile::locate(appDir)));
     QtPrompts prompts;
     AppWindows windows(prompts, appDir);
+    // A termination signal is a close request, as the close box is: settings are kept, and an
+    // open dialog does not hold the program up.
+    TerminationSignals::install();
+    QTimer signalWatch;
+    QObject::connect(&signalWatch, &QTimer::timeout, &windows.MainForm, [&windows] {
+        if (TerminationSignals::requested())
+            QApplication::closeAllWindows(); // dialogs and message boxes too
+    });
+    signalWatch.start(100);
     windows.MainForm.show();
     return QApplication::exec();
 }
