@@ -15,12 +15,26 @@ constexpr char Ack = 0x06;
 constexpr char Eot = 0x04;
 // Slow enough that a second 'C' never meets a block already on its way.
 constexpr qint64 RequestEveryMs = 3000;
+// Long enough for the rest of a request; nothing else comes before sz has sent.
+constexpr int RequestGatherMs = 200;
 
 QByteArray readSome(int fd)
 {
     char buffer[4096];
     const auto n = ::read(fd, buffer, sizeof buffer);
     return n > 0 ? QByteArray(buffer, n) : QByteArray();
+}
+
+// Reads and drops what comes from `fd` within `ms`.
+void discardFor(int fd, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (qint64 left = ms; left > 0; left = ms - clock.elapsed()) {
+        pollfd one{fd, POLLIN, 0};
+        if (::poll(&one, 1, static_cast<int>(left)) > 0)
+            (void)readSome(fd);
+    }
 }
 
 void writeAll(int fd, const QByteArray& bytes)
@@ -89,7 +103,11 @@ void SzBridge::relay()
             if (!bytes.isEmpty())
                 lastAnswer = bytes.back();
             if (!heard && bytes.contains(Nak)) {
-                bytes = "C"; // one request, however many NAKs asked
+                // One request, however many NAKs asked. The receiver's NAKs may come in
+                // separate reads (a loaded machine); one passed on after sz has begun would
+                // make it send its first block again.
+                discardFor(receiver, RequestGatherMs);
+                bytes = "C";
                 requested = true;
                 sinceRequest.start();
             }
