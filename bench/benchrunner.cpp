@@ -1,5 +1,6 @@
 #include "benchrunner.h"
 
+#include "capturetoolprocess.h"
 #include "dsosimprocess.h"
 #include "filehelpers.h"
 #include "orvisnapdownload.h"
@@ -8,6 +9,7 @@
 #include "simtrace.h"
 
 #include <QDir>
+#include <QFile>
 #include <QList>
 
 #include <cstdio>
@@ -15,6 +17,8 @@
 namespace {
 // The simulator exits a few seconds after its last EOT; this only guards against a hang.
 constexpr int SummaryWaitMs = 60000;
+// Far beyond the largest sample's transfer: only a stuck capture gets here.
+constexpr int CaptureWaitMs = 600000;
 
 QByteArray padded(QByteArray data)
 {
@@ -23,12 +27,23 @@ QByteArray padded(QByteArray data)
     return data;
 }
 
-QByteArray paddedAndPatched(const QByteArray& data)
+QByteArray patched(QByteArray data)
 {
-    QByteArray result = padded(data);
-    PatchBMPBytes(result, ReceivedPicture::PatchRed, ReceivedPicture::PatchGreen,
+    PatchBMPBytes(data, ReceivedPicture::PatchRed, ReceivedPicture::PatchGreen,
                   ReceivedPicture::PatchBlue);
-    return result;
+    return data;
+}
+
+QString receiverName(BenchRunner::Receiver receiver)
+{
+    switch (receiver) {
+    case BenchRunner::Receiver::Rx:
+        return QStringLiteral("rx");
+    case BenchRunner::Receiver::Orvisnap:
+        return QStringLiteral("orvisnap");
+    default:
+        return QStringLiteral("capture"); // the orvisnap-capture executable
+    }
 }
 
 void takeSimulatorView(DsoSimProcess& sim, BenchRow& row)
@@ -62,19 +77,22 @@ bool BenchRunner::run(const QString& kind)
     }
     for (const LineModel& model : models) {
         if (RxReceive::available())
-            table_.add(receive(kind, sample, model, sent, false));
-        table_.add(receive(kind, sample, model, sent, true));
+            table_.add(receive(kind, sample, model, sent, Receiver::Rx));
+        table_.add(receive(kind, sample, model, sent, Receiver::Orvisnap));
     }
+    // One sample is enough to see what the process around the download costs.
+    if (kind == QLatin1String("medium"))
+        table_.add(receive(kind, sample, models.first(), sent, Receiver::Capture));
     return true;
 }
 
 BenchRow BenchRunner::receive(const QString& kind, const QString& sample, const LineModel& model,
-                              const QByteArray& sent, bool orvisnap)
+                              const QByteArray& sent, Receiver receiver)
 {
     BenchRow row;
     row.file = kind;
     row.model = model.name;
-    row.receiver = orvisnap ? QStringLiteral("orvisnap") : QStringLiteral("rx");
+    row.receiver = receiverName(receiver);
     DsoSimProcess sim;
     // The trace (--verbose) gives the transfer time on the simulator's clock.
     const QString device =
@@ -83,8 +101,10 @@ BenchRow BenchRunner::receive(const QString& kind, const QString& sample, const 
         row.problem = QStringLiteral("the simulator did not start");
         return row;
     }
-    if (orvisnap)
+    if (receiver == Receiver::Orvisnap)
         downloadWithOrvisnap(device, sent, row);
+    else if (receiver == Receiver::Capture)
+        downloadWithCapture(device, sent, row);
     else
         downloadWithRx(device, sent, row);
     takeSimulatorView(sim, row);
@@ -97,7 +117,7 @@ void BenchRunner::downloadWithOrvisnap(const QString& device, const QByteArray& 
     timings_ = result.timings;
     row.ownSeconds = result.seconds;
     row.problem = result.problem;
-    if (row.problem.isEmpty() && result.file != paddedAndPatched(sent))
+    if (row.problem.isEmpty() && result.file != patched(padded(sent)))
         row.problem = QStringLiteral("the received file differs from the file sent");
     row.ok = row.problem.isEmpty();
 }
@@ -109,5 +129,25 @@ void BenchRunner::downloadWithRx(const QString& device, const QByteArray& sent, 
     row.problem = result.problem;
     if (result.ok && result.file != padded(sent))
         row.problem = QStringLiteral("rx's file differs from the file sent");
+    row.ok = row.problem.isEmpty();
+}
+
+void BenchRunner::downloadWithCapture(const QString& device, const QByteArray& sent,
+                                      BenchRow& row) const
+{
+    const QString out = QDir(dir_).filePath(QStringLiteral("capture.bmp"));
+    QFile::remove(out);
+    const CaptureToolProcess::Ended ended =
+        CaptureToolProcess::run({QStringLiteral("--port"), device, QStringLiteral("--output"), out,
+                                 QStringLiteral("--quiet")},
+                                dir_, CaptureWaitMs);
+    row.ownSeconds = ended.seconds;
+    QByteArray file;
+    if (!ended.exited || ended.exitCode != 0)
+        row.problem = QStringLiteral("orvisnap-capture ended with status %1: %2")
+                          .arg(ended.exitCode)
+                          .arg(ended.standardError.trimmed());
+    else if (!FileToString(out, file) || file != patched(sent))
+        row.problem = QStringLiteral("the captured file differs from the file sent");
     row.ok = row.problem.isEmpty();
 }

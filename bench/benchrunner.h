@@ -7,9 +7,12 @@
 #include <QStringList>
 
 // Runs one sample file in both line models, rx (when installed) before Orvisnap, each against
-// a fresh simulator, and adds the rows to the table. Works in `dir`, the current folder.
+// a fresh simulator, and adds the rows to the table; the medium file also through the
+// orvisnap-capture executable, on the bytes model. Works in `dir`, the current folder.
 class BenchRunner {
 public:
+    enum class Receiver { Rx, Orvisnap, Capture };
+
     BenchRunner(const QString& dir, BenchTable& table) : dir_(dir), table_(table) {}
 
     // False when the sample could not be made.
@@ -24,8 +27,10 @@ private:
     };
 
     [[nodiscard]] BenchRow receive(const QString& kind, const QString& sample,
-                                   const LineModel& model, const QByteArray& sent, bool orvisnap);
+                                   const LineModel& model, const QByteArray& sent,
+                                   Receiver receiver);
     void downloadWithOrvisnap(const QString& device, const QByteArray& sent, BenchRow& row);
+    void downloadWithCapture(const QString& device, const QByteArray& sent, BenchRow& row) const;
     static void downloadWithRx(const QString& device, const QByteArray& sent, BenchRow& row);
 
     QString dir_;

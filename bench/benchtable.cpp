@@ -34,15 +34,17 @@ void BenchTable::add(const BenchRow& row)
     std::fflush(stdout);
 }
 
+QString BenchTable::captureLine() const
+{
+    return QStringLiteral("capture_ratio_to_line=%1")
+        .arg(ratioText(ratioToLine(QStringLiteral("capture"))));
+}
+
 QString BenchTable::summaryLine() const
 {
-    const BenchRow* plain =
-        find(QStringLiteral("medium"), QStringLiteral("bytes"), QStringLiteral("orvisnap"));
     const BenchRow* bursts =
         find(QStringLiteral("medium"), QStringLiteral("bursts"), QStringLiteral("orvisnap"));
-    std::optional<double> toLine;
-    if (plain && plain->ok && plain->lineSeconds() > 0.0)
-        toLine = plain->ownSeconds / plain->lineSeconds();
+    const std::optional<double> toLine = ratioToLine(QStringLiteral("orvisnap"));
     int naks = 0;
     for (const BenchRow& row : rows_)
         if (row.receiver == QLatin1String("orvisnap"))
@@ -77,4 +79,13 @@ std::optional<double> BenchTable::ratioToRx(const BenchRow& ours) const
     if (!rx || !rx->ok || rx->transferSeconds <= 0.0)
         return std::nullopt;
     return ours.transferSeconds / rx->transferSeconds;
+}
+
+// Own seconds over the line's lower bound, medium file, bytes model.
+std::optional<double> BenchTable::ratioToLine(const QString& receiver) const
+{
+    const BenchRow* row = find(QStringLiteral("medium"), QStringLiteral("bytes"), receiver);
+    if (!row || !row->ok || row->lineSeconds() <= 0.0)
+        return std::nullopt;
+    return row->ownSeconds / row->lineSeconds();
 }

@@ -11,10 +11,14 @@
 //   ratio_to_line  Orvisnap's click-to-end seconds / line bound, medium file, bytes model
 //   ratio_to_rx    Orvisnap's / rx's transfer seconds (simulator clock), medium file, bursts
 //   naks           NAKs in all of Orvisnap's runs
+// and the line before it:
+//   capture_ratio_to_line  orvisnap-capture's process start to exit / line bound, same file
+//                          and model
 class BenchTable {
 public:
     void printHeader() const;
     void add(const BenchRow& row);
+    [[nodiscard]] QString captureLine() const;
     [[nodiscard]] QString summaryLine() const;
     [[nodiscard]] bool allOk() const;
 
@@ -22,6 +26,7 @@ private:
     [[nodiscard]] const BenchRow* find(const QString& file, const QString& model,
                                        const QString& receiver) const;
     [[nodiscard]] std::optional<double> ratioToRx(const BenchRow& ours) const;
+    [[nodiscard]] std::optional<double> ratioToLine(const QString& receiver) const;
 
     QList<BenchRow> rows_;
 };

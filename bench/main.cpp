@@ -1,6 +1,7 @@
 // orvisnap-bench: times the shared download driver (what the window and orvisnap-capture run)
 // against the simulated instrument at 38400 baud, per sample file and line model, next to the
-// line's lower bound and lrzsz's rx receiving the same file from the same simulator.
+// line's lower bound and lrzsz's rx receiving the same file from the same simulator; and the
+// orvisnap-capture executable as a whole on the medium file.
 #include "benchrunner.h"
 #include "benchtable.h"
 #include "rxreceive.h"
@@ -18,7 +19,8 @@ void printLegend()
     std::printf(
         "Orvisnap transfer benchmark: simulated instrument at 38400 baud, 8N1.\n"
         "  model   bytes: as the line carries them; bursts: every 16 ms, like a USB adapter\n"
-        "  own_s   orvisnap: start to end of the download driver's run; rx: process start to exit\n"
+        "  own_s   orvisnap: start to end of the download driver's run; rx and capture\n"
+        "          (the orvisnap-capture executable): process start to exit\n"
         "  sim_s   simulator summary: first block to end of its EOT handshake: 3 s of\n"
         "          unanswered EOTs after Orvisnap; after rx 1 s (it waits for a second EOT),\n"
         "          or 3 s when rx's exit flushes its last ACK off the pty unread\n"
@@ -49,6 +51,7 @@ int main(int argc, char* argv[])
     for (const QString& kind : kinds)
         made = runner.run(kind) && made;
     std::printf("\norvisnap timings: %s\n", qPrintable(runner.timings()));
+    std::printf("%s\n", qPrintable(table.captureLine()));
     std::printf("%s\n", qPrintable(table.summaryLine()));
     return made && table.allOk() ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -1,13 +1,13 @@
 # Installation into GNU directories and the Debian package. GNUInstallDirs, ORVISNAP_APP_ID and
 # the generated install layout come from the top CMakeLists.txt.
-#
-# A further program or manual page joins with one line each:
-#   install(TARGETS orvisnap-capture RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-#   install(FILES docs/orvisnap-capture.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# A further program or manual page joins with one line each.
 
 set(ORVISNAP_LINUX_DIR ${CMAKE_SOURCE_DIR}/resources/linux)
 
 install(TARGETS orvisnap RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
+install(TARGETS orvisnap-capture RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/src/capture/orvisnap-capture.1
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 if(UNIX AND NOT APPLE)
   install(FILES ${ORVISNAP_LINUX_DIR}/${ORVISNAP_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -27,8 +27,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
   "Fetch the screen of a digital storage oscilloscope over a serial port")
 set(CPACK_PACKAGE_DESCRIPTION
   "Orvisnap asks a digital storage oscilloscope (DSO) for a capture of its screen over a serial
-port, receives it with XModem-CRC and shows it. It saves the picture as BMP and logs the
-exchange.")
+port, receives it with XModem-CRC and shows it. It saves the picture as BMP or PNG and logs the
+exchange. orvisnap-capture does the same from the command line, for scripts and series.")
 set(CPACK_PACKAGE_CONTACT "The Orvisnap developers")
 set(CPACK_STRIP_FILES ON)
 if(UNIX AND NOT APPLE)

@@ -10,6 +10,8 @@ trap 'rm -rf "$stage"' EXIT
 
 files=(
   usr/bin/orvisnap
+  usr/bin/orvisnap-capture
+  usr/share/man/man1/orvisnap-capture.1
   "usr/share/applications/$id.desktop"
   "usr/share/metainfo/$id.metainfo.xml"
   "usr/share/icons/hicolor/scalable/apps/$id.svg"
@@ -27,7 +29,10 @@ DESTDIR="$stage/root" cmake --install "$build" --prefix /usr >/dev/null
 for f in "${files[@]}"; do
   [ -f "$stage/root/$f" ] || fail "not installed: /$f"
 done
-[ -x "$stage/root/usr/bin/orvisnap" ] || fail "/usr/bin/orvisnap is not executable"
+for program in orvisnap orvisnap-capture; do
+  [ -x "$stage/root/usr/bin/$program" ] || fail "/usr/bin/$program is not executable"
+done
+"$stage/root/usr/bin/orvisnap-capture" --version >/dev/null || fail "orvisnap-capture does not run"
 
 echo "== desktop-file-validate"
 desktop-file-validate "$stage/root/usr/share/applications/$id.desktop"

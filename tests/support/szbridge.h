@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <atomic>
+#include <mutex>
 #include <thread>
 
 // lrzsz's `sz --xmodem` sending one file, reachable on a pty the way the instrument is. sz
@@ -34,12 +35,15 @@ public:
 
 private:
     void relay();
+    void takeErrors();
 
     PtyPair receiverSide_;
     PtyPair szSide_;
     QProcess sz_;
     std::thread thread_;
     std::atomic<bool> stop_{false};
+    int errorsFd_ = -1; // sz's standard error, read by the relay: no event loop needed
     std::atomic<bool> szReady_{false};
+    std::mutex errorsLock_;
     QByteArray szErrors_;
 };

@@ -1,0 +1,218 @@
+#include "capturesession.h"
+
+#include "filehelpers.h"
+#include "myserial.h"
+#include "pictureoutput.h"
+#include "progresstext.h"
+#include "receivedpicture.h"
+#include "starttimeout.h"
+
+#include <QDateTime>
+
+namespace {
+using Ending = DownloadResult::Ending;
+
+// As often as the window's start time-out timer.
+constexpr int TickMs = 200;
+// A capture after the first asks again every two seconds (a time-out of 1 ends after 2 s).
+constexpr std::int32_t RepeatedRequestTimeout = 1;
+} // namespace
+
+CaptureSession::CaptureSession(Setup setup, StatusLine& status, std::function<bool()> interrupted)
+    : setup_(std::move(setup)), status_(status), interrupted_(std::move(interrupted)),
+      naming_(setup_.output)
+{
+    ticker_.setInterval(TickMs);
+    QObject::connect(&ticker_, &QTimer::timeout, [this] { tick(); });
+}
+
+CaptureSession::Setup CaptureSession::Setup::make(const CaptureOptions& options,
+                                                  const CaptureSettings& settings,
+                                                  const QString& iniPath)
+{
+    Setup setup;
+    setup.port = CapturePort::choose(options.port, settings.port, iniPath);
+    setup.timings = settings.timings;
+    setup.timings.timeoutSeconds = options.timeoutSeconds.value_or(setup.timings.timeoutSeconds);
+    setup.timings.rxDelayMs = options.rxDelayMs.value_or(setup.timings.rxDelayMs);
+    setup.timings.nakDelayMs = options.nakDelayMs.value_or(setup.timings.nakDelayMs);
+    setup.output = options.output;
+    setup.count = options.count;
+    setup.printable = options.printable;
+    setup.logFile = options.logFile;
+    return setup;
+}
+
+ExitStatus CaptureSession::run()
+{
+    if (!setup_.logFile.isEmpty())
+        if (const Outcome opened = log_.open(setup_.logFile); !opened) {
+            fail(opened.reason());
+            return ExitStatus::NotWritten;
+        }
+    const MySerialUnit unit(setup_.port.probe);
+    if (ComPortList.isEmpty()) {
+        fail(QStringLiteral("No COM ports detected on your system."));
+        return ExitStatus::PortNotOpened;
+    }
+    portNumber_ = setup_.port.resolved();
+    device_ = CapturePort::deviceName(portNumber_);
+    for (int index = 1; setup_.count == 0 || index <= setup_.count; ++index) {
+        if (interrupted_())
+            return ExitStatus::Interrupted;
+        if (const ExitStatus status = captureOnce(index); status != ExitStatus::Saved)
+            return status;
+    }
+    return ExitStatus::Saved;
+}
+
+// The first capture makes one request, as the window does. A later one follows a transfer at
+// once, while the instrument may still repeat the last EOT (the download never answers it) and
+// not listen yet: its request is repeated until a transfer starts or the start time-out has
+// passed. A series without end never gives up waiting.
+ExitStatus CaptureSession::captureOnce(int index)
+{
+    repeating_ = index > 1;
+    waiting_.start();
+    for (;;) {
+        const DownloadResult result = download();
+        if (result.complete())
+            return save(result, index);
+        if (interrupted_())
+            return ExitStatus::Interrupted;
+        const bool nothingCame =
+            result.ending == Ending::TimedOut || (repeating_ && result.ending == Ending::NoData);
+        if (!nothingCame)
+            return ended(result.ending, result.reason);
+        if (waitExpired()) {
+            if (!endless())
+                return ended(Ending::TimedOut, {});
+            waiting_.restart();
+        }
+    }
+}
+
+DownloadResult CaptureSession::download()
+{
+    stop_ = false;
+    firstBlock_ = true;
+    ticker_.start();
+    DownloadResult result = download_.run(portNumber_);
+    ticker_.stop();
+    status_.clear();
+    return result;
+}
+
+bool CaptureSession::waitExpired() const
+{
+    return EvaluateStartTimeout(waiting_.elapsed(), setup_.timings.timeoutSeconds).expired;
+}
+
+ExitStatus CaptureSession::ended(DownloadResult::Ending ending, const QString& reason)
+{
+    switch (ending) {
+    case Ending::PortNotOpened:
+        fail(QStringLiteral("Error while opening COM port. %1").arg(reason));
+        return ExitStatus::PortNotOpened;
+    case Ending::TimedOut:
+        fail(QStringLiteral("No transfer from %1 within %2 s.")
+                 .arg(device_)
+                 .arg(setup_.timings.timeoutSeconds));
+        return ExitStatus::TimedOut;
+    case Ending::NoData:
+        fail(QStringLiteral("%1 ended the transfer without any data.").arg(device_));
+        return ExitStatus::NoPicture;
+    case Ending::LineLost:
+        fail(QStringLiteral("The connection to %1 was lost.").arg(device_));
+        return ExitStatus::LineLost;
+    case Ending::Cancelled:
+        return ExitStatus::Interrupted;
+    default:
+        fail(QStringLiteral("The download from %1 was given up.").arg(device_));
+        return ExitStatus::NotWritten;
+    }
+}
+
+ExitStatus CaptureSession::save(const DownloadResult& result, int index)
+{
+    const ReceivedPicture received(result.data);
+    if (!received.isPicture())
+        return keepRaw(result, index);
+    QByteArray bytes;
+    Outcome written = PictureOutput::encode(received, naming_.format(), setup_.printable, bytes);
+    const QString name = naming_.nameFor(index, QDateTime::currentDateTime());
+    if (written)
+        written = PictureOutput::write(bytes, name);
+    if (!written) {
+        fail(written.reason());
+        return ExitStatus::NotWritten;
+    }
+    const bool toOutput = naming_.toStandardOutput();
+    status_.report(ProgressText::saved(toOutput ? QStringLiteral("standard output") : name,
+                                       received.image().size(), bytes.size(), transfer_.elapsed(),
+                                       result.naks));
+    return ExitStatus::Saved;
+}
+
+ExitStatus CaptureSession::keepRaw(const DownloadResult& result, int index)
+{
+    const QString raw = naming_.rawNameFor(index, QDateTime::currentDateTime());
+    const Outcome kept = StringToFile(result.data, raw);
+    fail(QStringLiteral("The received file is not a valid BMP picture. %1")
+             .arg(kept ? QStringLiteral("The received bytes are kept in %1.").arg(raw)
+                       : kept.reason()));
+    return ExitStatus::NoPicture;
+}
+
+void CaptureSession::tick()
+{
+    if (interrupted_() && !stop_) {
+        log({QStringLiteral("Cancelled.")});
+        stop_ = true;
+    }
+    download_.startTimeoutTick();
+}
+
+void CaptureSession::fail(const QString& message)
+{
+    status_.print(QStringLiteral("orvisnap-capture: ") + message);
+}
+
+DownloadTimings CaptureSession::timings() const
+{
+    DownloadTimings timings = setup_.timings;
+    if (repeating_)
+        timings.timeoutSeconds = RepeatedRequestTimeout;
+    return timings;
+}
+
+void CaptureSession::log(const QStringList& lines)
+{
+    if (const Outcome written = log_.append(lines); !written)
+        fail(written.reason());
+}
+
+void CaptureSession::countdown(std::int64_t /*secondsLeft*/)
+{
+    // Over all the requests of this capture.
+    const StartTimeoutTick tick =
+        EvaluateStartTimeout(waiting_.elapsed(), setup_.timings.timeoutSeconds);
+    status_.show(ProgressText::waiting(device_, tick.secondsLeft));
+}
+
+void CaptureSession::blockArrived()
+{
+    if (!firstBlock_)
+        return;
+    firstBlock_ = false;
+    firstBlockBytes_ = -1;
+    transfer_.start();
+}
+
+void CaptureSession::progress(std::int64_t received, std::int64_t expected)
+{
+    if (firstBlockBytes_ < 0)
+        firstBlockBytes_ = received;
+    status_.show(ProgressText::transfer(received, expected, received - firstBlockBytes_,
+                                        transfer_.elapsed()));
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "capturelog.h"
+#include "captureport.h"
+#include "capturesettings.h"
+#include "exitstatus.h"
+#include "outputnaming.h"
+#include "screenshotdownload.h"
+#include "statusline.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <functional>
+
+// Runs the captures one after the other, each a new download through the shared driver, and
+// saves each picture. Stops at the first failure; a series without end never stops waiting.
+class CaptureSession final : public DownloadListener {
+public:
+    struct Setup {
+        CapturePort port;
+        DownloadTimings timings;
+        QString output; // as given; empty for time-stamped names
+        int count = 1;  // 0: until interrupted
+        bool printable = false;
+        QString logFile;
+
+        // The command line first, then what the window stored.
+        [[nodiscard]] static Setup make(const CaptureOptions& options,
+                                        const CaptureSettings& settings, const QString& iniPath);
+    };
+
+    // `interrupted` is asked between captures and while a download runs.
+    CaptureSession(Setup setup, StatusLine& status, std::function<bool()> interrupted);
+
+    [[nodiscard]] ExitStatus run();
+
+    [[nodiscard]] DownloadTimings timings() const override;
+    [[nodiscard]] bool logging() const override { return log_.isOpen(); }
+    [[nodiscard]] bool stopRequested() const override { return stop_; }
+    void log(const QStringList& lines) override;
+    void countdown(std::int64_t secondsLeft) override;
+    void blockArrived() override;
+    void progress(std::int64_t received, std::int64_t expected) override;
+
+private:
+    [[nodiscard]] ExitStatus captureOnce(int index);
+    [[nodiscard]] DownloadResult download();
+    [[nodiscard]] bool waitExpired() const;
+    [[nodiscard]] ExitStatus ended(DownloadResult::Ending ending, const QString& reason);
+    [[nodiscard]] ExitStatus save(const DownloadResult& result, int index);
+    [[nodiscard]] ExitStatus keepRaw(const DownloadResult& result, int index);
+    [[nodiscard]] bool endless() const { return setup_.count == 0; }
+    void tick();
+    void fail(const QString& message);
+
+    Setup setup_;
+    StatusLine& status_;
+    std::function<bool()> interrupted_;
+    ScreenshotDownload download_{*this};
+    OutputNaming naming_;
+    CaptureLog log_;
+    QTimer ticker_; // the start time-out's clock, and the look at `interrupted_`
+    QString device_;
+    std::int32_t portNumber_ = 0;
+    bool stop_ = false;
+    bool repeating_ = false; // requests of a capture after the first
+    QElapsedTimer waiting_;  // since this capture's first request
+    bool firstBlock_ = true;
+    QElapsedTimer transfer_; // since the first block
+    std::int64_t firstBlockBytes_ = 0;
+};

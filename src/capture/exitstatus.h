@@ -1,0 +1,13 @@
+#pragma once
+
+// How orvisnap-capture ends; scripts rely on these numbers.
+enum class ExitStatus : int {
+    Saved = 0,      // every capture saved
+    NotWritten = 1, // an output, raw or log file could not be written
+    BadUsage = 2,
+    PortNotOpened = 3,
+    TimedOut = 4,  // no transfer within the start time-out
+    NoPicture = 5, // the data is no picture (kept as FILE.raw), or no data came
+    LineLost = 6,
+    Interrupted = 130 // SIGINT or SIGTERM
+};

@@ -1,0 +1,62 @@
+#include "pictureoutput.h"
+
+#include "captureoptions.h"
+#include "filehelpers.h"
+#include "printablepicture.h"
+
+#include <QBuffer>
+#include <QFile>
+
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace {
+Outcome writeStandardOutput(const QByteArray& bytes)
+{
+#ifdef Q_OS_WIN
+    _setmode(_fileno(stdout), _O_BINARY); // a picture, not text with line ends to translate
+#endif
+    QFile out;
+    const auto failed = [&out] {
+        return Outcome::failure(
+            QStringLiteral("Cannot write to standard output: %1").arg(out.errorString()));
+    };
+    if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed();
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = out.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return failed();
+        done += written;
+    }
+    return {};
+}
+} // namespace
+
+Outcome PictureOutput::encode(const ReceivedPicture& received, OutputNaming::Format format,
+                              bool printable, QByteArray& bytes)
+{
+    bytes.clear();
+    if (format == OutputNaming::Format::Bmp && !printable) {
+        bytes = received.trimmedFile();
+        return {};
+    }
+    const QImage picture = printable ? PrintablePicture(received.image()) : received.image();
+    const char* kind = format == OutputNaming::Format::Bmp ? "BMP" : "PNG";
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, kind))
+        return Outcome::failure(
+            QStringLiteral("The picture could not be encoded as %1.").arg(kind));
+    return {};
+}
+
+Outcome PictureOutput::write(const QByteArray& bytes, const QString& name)
+{
+    if (name == CaptureOptions::StandardOutput)
+        return writeStandardOutput(bytes);
+    return StringToFile(bytes, name);
+}

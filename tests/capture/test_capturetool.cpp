@@ -1,0 +1,250 @@
+// orvisnap-capture as a script runs it: its own process against the simulated instrument (or
+// lrzsz's sz) on a real pty, judged by its exit status, its files and its words.
+#include "capturetoolprocess.h"
+#include "dsosimprocess.h"
+#include "szbridge.h"
+#include "testfiles.h"
+
+#include <QDir>
+#include <QHash>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <signal.h>
+
+namespace {
+// Bounds against hangs only; a capture of the small sample takes well under a second.
+constexpr int ToolMs = 60000;
+const QByteArray Thick(47, '=');
+
+QByteArray patched(QByteArray bmp)
+{
+    bmp[58] = 0; // colour-table entry 1, blue green red
+    bmp[59] = char(255);
+    bmp[60] = char(240);
+    return bmp;
+}
+
+QImage rgb(const QImage& picture)
+{
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+// Every colour inverted; what was the commonest colour becomes white.
+QImage forPaper(const QImage& picture)
+{
+    QHash<QRgb, int> counts;
+    QImage paper = rgb(picture);
+    for (int y = 0; y < paper.height(); ++y)
+        for (int x = 0; x < paper.width(); ++x)
+            ++counts[paper.pixel(x, y)];
+    const QRgb background = std::max_element(counts.cbegin(), counts.cend()).key();
+    for (int y = 0; y < paper.height(); ++y)
+        for (int x = 0; x < paper.width(); ++x) {
+            const QRgb c = paper.pixel(x, y);
+            paper.setPixel(x, y,
+                           c == background ? qRgb(255, 255, 255)
+                                           : qRgb(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c)));
+        }
+    return paper;
+}
+} // namespace
+
+class TestCaptureTool : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void endings_data();
+    void endings();
+    void pngPixels_data();
+    void pngPixels();
+    void seriesOfThree();
+    void interrupted_data();
+    void interrupted();
+    void fromSz();
+
+private:
+    [[nodiscard]] static QStringList toolArguments(const QString& device);
+
+    QTemporaryDir samples_;
+    QString sample_ = samples_.filePath("small.bmp");
+    QByteArray sent_; // the sample as the instrument sends it
+};
+
+void TestCaptureTool::initTestCase()
+{
+    QVERIFY(DsoSimProcess::makeBmp("small", sample_));
+    sent_ = ReadTestFile(sample_);
+    QVERIFY(sent_.size() % 128 != 0); // so that the padding shows
+}
+
+void TestCaptureTool::endings_data()
+{
+    QTest::addColumn<QStringList>("simArgs"); // empty: no simulator
+    QTest::addColumn<QStringList>("toolArgs");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QByteArray>("lastLogged"); // before the closing separator
+    const QStringList sample{"--file", sample_};
+    QTest::newRow("clean") << sample << QStringList{} << 0 << "shot.bmp: 128x64, 1086 bytes in"
+                           << QByteArray("XModem transfer complete");
+    QTest::newRow("CRC errors") << sample + QStringList{"--corrupt-crc", "2,4"} << QStringList{}
+                                << 0 << ", 2 NAKs" << QByteArray("XModem transfer complete");
+    QTest::newRow("start time-out")
+        << sample + QStringList{"--start-delay-ms", "20000"} << QStringList{"--timeout", "1"} << 4
+        << "No transfer from /" << QByteArray("Timeout.");
+    QTest::newRow("not a picture")
+        << QStringList{"--not-bmp"} << QStringList{} << 5 << "kept in shot.bmp.raw"
+        << QByteArray("XModem transfer complete");
+    QTest::newRow("empty transfer") << sample + QStringList{"--eot-first"} << QStringList{} << 5
+                                    << "without any data" << QByteArray("No data received.");
+    QTest::newRow("line closed") << sample + QStringList{"--close-after", "3"} << QStringList{} << 6
+                                 << "connection to /" << QByteArray("The COM port was lost.");
+    QTest::newRow("no such device")
+        << QStringList{} << QStringList{} << 3 << "/nonexistent/tty: No such file" << QByteArray();
+}
+
+void TestCaptureTool::endings()
+{
+    QFETCH(QStringList, simArgs);
+    QFETCH(QStringList, toolArgs);
+    QFETCH(int, status);
+    QFETCH(QString, words);
+    QFETCH(QByteArray, lastLogged);
+    const QTemporaryDir work;
+    DsoSimProcess sim;
+    const QString device = simArgs.isEmpty() ? "/nonexistent/tty" : sim.start(simArgs);
+    QVERIFY(!device.isEmpty());
+    WriteTestFile(work.filePath("log.txt"), "earlier\r\n");
+
+    const auto ended = CaptureToolProcess::run(
+        toolArguments(device) + QStringList{"--log", "log.txt"} + toolArgs, work.path(), ToolMs);
+
+    QVERIFY2(ended.exited, qPrintable(ended.standardError));
+    QCOMPARE(ended.exitCode, status);
+    QVERIFY2(ended.standardError.contains(words), qPrintable(ended.standardError));
+    // Only a whole picture is ever under the output name.
+    const QStringList files = QDir(work.path()).entryList(QDir::Files);
+    const QByteArray saved = ReadTestFile(work.filePath("shot.bmp"));
+    QCOMPARE(files.contains("shot.bmp"), status == 0);
+    if (status == 0)
+        QVERIFY(saved == patched(sent_)); // byte for byte, without the padding
+    QCOMPARE(files.contains("shot.bmp.raw"), words.contains(".raw"));
+    const QByteArray log = ReadTestFile(work.filePath("log.txt"));
+    QVERIFY(log.startsWith("earlier\r\n"));
+    QVERIFY2(lastLogged.isEmpty() ? log == "earlier\r\n"
+                                  : log.endsWith(lastLogged + "\r\n" + Thick + "\r\n"),
+             log.right(200).constData());
+}
+
+void TestCaptureTool::pngPixels_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<bool>("printable");
+    QTest::newRow("file") << "shot.png" << false;
+    QTest::newRow("standard output") << "-" << false;
+    QTest::newRow("for paper") << "shot.png" << true;
+}
+
+void TestCaptureTool::pngPixels()
+{
+    QFETCH(QString, output);
+    QFETCH(bool, printable);
+    const QTemporaryDir work;
+    DsoSimProcess sim;
+    const QString device = sim.start({"--file", sample_});
+    QVERIFY(!device.isEmpty());
+    QStringList args{"--port", device, "--output", output, "--timeout", "20"};
+    if (printable)
+        args << "--printable";
+
+    const auto ended = CaptureToolProcess::run(args, work.path(), ToolMs);
+
+    QCOMPARE(ended.exitCode, 0);
+    const QByteArray png =
+        output == "-" ? ended.standardOutput : ReadTestFile(work.filePath(output));
+    QVERIFY(png.startsWith("\x89PNG"));
+    const QImage sentPicture = QImage::fromData(patched(sent_), "BMP");
+    const QImage expected = printable ? forPaper(sentPicture) : rgb(sentPicture);
+    QVERIFY(rgb(QImage::fromData(png, "PNG")) == expected);
+}
+
+void TestCaptureTool::seriesOfThree()
+{
+    const QTemporaryDir work;
+    DsoSimProcess sim;
+    const QString device = sim.start({"--file", sample_, "--loop"});
+    QVERIFY(!device.isEmpty());
+
+    const auto ended = CaptureToolProcess::run(toolArguments(device) + QStringList{"--count", "3"},
+                                               work.path(), ToolMs);
+
+    QCOMPARE(ended.exitCode, 0);
+    QCOMPARE(QDir(work.path()).entryList(QDir::Files),
+             (QStringList{"shot-2.bmp", "shot-3.bmp", "shot.bmp"}));
+    for (const QString name : {"shot.bmp", "shot-2.bmp", "shot-3.bmp"}) {
+        QVERIFY(ReadTestFile(work.filePath(name)) == patched(sent_));
+        QVERIFY(ended.standardError.contains(name + ": 128x64"));
+    }
+}
+
+void TestCaptureTool::interrupted_data()
+{
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<int>("signal");
+    const QStringList waiting{"--start-delay-ms", "60000"};
+    const QStringList midTransfer{"--stall", "3:60000"};
+    QTest::newRow("SIGINT while waiting") << waiting << SIGINT;
+    QTest::newRow("SIGTERM while waiting") << waiting << SIGTERM;
+    QTest::newRow("SIGINT during the transfer") << midTransfer << SIGINT;
+    QTest::newRow("SIGTERM during the transfer") << midTransfer << SIGTERM;
+}
+
+void TestCaptureTool::interrupted()
+{
+    QFETCH(QStringList, simArgs);
+    QFETCH(int, signal);
+    const QTemporaryDir work;
+    DsoSimProcess sim;
+    const QString device = sim.start(QStringList{"--file", sample_} + simArgs);
+    QVERIFY(!device.isEmpty());
+    CaptureToolProcess tool;
+    tool.start(toolArguments(device) + QStringList{"--timeout", "120", "--log", "log.txt"},
+               work.path());
+    // Signalled once the exchange is under way (the request, or the first block, logged).
+    const QByteArray underway = simArgs.contains("--stall") ? "ACK" : "Waiting for XModem";
+    QTRY_VERIFY_WITH_TIMEOUT(ReadTestFile(work.filePath("log.txt")).contains(underway), ToolMs);
+    tool.signal(signal);
+
+    const auto ended = tool.wait(ToolMs);
+
+    QVERIFY(ended.exited);
+    QCOMPARE(ended.exitCode, 130);
+    QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList{"log.txt"});
+    QVERIFY(ReadTestFile(work.filePath("log.txt")).endsWith("Cancelled.\r\n" + Thick + "\r\n"));
+}
+
+void TestCaptureTool::fromSz()
+{
+    if (!SzBridge::available())
+        QSKIP("lrzsz's sz is not installed");
+    const QTemporaryDir work;
+    SzBridge bridge;
+    QVERIFY2(bridge.start(sample_), bridge.szErrors().constData());
+
+    const auto ended = CaptureToolProcess::run(
+        toolArguments(bridge.devicePath()) + QStringList{"--timeout", "30"}, work.path(), ToolMs);
+
+    QCOMPARE(ended.exitCode, 0);
+    QVERIFY2(bridge.waitForSuccess(30000), bridge.szErrors().constData());
+    QVERIFY(ReadTestFile(work.filePath("shot.bmp")) == patched(sent_));
+}
+
+QStringList TestCaptureTool::toolArguments(const QString& device)
+{
+    return {"--port", device, "--output", "shot.bmp"};
+}
+
+QTEST_GUILESS_MAIN(TestCaptureTool)
+#include "test_capturetool.moc"

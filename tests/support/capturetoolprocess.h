@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// Runs orvisnap-capture as a user's script does: its own process, its own current folder,
+// standard output and error collected.
+class CaptureToolProcess {
+public:
+    struct Ended {
+        bool exited = false; // by itself, within the time given
+        int exitCode = -1;
+        double seconds = 0.0; // from start to exit
+        QByteArray standardOutput;
+        QString standardError;
+    };
+
+    CaptureToolProcess() = default;
+    ~CaptureToolProcess();
+    CaptureToolProcess(const CaptureToolProcess&) = delete;
+    CaptureToolProcess& operator=(const CaptureToolProcess&) = delete;
+
+    void start(const QStringList& arguments, const QString& folder);
+    // Sends a signal (SIGINT, SIGTERM) to the running tool.
+    void signal(int number);
+    // Waits at most `ms` for the tool to exit; one killed then counts as not exited.
+    [[nodiscard]] Ended wait(int ms);
+
+    [[nodiscard]] static Ended run(const QStringList& arguments, const QString& folder, int ms);
+    [[nodiscard]] static QString executable();
+
+private:
+    QProcess process_;
+    qint64 startedNs_ = 0;
+};
