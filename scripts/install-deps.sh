@@ -9,6 +9,7 @@ packages=(
   fonts-dejavu-core fonts-comic-neue fonts-liberation2
   xvfb xauth x11-apps imagemagick
   lrzsz clang-format
+  clang libclang-rt-14-dev
 )
 
 missing=()
