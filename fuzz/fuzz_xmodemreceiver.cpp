@@ -124,8 +124,10 @@ void checkStep(const QByteArray& judged, const XModemStep& step, const QByteArra
     require(keptAfter.size() % XModemReceiver::DataSize == 0, "whole blocks only");
     if (judges(step))
         checkVerdict(judged, step);
-    if (keptAfter == keptBefore)
+    if (keptAfter == keptBefore) {
+        require(step.kind != XModemStep::Kind::BlockAccepted, "an accepted block is kept");
         return;
+    }
     require(step.kind == XModemStep::Kind::BlockAccepted,
             "data is kept only from an accepted block");
     require(blockWithMatchingCrc(judged), "an accepted read is one block with a matching CRC");
