@@ -10,6 +10,7 @@ packages=(
   xvfb xauth x11-apps imagemagick
   lrzsz clang-format
   desktop-file-utils appstream dpkg-dev file
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs all tests: once in a normal build with warnings as
-# errors, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# errors, once under AddressSanitizer and UndefinedBehaviorSanitizer; then each fuzz target
+# briefly after its regression corpus.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
@@ -15,3 +16,4 @@ echo "== Build and test under ASan + UBSan"
 "$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DORVISNAP_SANITIZE=ON
 (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure -j2)
+"$root/scripts/fuzz-check.sh"

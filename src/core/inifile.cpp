@@ -85,29 +85,30 @@ enum class LineKind { Blank, Comment, Section, Key, Other };
 
 struct LineInfo {
     LineKind kind = LineKind::Other;
-    QByteArrayView name;      // section or key name, without blanks
-    qsizetype valueStart = 0; // key lines: where the value begins, after "=" and blanks
+    QByteArrayView name;       // section or key name, without blanks
+    qsizetype afterEquals = 0; // key lines: just after the "="
+    qsizetype valueStart = 0;  // key lines: where the value begins, after "=" and blanks
 };
 
 LineInfo classify(QByteArrayView content)
 {
     const QByteArrayView text = trimmed(content);
     if (text.isEmpty())
-        return {LineKind::Blank, {}, 0};
+        return {LineKind::Blank, {}, 0, 0};
     if (text.front() == ';')
-        return {LineKind::Comment, {}, 0};
+        return {LineKind::Comment, {}, 0, 0};
     if (text.front() == '[') {
         const qsizetype close = text.indexOf(']');
         if (close > 0)
-            return {LineKind::Section, trimmed(text.sliced(1, close - 1)), 0};
+            return {LineKind::Section, trimmed(text.sliced(1, close - 1)), 0, 0};
     }
     const qsizetype eq = content.indexOf('=');
     if (eq < 0)
-        return {LineKind::Other, {}, 0};
+        return {LineKind::Other, {}, 0, 0};
     qsizetype valueStart = eq + 1;
     while (valueStart < content.size() && isBlank(content[valueStart]))
         ++valueStart;
-    return {LineKind::Key, trimmed(content.first(eq)), valueStart};
+    return {LineKind::Key, trimmed(content.first(eq)), eq + 1, valueStart};
 }
 
 // Where a key is, or where it would go. Keys before the first section belong to none.
@@ -184,9 +185,12 @@ QByteArray Document::withValue(QByteArrayView section, QByteArrayView key,
     QByteArray result = text_;
     if (place.key) {
         // Everything up to the value (indent, the key's own spelling, blanks around "=") and
-        // the line end stay.
+        // the line end stay; a value that begins with blanks brings its own, so that writing
+        // it again changes nothing.
         const Line& line = lines_[*place.key];
-        const qsizetype from = line.start + classify(content(*place.key)).valueStart;
+        const LineInfo info = classify(content(*place.key));
+        const bool ownBlanks = !value.isEmpty() && isBlank(value.front());
+        const qsizetype from = line.start + (ownBlanks ? info.afterEquals : info.valueStart);
         return result.replace(from, line.start + line.length - from, value);
     }
     const QByteArray eol = lineEndOf(text_);

@@ -14,12 +14,13 @@
 #include <QTextBlock>
 
 namespace {
-// What a file dialog does with a name typed without an extension.
+// What a file dialog does with a name typed without an extension. A trailing dot ("foo.")
+// names no extension either; it becomes the separator rather than a doubled dot.
 QString withDefaultExtension(const QString& path, const QString& extension)
 {
     if (extension.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
-    return path + QLatin1Char('.') + extension;
+    return path.endsWith(QLatin1Char('.')) ? path + extension : path + QLatin1Char('.') + extension;
 }
 } // namespace
 

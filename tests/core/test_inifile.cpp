@@ -38,6 +38,8 @@ private slots:
 
     void writeEdits_data();
     void writeEdits();
+    void sameWriteTwice_data();
+    void sameWriteTwice();
     void writeKeepsHandEditedFile_data();
     void writeKeepsHandEditedFile();
     void eightKeysMakeTheSettingsFileInOrder();
@@ -258,6 +260,35 @@ void TestIniFile::writeEdits()
     QVERIFY2(written, qPrintable(written.reason()));
     QCOMPARE(ReadTestFile(iniPath()), after);
     QCOMPARE(ini.readString(section, key, {}), QByteArray("v"));
+}
+
+void TestIniFile::sameWriteTwice_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("leading blanks replace those after =")
+        << QByteArray("[A]\nk = old\n") << QByteArray("  v") << QByteArray("[A]\nk =  v\n");
+    QTest::newRow("new key with leading blank")
+        << QByteArray("[A]\n") << QByteArray(" v") << QByteArray("[A]\nk= v\n");
+    QTest::newRow("trailing blanks")
+        << QByteArray("[A]\nk=old\n") << QByteArray("v  ") << QByteArray("[A]\nk=v  \n");
+    QTest::newRow("empty value keeps blanks after =")
+        << QByteArray("[A]\nk = old\n") << QByteArray("") << QByteArray("[A]\nk = \n");
+}
+
+// Writing what is already there changes nothing, whatever blanks the value brings.
+void TestIniFile::sameWriteTwice()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, value);
+    QFETCH(QByteArray, after);
+    WriteTestFile(iniPath(), before);
+    IniFile ini(iniPath());
+    for (int write = 1; write <= 2; ++write) {
+        QVERIFY(ini.writeString("A", "k", value));
+        QCOMPARE(ReadTestFile(iniPath()), after);
+    }
 }
 
 void TestIniFile::writeKeepsHandEditedFile_data()

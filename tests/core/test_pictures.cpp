@@ -154,7 +154,6 @@ bool graticuleInk(int x, int y)
 }
 
 using Box = std::array<int, 4>; // top, bottom, left, right (inclusive)
-constexpr int Slack = 2;
 
 struct TextPicture {
     const char* name;
@@ -324,8 +323,8 @@ void TestPictures::textLayout_data()
         QTest::newRow(TextPictures[std::size_t(p)].name) << p;
 }
 
-// The ink within reach of each line's box fills that box, give or take the slack; there is no
-// ink anywhere else, and the rows from the counter label down are all paper.
+// Each line's ink fills its box exactly, there is no ink outside the boxes, and the rows from
+// the counter label down are all paper.
 void TestPictures::textLayout()
 {
     QFETCH(int, picture);
@@ -333,37 +332,30 @@ void TestPictures::textLayout()
     const Bmp bmp = readBmp(QString::fromLatin1(text.name));
     QVERIFY(!bmp.pixels.empty());
 
-    for (std::size_t line = 0; line < text.lines.size(); ++line) {
-        const Box want = text.lines[line];
-        Box got = {bmp.height, -1, bmp.width, -1};
-        for (int y = std::max(0, want[0] - Slack); y <= want[1] + Slack; ++y) {
-            for (int x = 0; x < bmp.width; ++x) {
-                if (bmp.at(x, y) != White)
-                    got = {std::min(got[0], y), std::max(got[1], y), std::min(got[2], x),
-                           std::max(got[3], x)};
-            }
-        }
-        for (std::size_t edge = 0; edge < 4; ++edge) {
-            if (std::abs(got[edge] - want[edge]) > Slack)
-                QFAIL(qPrintable(QStringLiteral("line %1: ink rows %2-%3 columns %4-%5")
-                                     .arg(line + 1)
-                                     .arg(got[0])
-                                     .arg(got[1])
-                                     .arg(got[2])
-                                     .arg(got[3])));
-        }
-    }
-
+    std::array<Box, 4> got;
+    got.fill({bmp.height, -1, bmp.width, -1});
     for (int y = 0; y < bmp.height; ++y) {
         for (int x = 0; x < bmp.width; ++x) {
-            const bool inLine =
-                std::any_of(text.lines.begin(), text.lines.end(), [&](const Box& b) {
-                    return y >= b[0] - Slack && y <= b[1] + Slack && x >= b[2] - Slack &&
-                           x <= b[3] + Slack;
-                });
-            if ((!inLine || y >= text.counterTop) && bmp.at(x, y) != White)
+            if (bmp.at(x, y) == White)
+                continue;
+            const auto line = std::find_if(text.lines.begin(), text.lines.end(), [&](const Box& b) {
+                return y >= b[0] && y <= b[1] && x >= b[2] && x <= b[3];
+            });
+            if (line == text.lines.end() || y >= text.counterTop)
                 QFAIL(qPrintable(QStringLiteral("ink at (%1, %2)").arg(x).arg(y)));
+            Box& box = got[std::size_t(line - text.lines.begin())];
+            box = {std::min(box[0], y), std::max(box[1], y), std::min(box[2], x),
+                   std::max(box[3], x)};
         }
+    }
+    for (std::size_t line = 0; line < text.lines.size(); ++line) {
+        if (got[line] != text.lines[line])
+            QFAIL(qPrintable(QStringLiteral("line %1: ink rows %2-%3 columns %4-%5")
+                                 .arg(line + 1)
+                                 .arg(got[line][0])
+                                 .arg(got[line][1])
+                                 .arg(got[line][2])
+                                 .arg(got[line][3])));
     }
 }
 

@@ -109,6 +109,10 @@ void TestFiles::nameWithoutExtensionGetsOne_data()
                          << "capture.txt";
     QTest::newRow("log with extension") << true << "capture.log"
                                         << "capture.log";
+    QTest::newRow("bitmap with trailing dot") << false << "shot."
+                                              << "shot.bmp";
+    QTest::newRow("log with trailing dot") << true << "capture."
+                                           << "capture.txt";
 }
 
 void TestFiles::nameWithoutExtensionGetsOne()

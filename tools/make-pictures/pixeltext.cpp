@@ -68,15 +68,20 @@ std::map<char, Glyph> loadGlyphs()
 }
 
 constexpr int LetterGap = 1; // blank columns between letters of a word
-constexpr int WordGap = 3;   // blank columns between words
+constexpr int WordGap = 3;   // blank columns between words, before widening
 
-void drawText(Picture& picture, const std::map<char, Glyph>& glyphs, std::string_view text,
-              int left, int top)
+// Draws the text from `left`; the gap after word n is widened by widening[n] columns. Returns
+// the last column with ink (left - 1 for no ink).
+int drawText(Picture& picture, const std::map<char, Glyph>& glyphs, std::string_view text, int left,
+             int top, const std::vector<int>& widening = {})
 {
     int x = left;
+    int inkRight = left - 1;
+    std::size_t word = 0;
     for (const char character : text) {
         if (character == ' ') {
-            x += WordGap - LetterGap;
+            x += WordGap - LetterGap + (word < widening.size() ? widening[word] : 0);
+            ++word;
             continue;
         }
         const auto found = glyphs.find(character);
@@ -85,29 +90,48 @@ void drawText(Picture& picture, const std::map<char, Glyph>& glyphs, std::string
         const Glyph& glyph = found->second;
         for (std::size_t row = 0; row < glyph.size(); ++row) {
             for (std::size_t column = 0; column < glyph[row].size(); ++column) {
-                if (glyph[row][column] == '#')
+                if (glyph[row][column] == '#') {
                     picture.at(x + static_cast<int>(column), top + static_cast<int>(row)) = Ink;
+                    inkRight = std::max(inkRight, x + static_cast<int>(column));
+                }
             }
         }
         x += static_cast<int>(glyph.front().size()) + LetterGap;
     }
+    return inkRight;
 }
 
 struct PixelLine {
     std::string_view number; // hangs left of the text column
     std::string_view text;
     int top;
+    int right; // last column with ink
 };
 
 constexpr int NumberColumn = 12;
 constexpr int TextColumn = 23;
 
 constexpr std::array<PixelLine, 4> Lines = {{
-    {"1.", "Press \"OK\" to set your", 3},
-    {"", "DSO to HOLD mode", 14},
-    {"2.", "Press \"LEVEL\" and", 27},
-    {"", "follow the instructions", 38},
+    {"1.", "Press \"OK\" to set your", 3, 115},
+    {"", "DSO to HOLD mode", 14, 106},
+    {"2.", "Press \"LEVEL\" and", 27, 101},
+    {"", "follow the instructions", 38, 112},
 }};
+
+// The word gaps are widened, the leftmost first, until the ink ends in the line's right column.
+void drawLine(Picture& picture, const std::map<char, Glyph>& glyphs, const PixelLine& line)
+{
+    drawText(picture, glyphs, line.number, NumberColumn, line.top);
+    Picture trial = picture;
+    const int missing = line.right - drawText(trial, glyphs, line.text, TextColumn, line.top);
+    const auto gaps = static_cast<int>(std::count(line.text.begin(), line.text.end(), ' '));
+    if (missing < 0 || (missing > 0 && gaps == 0))
+        throw std::logic_error("line does not fit: " + std::string(line.text));
+    std::vector<int> widening;
+    for (int gap = 0; gap < gaps; ++gap)
+        widening.push_back(missing / gaps + (gap < missing % gaps ? 1 : 0));
+    drawText(picture, glyphs, line.text, TextColumn, line.top, widening);
+}
 
 } // namespace
 
@@ -115,9 +139,7 @@ Picture makePixelText()
 {
     const std::map<char, Glyph> glyphs = loadGlyphs();
     Picture picture(128, 64, 8, systemPalette(), Paper);
-    for (const PixelLine& line : Lines) {
-        drawText(picture, glyphs, line.number, NumberColumn, line.top);
-        drawText(picture, glyphs, line.text, TextColumn, line.top);
-    }
+    for (const PixelLine& line : Lines)
+        drawLine(picture, glyphs, line);
     return picture;
 }

@@ -14,22 +14,24 @@ namespace {
 
 constexpr std::uint8_t Paper = 255;
 
-// Where the ink of each line must end up. The text of a step hangs right of its number, so
-// "Press" starts in the same column as the step's second line. Each line's letter spacing is
-// fitted so that its ink ends in the given column.
+// Where the ink of each line must end up (rows and columns inclusive). A step number, or the
+// text of a line without one, starts in the line's left column; the text after a number hangs
+// at the pen of the first line without one, so "Press" starts in the same column as "DSO".
+// Each line's letter spacing is fitted so that its ink ends in the right column, and its
+// baseline is lowered by quarter rows until its ink reaches the bottom row.
 struct SmoothLine {
     const char* number;
     const char* text;
-    int top;   // first row with ink
-    int right; // last column with ink
+    int top;
+    int bottom;
+    int left;
+    int right;
 };
 
 struct SmoothLayout {
     int width;
     int height;
     double pixelSize; // gives 9 or 12 pixel capitals under vertical hinting
-    int numberLeft;   // first ink column of "1."
-    int textLeft;     // first ink column of the second line
     std::array<SmoothLine, 4> lines;
 };
 
@@ -37,24 +39,20 @@ constexpr SmoothLayout Layout256 = {
     .width = 256,
     .height = 128,
     .pixelSize = 12.0,
-    .numberLeft = 45,
-    .textLeft = 61,
-    .lines = {{{"1.", "Press \"OK\" to set your", 14, 210},
-               {"", "DSO to HOLD mode", 30, 190},
-               {"2.", "Press \"LEVEL\" and", 54, 184},
-               {"", "follow the instructions", 70, 207}}},
+    .lines = {{{"1.", "Press \"OK\" to set your", 14, 25, 45, 210},
+               {"", "DSO to HOLD mode", 30, 39, 61, 190},
+               {"2.", "Press \"LEVEL\" and", 54, 63, 44, 184},
+               {"", "follow the instructions", 70, 79, 61, 207}}},
 };
 
 constexpr SmoothLayout Layout512 = {
     .width = 512,
     .height = 256,
     .pixelSize = 16.0,
-    .numberLeft = 140,
-    .textLeft = 162,
-    .lines = {{{"1.", "Press \"OK\" to set your", 39, 358},
-               {"", "DSO to HOLD mode", 61, 330},
-               {"2.", "Press \"LEVEL\" and", 91, 323},
-               {"", "follow the instructions", 113, 353}}},
+    .lines = {{{"1.", "Press \"OK\" to set your", 39, 53, 140, 358},
+               {"", "DSO to HOLD mode", 61, 73, 162, 330},
+               {"2.", "Press \"LEVEL\" and", 91, 103, 140, 323},
+               {"", "follow the instructions", 113, 125, 161, 353}}},
 };
 
 using ShadeTable = std::array<std::uint8_t, 256>; // coverage -> palette index
@@ -142,6 +140,55 @@ double fitTracking(const QRawFont& font, const QString& text, int inkRight,
     return std::abs(rightFor(low) - inkRight) < std::abs(rightFor(high) - inkRight) ? low : high;
 }
 
+// The run moved down by a quarter row per step: each row keeps the rest of its own coverage
+// and takes that share of the row above.
+Run lowered(const Run& run, int quarters)
+{
+    Run moved{QImage(run.coverage.size(), run.coverage.format()), run.pen};
+    for (int y = 0; y < run.coverage.height(); ++y) {
+        const auto* own = reinterpret_cast<const QRgb*>(run.coverage.constScanLine(y));
+        const auto* above =
+            y > 0 ? reinterpret_cast<const QRgb*>(run.coverage.constScanLine(y - 1)) : nullptr;
+        auto* out = reinterpret_cast<QRgb*>(moved.coverage.scanLine(y));
+        for (int x = 0; x < run.coverage.width(); ++x) {
+            const int sum =
+                (4 - quarters) * qAlpha(own[x]) + quarters * (above ? qAlpha(above[x]) : 0);
+            out[x] = qRgba(0, 0, 0, (sum + 2) / 4); // premultiplied black
+        }
+    }
+    return moved;
+}
+
+struct PlacedLine {
+    Run text;
+    Run number; // null coverage when the line has none
+    int baseline = 0;
+};
+
+// Lowers the line until its ink spans as many rows as its box, then puts its top on the box's.
+PlacedLine placeVertically(const Run& text, const Run& number, const SmoothLine& line,
+                           const ShadeTable& shades)
+{
+    for (int quarters = 0; quarters < 4; ++quarters) {
+        PlacedLine placed{lowered(text, quarters), {}, 0};
+        QRect ink = inkRect(placed.text, shades);
+        if (!number.coverage.isNull()) {
+            placed.number = lowered(number, quarters);
+            ink |= inkRect(placed.number, shades);
+        }
+        if (ink.height() == line.bottom - line.top + 1) {
+            placed.baseline = line.top - ink.top();
+            return placed;
+        }
+    }
+    throw std::logic_error(std::string("no baseline fits the rows of: ") + line.text);
+}
+
+int inkLeftAtPen(const QRawFont& font, const char* text, const ShadeTable& shades)
+{
+    return inkRect(renderRun(font, QString::fromLatin1(text), 0), shades).left();
+}
+
 Picture makeSmoothText(const QString& fontFile, const SmoothLayout& layout)
 {
     const QRawFont font(fontFile, layout.pixelSize, QFont::PreferVerticalHinting);
@@ -150,31 +197,28 @@ Picture makeSmoothText(const QString& fontFile, const SmoothLayout& layout)
     Picture picture(layout.width, layout.height, 8, systemPalette(), Paper);
     const ShadeTable shades = makeShadeTable(picture.palette);
 
-    // Pen columns of the numbers and of the text, from the first ink of lines 1 and 2.
-    const int numberPen =
-        layout.numberLeft -
-        inkRect(renderRun(font, QString::fromLatin1(layout.lines[0].number), 0), shades).left();
-    const int textPen =
-        layout.textLeft -
-        inkRect(renderRun(font, QString::fromLatin1(layout.lines[1].text), 0), shades).left();
+    const SmoothLine& firstPlain = layout.lines[1];
+    const int hangingPen = firstPlain.left - inkLeftAtPen(font, firstPlain.text, shades);
 
     QImage canvas(layout.width, layout.height, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     QPainter painter(&canvas);
     for (const SmoothLine& line : layout.lines) {
+        const bool numbered = *line.number != '\0';
+        const int textPen =
+            numbered ? hangingPen : line.left - inkLeftAtPen(font, line.text, shades);
         const QString text = QString::fromLatin1(line.text);
         const Run textRun =
             renderRun(font, text, fitTracking(font, text, line.right - textPen, shades));
-        int inkTop = inkRect(textRun, shades).top();
-        Run numberRun;
-        if (*line.number != '\0') {
-            numberRun = renderRun(font, QString::fromLatin1(line.number), 0);
-            inkTop = std::min(inkTop, inkRect(numberRun, shades).top());
+        const Run numberRun =
+            numbered ? renderRun(font, QString::fromLatin1(line.number), 0) : Run{};
+        const PlacedLine placed = placeVertically(textRun, numberRun, line, shades);
+        painter.drawImage(QPoint(textPen, placed.baseline) - placed.text.pen, placed.text.coverage);
+        if (numbered) {
+            const int numberPen = line.left - inkLeftAtPen(font, line.number, shades);
+            painter.drawImage(QPoint(numberPen, placed.baseline) - placed.number.pen,
+                              placed.number.coverage);
         }
-        const int baseline = line.top - inkTop;
-        painter.drawImage(QPoint(textPen, baseline) - textRun.pen, textRun.coverage);
-        if (!numberRun.coverage.isNull())
-            painter.drawImage(QPoint(numberPen, baseline) - numberRun.pen, numberRun.coverage);
     }
     painter.end();
 
