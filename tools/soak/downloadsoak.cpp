@@ -160,8 +160,9 @@ void DownloadSoak::report(int number, Verdict verdict, const QString& why, const
         ++noPicture_[why];
         word = "no picture";
     }
-    std::printf("download %d/%d: %s after %.1f s, fault %s%s%s\n", number, settings_.count, word,
-                static_cast<double>(ms) / 1000.0, qPrintable(fault), why.isEmpty() ? "" : ": ",
+    std::printf("download %d/%d: %s after %.1f s, rss %lld KB, fault %s%s%s\n", number,
+                settings_.count, word, static_cast<double>(ms) / 1000.0,
+                static_cast<long long>(residentKb()), qPrintable(fault), why.isEmpty() ? "" : ": ",
                 qPrintable(why));
     std::fflush(stdout);
 }
