@@ -218,6 +218,7 @@ private slots:
     void repeatsAfterFaults();
     void givesUpWithoutAnswers();
     void closesLineAfterBlock();
+    void loopReopensClosedLine();
     void eotFirst_data();
     void eotFirst();
     void startDelayDropsEarlyRequests();
@@ -294,6 +295,7 @@ void TestDsoSim::rejectsBadOptions_data()
     QTest::newRow("block 0") << QStringList{"--corrupt-crc", "1,0"};
     QTest::newRow("unknown picture") << QStringList{"--make-bmp", "huge", "x.bmp"};
     QTest::newRow("missing file") << QStringList{"--file", "/nonexistent/dso.bmp"};
+    QTest::newRow("seed that is no number") << QStringList{"--random-faults", "x"};
 }
 
 void TestDsoSim::rejectsBadOptions()
@@ -366,6 +368,11 @@ void TestDsoSim::repeatsAfterFaults_data()
     // The NAK of the first half arrives while the block is still being sent and is ignored.
     QTest::newRow("stall inside block 3")
         << QStringList{"--stall", "3:300"} << "1 2 ? ? 3 4 5 6 7 8 9" << 1 << 1 << 9;
+    // A seed always draws the same fault: these two start with a lost ACK and with noise.
+    QTest::newRow("random faults, seed 3")
+        << QStringList{"--random-faults", "3"} << "1 2 3 4 5 6 6 7 8 9" << 0 << 1 << 10;
+    QTest::newRow("random faults, seed 12")
+        << QStringList{"--random-faults", "12"} << "1 2 3 4 ? 5 6 7 8 9" << 1 << 1 << 9;
 }
 
 // Answered like the program answers: by what one read between pauses holds.
@@ -443,6 +450,32 @@ void TestDsoSim::closesLineAfterBlock()
     QCOMPARE(summary->blocks, 3);
     QCOMPARE(summary->exitCode, 0);
     QVERIFY(!QFileInfo::exists(link) && !QFileInfo(link).isSymLink());
+}
+
+// An unplugged and replugged cable: the receiver sees a hang-up, and the same link names a new
+// line that serves the next transfer.
+void TestDsoSim::loopReopensClosedLine()
+{
+    const QString link = dir_.filePath(QStringLiteral("dso-loop"));
+    DsoSimProcess sim;
+    QVERIFY(
+        !sim.start({"--file", small_, "--close-after", "3", "--link", link, "--loop"}).isEmpty());
+    for (int round = 1; round <= 2; ++round) {
+        QVERIFY(sim.waitForLines(round, 10000));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), sim.devicePath());
+        LineEnd line(link);
+        QVERIFY(line.isOpen());
+
+        request(line, kNak);
+        const Received got = receiveFrames(line, false);
+
+        QVERIFY(line.hungUp());
+        QCOMPARE(got.data, padded(sample(QStringLiteral("small"))).left(3 * kDataSize));
+        const auto summary = sim.waitForSummary(10000);
+        QVERIFY(summary);
+        QCOMPARE(summary->blocks, 3);
+    }
+    QVERIFY(sim.isRunning());
 }
 
 void TestDsoSim::eotFirst_data()

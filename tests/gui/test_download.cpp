@@ -322,7 +322,8 @@ void TestDownload::closingWindowEndsDownload()
     QElapsedTimer clock;
     clock.start();
     download();
-    QVERIFY(clock.elapsed() < 5000);
+    // Long before the instrument would have started: the close, not the instrument, ended it.
+    QVERIFY(clock.elapsed() < 15000);
     QVERIFY(!form.isVisible());
     QVERIFY(!ComPortOpen);
     QVERIFY(!form.downloadRunning());

@@ -3,6 +3,8 @@
 #include <QDeadlineTimer>
 #include <QRegularExpression>
 
+#include <utility>
+
 namespace {
 const QRegularExpression& summaryPattern()
 {
@@ -29,23 +31,30 @@ QString DsoSimProcess::start(const QStringList& args)
     process_.start(executable(), args);
     if (!process_.waitForStarted(10000))
         return {};
+    // The first line must be the device; anything else is a failure to start.
     const QDeadlineTimer deadline(10000);
-    while (!deadline.hasExpired()) {
-        const qsizetype end = output_.indexOf('\n');
-        if (end >= 0) {
-            const QByteArray line = output_.left(end);
-            output_.remove(0, end + 1);
-            if (!line.startsWith("PTY "))
-                return {};
-            devicePath_ = QString::fromLocal8Bit(line.mid(4));
-            return devicePath_;
-        }
-        if (process_.state() == QProcess::NotRunning)
-            return {};
+    while (!deadline.hasExpired() && !output_.contains('\n') &&
+           process_.state() != QProcess::NotRunning) {
         process_.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
         output_ += process_.readAllStandardOutput();
     }
-    return {};
+    if (!output_.startsWith("PTY "))
+        return {};
+    readOutput();
+    return devicePath_;
+}
+
+bool DsoSimProcess::waitForLines(int count, int ms)
+{
+    const QDeadlineTimer deadline(ms);
+    for (;;) {
+        readOutput();
+        if (lines_ >= count)
+            return true;
+        if (deadline.hasExpired() || process_.state() == QProcess::NotRunning)
+            return false;
+        process_.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
+    }
 }
 
 std::optional<DsoSimSummary> DsoSimProcess::waitForSummary(int ms)
@@ -53,9 +62,9 @@ std::optional<DsoSimSummary> DsoSimProcess::waitForSummary(int ms)
     const QDeadlineTimer deadline(ms);
     if (loop_) {
         for (;;) {
-            output_ += process_.readAllStandardOutput();
-            if (auto summary = takeSummaryLine())
-                return summary;
+            readOutput();
+            if (!summaries_.isEmpty())
+                return summaries_.takeFirst();
             if (deadline.hasExpired() || process_.state() == QProcess::NotRunning)
                 return std::nullopt;
             process_.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
@@ -64,12 +73,13 @@ std::optional<DsoSimSummary> DsoSimProcess::waitForSummary(int ms)
     if (process_.state() != QProcess::NotRunning &&
         !process_.waitForFinished(static_cast<int>(deadline.remainingTime())))
         return std::nullopt;
-    output_ += process_.readAllStandardOutput();
-    std::optional<DsoSimSummary> last;
-    while (auto summary = takeSummaryLine())
-        last = summary;
-    if (last && process_.exitStatus() == QProcess::NormalExit)
-        last->exitCode = process_.exitCode();
+    readOutput();
+    if (summaries_.isEmpty())
+        return std::nullopt;
+    DsoSimSummary last = summaries_.takeLast();
+    summaries_.clear();
+    if (process_.exitStatus() == QProcess::NormalExit)
+        last.exitCode = process_.exitCode();
     return last;
 }
 
@@ -96,21 +106,35 @@ bool DsoSimProcess::makeBmp(const QString& kind, const QString& outPath)
            process.exitCode() == 0;
 }
 
-// Consumes complete lines up to and including the next summary line.
-std::optional<DsoSimSummary> DsoSimProcess::takeSummaryLine()
+void DsoSimProcess::readOutput()
 {
+    output_ += process_.readAllStandardOutput();
     for (qsizetype end = output_.indexOf('\n'); end >= 0; end = output_.indexOf('\n')) {
-        const QString line = QString::fromLatin1(output_.left(end));
+        const QByteArray line = output_.left(end);
         output_.remove(0, end + 1);
-        const auto match = summaryPattern().match(line);
-        if (!match.hasMatch())
-            continue;
-        DsoSimSummary summary;
-        summary.blocks = match.captured(1).toInt();
-        summary.naks = match.captured(2).toInt();
-        summary.repeats = match.captured(3).toInt();
-        summary.seconds = match.captured(4).toDouble();
-        return summary;
+        takeLine(line);
     }
-    return std::nullopt;
+}
+
+void DsoSimProcess::takeLine(const QByteArray& line)
+{
+    if (line.startsWith("PTY ")) {
+        devicePath_ = QString::fromLocal8Bit(line.mid(4));
+        ++lines_;
+        return;
+    }
+    if (line.startsWith("fault ")) {
+        fault_ = QString::fromLatin1(line.mid(6));
+        return;
+    }
+    const auto match = summaryPattern().match(QString::fromLatin1(line));
+    if (!match.hasMatch())
+        return;
+    DsoSimSummary summary;
+    summary.blocks = match.captured(1).toInt();
+    summary.naks = match.captured(2).toInt();
+    summary.repeats = match.captured(3).toInt();
+    summary.seconds = match.captured(4).toDouble();
+    summary.fault = std::exchange(fault_, {});
+    summaries_.append(summary);
 }

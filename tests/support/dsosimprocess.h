@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,7 @@ struct DsoSimSummary {
     int repeats = 0; // block retransmissions
     double seconds = 0.0;
     int exitCode = -1; // -1 while the simulator still runs (--loop)
+    QString fault;     // with --random-faults: the fault drawn for the transfer ("none", "crc 4")
 };
 
 // Runs the simulated oscilloscope (tools/dsosim) for a test.
@@ -27,7 +29,12 @@ public:
     // Starts the simulator and waits (at most 10 s) for its device line; returns the slave path
     // to open as the serial port, or an empty string on failure.
     QString start(const QStringList& args);
+    // The slave path of the simulator's latest line, as far as its output has been read.
     [[nodiscard]] QString devicePath() const { return devicePath_; }
+    // With --loop a closed line is replaced by a new one: waits (at most `ms`) until the
+    // simulator has opened its `count`-th line, the first one counting 1.
+    [[nodiscard]] bool waitForLines(int count, int ms);
+    [[nodiscard]] int lines() const { return lines_; }
     // Without --loop: waits for the simulator to exit and returns its last summary. With --loop:
     // waits for the next summary line. Nothing when the time runs out or no summary came.
     [[nodiscard]] std::optional<DsoSimSummary> waitForSummary(int ms);
@@ -40,10 +47,15 @@ public:
     [[nodiscard]] static bool makeBmp(const QString& kind, const QString& outPath);
 
 private:
-    [[nodiscard]] std::optional<DsoSimSummary> takeSummaryLine();
+    // Takes in what the simulator printed: lines, faults and summaries.
+    void readOutput();
+    void takeLine(const QByteArray& line);
 
     QProcess process_;
     QString devicePath_;
     QByteArray output_;
+    QList<DsoSimSummary> summaries_; // not yet taken
+    QString fault_;
+    int lines_ = 0;
     bool loop_ = false;
 };

@@ -1,6 +1,7 @@
 // dsosim: a simulated oscilloscope that sends its screen over a pseudo-terminal with XModem-CRC.
 #include "optionparser.h"
 #include "pseudoterminal.h"
+#include "randomfaults.h"
 #include "samplefile.h"
 #include "serialline.h"
 #include "signalwatch.h"
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -24,18 +26,29 @@ constexpr int kUsageError = 2;
 
 [[nodiscard]] int simulate(const SimOptions& options)
 {
-    std::vector<std::uint8_t> file = fileToSend(options);
+    const std::vector<std::uint8_t> file = fileToSend(options);
     const SignalWatch signals;
-    const PseudoTerminal pty;
+    std::optional<RandomFaults> randomFaults;
+    if (options.randomFaultSeed)
+        randomFaults.emplace(*options.randomFaultSeed);
     std::unique_ptr<SymlinkGuard> link;
-    if (!options.link.empty())
-        link = std::make_unique<SymlinkGuard>(options.link, pty.slavePath());
-    // Whoever started us waits for this line before opening the device.
-    std::printf("PTY %s\n", pty.slavePath().c_str());
-    std::fflush(stdout);
-    SerialLine line(pty, signals, options.baud, options.burstMs);
-    XmodemSender sender(line, options, std::move(file));
-    return sender.run();
+    // With --loop a closed line is plugged in again: the old pseudo-terminal is gone, so the
+    // receiver sees a hang-up, and a new one takes its place behind the same link.
+    for (;;) {
+        const PseudoTerminal pty;
+        // The old link goes first: the new slave may have the same path.
+        link.reset();
+        if (!options.link.empty())
+            link = std::make_unique<SymlinkGuard>(options.link, pty.slavePath());
+        // Whoever started us waits for this line before opening the device.
+        std::printf("PTY %s\n", pty.slavePath().c_str());
+        std::fflush(stdout);
+        SerialLine line(pty, signals, options.baud, options.burstMs);
+        XmodemSender sender(line, options, file, randomFaults ? &*randomFaults : nullptr);
+        const int status = sender.run();
+        if (!options.loop || !sender.lineClosed())
+            return status;
+    }
 }
 } // namespace
 

@@ -97,6 +97,10 @@ const std::vector<OptionEntry>& optionTable()
         {"--lost-ack", 1, [](SimOptions& o, const V& v) { o.faults.lostAck = blockValue(v[0]); }},
         {"--close-after", 1,
          [](SimOptions& o, const V& v) { o.faults.closeAfter = blockValue(v[0]); }},
+        {"--random-faults", 1,
+         [](SimOptions& o, const V& v) {
+             o.randomFaultSeed = static_cast<std::uint32_t>(number(v[0], 0, 0xFFFFFFFFLL));
+         }},
         {"--eot-first", 0, [](SimOptions& o, const V&) { o.faults.eotFirst = true; }},
         {"--loop", 0, [](SimOptions& o, const V&) { o.loop = true; }},
         {"--verbose", 0, [](SimOptions& o, const V&) { o.verbose = true; }},
@@ -162,8 +166,13 @@ Faults (blocks counted from 1 in sending order):
   --lost-ack K            send block K again after its ACK, as if the ACK was lost
   --close-after K         close the line right after block K is acknowledged
   --eot-first             send a lone EOT before any block: an empty transfer
+  --random-faults SEED    instead: one fault drawn for each transfer (none, wrong CRC, noise,
+                          a stall of 100 to 1500 ms, a lost ACK, rarely a closed line) at a
+                          random block; "fault KIND [BLOCK [MS]]" is printed when it starts
 
-A block is repeated at most 10 times, then the transfer is given up.
+A block is repeated at most 10 times, then the transfer is given up. With --loop a closed
+line is plugged in again: a new pseudo-terminal behind the same --link, announced by a new
+"PTY" line.
 Exit status: 0 finished (or closed by --close-after), 1 given up or cancelled by the
 receiver, 2 bad usage or setup failure, 128+N on signal N.
 )";

@@ -2,6 +2,8 @@
 
 #include "faultplan.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 // Everything the command line sets.
@@ -22,4 +24,5 @@ struct SimOptions {
     bool verbose = false;
     bool help = false;
     FaultPlan faults;
+    std::optional<std::uint32_t> randomFaultSeed; // a new fault for every transfer
 };

@@ -1,12 +1,12 @@
 #include "xmodemsender.h"
 
+#include "randomfaults.h"
 #include "serialline.h"
 #include "xmodemblock.h"
 
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
-#include <utility>
 
 namespace {
 constexpr int kMaxRepeats = 10;
@@ -18,8 +18,9 @@ constexpr int kMaxRepeats = 10;
 } // namespace
 
 XmodemSender::XmodemSender(SerialLine& line, const SimOptions& options,
-                           std::vector<std::uint8_t> file)
-    : line_(line), options_(options), faults_(options.faults), file_(std::move(file))
+                           const std::vector<std::uint8_t>& file, RandomFaults* randomFaults)
+    : line_(line), options_(options), randomFaults_(randomFaults), faults_(options.faults),
+      file_(file)
 {
 }
 
@@ -30,11 +31,22 @@ int XmodemSender::run()
             return exitStatus(Outcome::Interrupted);
         stats_ = {};
         transmissions_ = 0;
+        drawFaults();
         const Outcome outcome = serve();
         printSummary();
+        lineClosed_ = outcome == Outcome::Closed;
         if (!options_.loop || outcome == Outcome::Closed || outcome == Outcome::Interrupted)
             return exitStatus(outcome);
     }
+}
+
+void XmodemSender::drawFaults()
+{
+    if (randomFaults_ == nullptr)
+        return;
+    faults_ = randomFaults_->next(XmodemBlock::blockCount(file_.size()));
+    std::printf("fault %s\n", RandomFaults::describe(faults_).c_str());
+    std::fflush(stdout);
 }
 
 // Anything but a request is ignored: leftovers of an earlier exchange, line noise.

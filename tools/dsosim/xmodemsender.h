@@ -8,17 +8,23 @@
 #include <span>
 #include <vector>
 
+class RandomFaults;
 class SerialLine;
 
 // The instrument's side of the exchange: waits for the receiver's request (NAK or 'C'), sends the
 // file in XModem-CRC blocks, repeats on NAK or silence, ends with EOT, and prints a summary line
-// after each transfer. Faults from the options are injected on the way.
+// after each transfer. Faults from the options, or drawn by `randomFaults` (may be null) for
+// each transfer, are injected on the way.
 class XmodemSender {
 public:
-    XmodemSender(SerialLine& line, const SimOptions& options, std::vector<std::uint8_t> file);
+    XmodemSender(SerialLine& line, const SimOptions& options, const std::vector<std::uint8_t>& file,
+                 RandomFaults* randomFaults);
 
-    // Serves one transfer, or transfers until a signal with --loop; returns the exit status.
+    // Serves one transfer, or transfers until a signal or a closed line with --loop; returns the
+    // exit status.
     [[nodiscard]] int run();
+    // Whether run() ended because the line was closed on purpose.
+    [[nodiscard]] bool lineClosed() const { return lineClosed_; }
 
 private:
     enum class Outcome { Finished, GaveUp, Closed, Interrupted };
@@ -33,6 +39,7 @@ private:
     };
 
     [[nodiscard]] bool waitForRequest();
+    void drawFaults();
     [[nodiscard]] Outcome serve();
     [[nodiscard]] Outcome sendBlocks();
     [[nodiscard]] Outcome deliverBlock(std::size_t index, bool firstTransmission);
@@ -48,8 +55,10 @@ private:
 
     SerialLine& line_;
     const SimOptions& options_;
-    const FaultPlan& faults_;
-    std::vector<std::uint8_t> file_;
+    RandomFaults* randomFaults_;
+    FaultPlan faults_;
+    const std::vector<std::uint8_t>& file_;
     Stats stats_;
     std::size_t transmissions_ = 0;
+    bool lineClosed_ = false;
 };
