@@ -1,9 +1,15 @@
 #include "outputnaming.h"
 
 #include "captureoptions.h"
+#include "filenames.h"
 
 namespace {
 constexpr qsizetype ExtensionLength = 4; // ".png", ".bmp"
+
+QString stamped(const QDateTime& now)
+{
+    return FileNames::stamped(now, QStringLiteral("png"));
+}
 } // namespace
 
 bool OutputNaming::toStandardOutput() const
@@ -19,7 +25,7 @@ OutputNaming::Format OutputNaming::format() const
 QString OutputNaming::nameFor(int index, const QDateTime& now)
 {
     if (given_.isEmpty())
-        return unused(timeStamped(now));
+        return unused(stamped(now));
     if (toStandardOutput())
         return given_;
     return numbered(given_, index);
@@ -29,14 +35,8 @@ QString OutputNaming::rawNameFor(int index, const QDateTime& now)
 {
     // Raw bytes never go to standard output, where a picture is expected.
     const QString name =
-        given_.isEmpty() || toStandardOutput() ? unused(timeStamped(now)) : numbered(given_, index);
+        given_.isEmpty() || toStandardOutput() ? unused(stamped(now)) : numbered(given_, index);
     return name + QStringLiteral(".raw");
-}
-
-QString OutputNaming::timeStamped(const QDateTime& now)
-{
-    return QStringLiteral("DSO_") + now.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
-           QStringLiteral(".png");
 }
 
 QString OutputNaming::numbered(const QString& name, int index)

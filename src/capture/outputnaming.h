@@ -21,7 +21,6 @@ public:
     // Where bytes that are no picture are kept for capture `index`.
     [[nodiscard]] QString rawNameFor(int index, const QDateTime& now);
 
-    [[nodiscard]] static QString timeStamped(const QDateTime& now);
     [[nodiscard]] static QString numbered(const QString& name, int index);
 
 private:

@@ -2,9 +2,9 @@
 
 #include "captureoptions.h"
 #include "filehelpers.h"
+#include "pictureio.h"
 #include "printablepicture.h"
 
-#include <QBuffer>
 #include <QFile>
 
 #include <cstdio>
@@ -47,8 +47,8 @@ Outcome PictureOutput::encode(const ReceivedPicture& received, OutputNaming::For
     }
     const QImage picture = printable ? PrintablePicture(received.image()) : received.image();
     const char* kind = format == OutputNaming::Format::Bmp ? "BMP" : "PNG";
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, kind))
+    bytes = PictureIo::encode(picture, kind);
+    if (bytes.isEmpty())
         return Outcome::failure(
             QStringLiteral("The picture could not be encoded as %1.").arg(kind));
     return {};

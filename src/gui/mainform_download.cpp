@@ -57,14 +57,16 @@ void TMainForm::showReceived(const QByteArray& data)
     // kept as received, for inspection.
     const ReceivedPicture received(data);
     const Outcome written = StringToFile(received.file(), WorkingFile);
-    restoreAfterDownload(received.isPicture() ? received.image() : pictureBefore_);
-    if (received.isPicture())
-        autoSave_->pictureArrived(received.file(), received.image());
-    if (!received.isPicture())
+    if (!received.isPicture()) {
+        restoreAfterDownload(pictureBefore_);
         prompts_.message(this, QStringLiteral("The received file is not a valid BMP picture."),
                          QStringLiteral("The received bytes are kept in %1.")
                              .arg(QDir::current().absoluteFilePath(WorkingFile)));
-    else if (!written)
+        return;
+    }
+    restoreAfterDownload(received.image());
+    autoSave_->pictureArrived(received.file(), received.image());
+    if (!written)
         prompts_.message(this, QStringLiteral("The working file could not be written."),
                          written.reason());
 }
