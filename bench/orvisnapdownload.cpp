@@ -16,7 +16,7 @@ public:
     BenchListener() { clock_.start(); }
     [[nodiscard]] DownloadTimings timings() const override { return {}; }
     [[nodiscard]] bool logging() const override { return false; }
-    [[nodiscard]] bool stopRequested() const override { return clock_.elapsed() > WatchdogMs; }
+    [[nodiscard]] bool stopRequested() override { return clock_.elapsed() > WatchdogMs; }
     void log(const QStringList& /*lines*/) override {}
 
 private:

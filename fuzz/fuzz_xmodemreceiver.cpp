@@ -1,9 +1,9 @@
 // The XModem receiver under arbitrary line traffic: reads of any size at any time.
 //
-// Input: one byte of flags (bit 0: logging), the timings RxDelay (unused by the engine) and
-// NAKDelay as 32-bit little-endian integers, then reads, each a 16-bit little-endian gap in
-// milliseconds since the previous one, a 16-bit little-endian length and that many bytes (fewer at
-// the end).
+// Input: one byte of flags (bit 0: logging, the read's log lines are made), the timings RxDelay
+// (unused by the engine) and NAKDelay as 32-bit little-endian integers, then reads, each a 16-bit
+// little-endian gap in milliseconds since the previous one, a 16-bit little-endian length and that
+// many bytes (fewer at the end).
 //
 // What is judged is everything fed since the previous judgement. The engine must answer a
 // judged read with at most one byte and anything else with none, keep data only from a read of
@@ -123,6 +123,8 @@ void checkStep(const QByteArray& judged, const XModemStep& step, const QByteArra
 {
     require(step.send.size() <= (judges(step) ? 1 : 0), "at most one answer byte per judged read");
     require(keptAfter.size() % XModemReceiver::DataSize == 0, "whole blocks only");
+    require(step.read == (judges(step) ? judged : QByteArray()),
+            "the step carries the judged read");
     if (judges(step))
         checkVerdict(judged, step);
     if (keptAfter == keptBefore) {
@@ -142,8 +144,12 @@ template <class Check> void drive(XModemReceiver& engine, const Session& session
 {
     const QByteArray nak(1, XModemReceiver::NAK);
     require(engine.start() == QByteArrayList({nak, nak}), "the request is two single NAKs");
-    for (const Read& read : session.reads)
-        check(read.bytes, engine.feed(read.bytes, read.atMs, session.nakDelayMs, session.logging));
+    for (const Read& read : session.reads) {
+        const XModemStep step = engine.feed(read.bytes, read.atMs, session.nakDelayMs);
+        if (session.logging)
+            require(step.rxLog().isEmpty() == step.read.isEmpty(), "a judged read is logged");
+        check(read.bytes, step);
+    }
 }
 
 } // namespace

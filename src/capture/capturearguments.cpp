@@ -1,5 +1,7 @@
 #include "capturearguments.h"
 
+#include "systemserial.h"
+
 #include <QRegularExpression>
 
 #include <functional>
@@ -50,6 +52,11 @@ QString setPort(CaptureOptions& options, const QString& value)
         QRegularExpression::CaseInsensitiveOption);
     if (value.isEmpty())
         return QStringLiteral("a port number, COMn or a device path");
+    // Where the system names its ports itself, a command line may name any of them.
+    if (const auto named = SystemSerial::portNumberOfName(value)) {
+        options.port = PortArgument{*named, {}};
+        return {};
+    }
     const auto match = comName.match(value);
     if (!match.hasMatch()) {
         if (value.contains(QLatin1Char(','))) // the serial unit's port records are comma-separated

@@ -7,7 +7,7 @@
 
 // The port as given on the command line: a COM number, or a device path used as it is.
 struct PortArgument {
-    std::int32_t number = 0; // 1 to 30 when no path is given
+    std::int32_t number = 0; // 1 to 30 when no path is given; on Windows any COMn
     QString path;
 
     [[nodiscard]] bool isPath() const { return !path.isEmpty(); }

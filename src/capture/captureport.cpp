@@ -8,9 +8,10 @@ CapturePort CapturePort::choose(const std::optional<PortArgument>& given,
 {
     if (given && given->isPath()) {
         const QString path = given->path;
-        return {[path](int n) { return n == 1 ? path : QString(); }, 1};
+        return {[path](int n) { return n == 1 ? path : QString(); }, 1, true};
     }
-    return {SystemPortProbe::make(iniPath), given ? std::optional(given->number) : stored};
+    return {SystemPortProbe::make(iniPath), given ? std::optional(given->number) : stored,
+            given.has_value()};
 }
 
 std::int32_t CapturePort::resolved() const

@@ -13,6 +13,7 @@
 struct CapturePort {
     PortProbe probe;                    // for the serial unit
     std::optional<std::int32_t> number; // nothing: the first port the unit found
+    bool named = false;                 // on the command line
 
     [[nodiscard]] static CapturePort choose(const std::optional<PortArgument>& given,
                                             std::optional<std::int32_t> stored,

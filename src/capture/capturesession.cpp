@@ -12,8 +12,6 @@
 namespace {
 using Ending = DownloadResult::Ending;
 
-// As often as the window's start time-out timer.
-constexpr int TickMs = 200;
 // A capture after the first asks again every two seconds (a time-out of 1 ends after 2 s).
 constexpr std::int32_t RepeatedRequestTimeout = 1;
 } // namespace
@@ -22,8 +20,6 @@ CaptureSession::CaptureSession(Setup setup, StatusLine& status, std::function<bo
     : setup_(std::move(setup)), status_(status), interrupted_(std::move(interrupted)),
       naming_(setup_.output)
 {
-    ticker_.setInterval(TickMs);
-    QObject::connect(&ticker_, &QTimer::timeout, [this] { tick(); });
 }
 
 CaptureSession::Setup CaptureSession::Setup::make(const CaptureOptions& options,
@@ -51,7 +47,8 @@ ExitStatus CaptureSession::run()
             return ExitStatus::NotWritten;
         }
     const MySerialUnit unit(setup_.port.probe);
-    if (ComPortList.isEmpty()) {
+    // A port named on the command line is opened as given, also where no port was detected.
+    if (ComPortList.isEmpty() && !setup_.port.named) {
         fail(QStringLiteral("No COM ports detected on your system."));
         return ExitStatus::PortNotOpened;
     }
@@ -96,9 +93,7 @@ DownloadResult CaptureSession::download()
 {
     stop_ = false;
     firstBlock_ = true;
-    ticker_.start();
     DownloadResult result = download_.run(portNumber_);
-    ticker_.stop();
     status_.clear();
     return result;
 }
@@ -164,13 +159,13 @@ ExitStatus CaptureSession::keepRaw(const DownloadResult& result, int index)
     return ExitStatus::NoPicture;
 }
 
-void CaptureSession::tick()
+bool CaptureSession::stopRequested()
 {
     if (interrupted_() && !stop_) {
         log({QStringLiteral("Cancelled.")});
         stop_ = true;
     }
-    download_.startTimeoutTick();
+    return stop_;
 }
 
 void CaptureSession::fail(const QString& message)

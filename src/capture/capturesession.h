@@ -9,7 +9,6 @@
 #include "statusline.h"
 
 #include <QElapsedTimer>
-#include <QTimer>
 
 #include <functional>
 
@@ -37,7 +36,7 @@ public:
 
     [[nodiscard]] DownloadTimings timings() const override;
     [[nodiscard]] bool logging() const override { return log_.isOpen(); }
-    [[nodiscard]] bool stopRequested() const override { return stop_; }
+    [[nodiscard]] bool stopRequested() override;
     void log(const QStringList& lines) override;
     void countdown(std::int64_t secondsLeft) override;
     void blockArrived() override;
@@ -51,7 +50,6 @@ private:
     [[nodiscard]] ExitStatus save(const DownloadResult& result, int index);
     [[nodiscard]] ExitStatus keepRaw(const DownloadResult& result, int index);
     [[nodiscard]] bool endless() const { return setup_.count == 0; }
-    void tick();
     void fail(const QString& message);
 
     Setup setup_;
@@ -60,7 +58,6 @@ private:
     ScreenshotDownload download_{*this};
     OutputNaming naming_;
     CaptureLog log_;
-    QTimer ticker_; // the start time-out's clock, and the look at `interrupted_`
     QString device_;
     std::int32_t portNumber_ = 0;
     bool stop_ = false;

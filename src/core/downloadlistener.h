@@ -1,6 +1,7 @@
 #pragma once
 
 #include "downloadtimings.h"
+#include "outcome.h"
 
 #include <QStringList>
 
@@ -17,19 +18,20 @@ public:
     [[nodiscard]] virtual DownloadTimings timings() const = 0;
     // Whether log lines are wanted at this moment; asked once per group of lines.
     [[nodiscard]] virtual bool logging() const = 0;
-    // Looked at once per pass of the receive loop: true ends the download (cancel, close).
-    [[nodiscard]] virtual bool stopRequested() const = 0;
+    // Asked once per pass of the receive loop: true ends the download (cancel, close). A front
+    // end may note there what it sees first (an interrupt, say).
+    [[nodiscard]] virtual bool stopRequested() = 0;
     // One group of log lines; lines may hold CR LF (hex dumps).
     virtual void log(const QStringList& lines) = 0;
 
     // The port is open and configured.
     virtual void portOpened() {}
-    // Everything is ready to ask the instrument to send; false gives the download up (the port
-    // is closed again and nothing is sent).
-    [[nodiscard]] virtual bool readyToRequest() { return true; }
-    // While waiting for the first block, at each tick: whole seconds left.
+    // Everything is ready to ask the instrument to send; a failure ends the download as
+    // NotReady with its reason (the port is closed again and nothing is sent).
+    [[nodiscard]] virtual Outcome readyToRequest() { return {}; }
+    // While waiting for the first block, every 200 ms: whole seconds left.
     virtual void countdown(std::int64_t /*secondsLeft*/) {}
-    // No block came in time; the download ends at its next pass.
+    // No block came in time: "Timeout." is logged and the download ends at once.
     virtual void startTimeoutExpired() {}
     // A read of block length arrived, good or bad: the start time-out is over.
     virtual void blockArrived() {}

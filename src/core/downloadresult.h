@@ -14,12 +14,13 @@ struct DownloadResult {
         NoData,        // EOT before any block
         LineLost,      // the port went away (adapter unplugged, line closed)
         PortNotOpened, // `reason` names the device and the system's reason
-        GivenUp        // the front end was not ready to request the transfer
+        NotReady,      // the front end was not ready to ask for the transfer: `reason` says why
+        AlreadyRunning // a download was running already; nothing was done
     };
 
     Ending ending = Ending::Cancelled;
     QByteArray data;            // the kept blocks' data, padding included
-    QString reason;             // why the port could not be opened
+    QString reason;             // why the port did not open, or why the front end was not ready
     int blocks = 0;             // blocks kept
     int naks = 0;               // NAKs sent after the opening request
     std::int64_t elapsedMs = 0; // from the request to the end

@@ -1,11 +1,7 @@
 #include "myserial.h"
 
 #include "delays.h"
-#include "devicehold.h"
-
-#include <QSerialPort>
-
-#include <memory>
+#include "systemserial.h"
 
 QStringList ComPortList;
 std::int32_t ComPortNumber = 0;
@@ -17,49 +13,22 @@ bool ComPortOpen = false;
 
 namespace {
 // The port while it is held (open, or held after a failed configuration).
-std::unique_ptr<QSerialPort> ComHandle;
+std::unique_ptr<SerialLine> ComHandle;
 PortScan unitScan;
-bool lineLost = false;
-int readErrors = 0;
+SerialLineFactory lineFactory;
 
-QString devicePathOf(std::int32_t port)
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("\\\\.\\COM%1").arg(port);
-#else
-    const int index = ComFindByNumber(port);
-    return index < 0 ? QString() : ComPortField(index, 2);
-#endif
-}
-
-QSerialPort::Parity qtParity(char letter)
-{
-    switch (ParityCode(letter)) {
-    case 1:
-        return QSerialPort::OddParity;
-    case 2:
-        return QSerialPort::EvenParity;
-    case 3:
-        return QSerialPort::MarkParity;
-    case 4:
-        return QSerialPort::SpaceParity;
-    default:
-        return QSerialPort::NoParity;
-    }
-}
-
-Outcome refused(const QString& path, DeviceHold::Refusal why, const QString& words)
+Outcome refused(const QString& path, SerialLine::Refusal why, const QString& words)
 {
     QString reason = QStringLiteral("%1: %2").arg(path, words);
     switch (why) {
-    case DeviceHold::Refusal::NoDevice:
+    case SerialLine::Refusal::NoDevice:
         reason += QStringLiteral("\nThe device is not there: was the adapter unplugged?");
         break;
-    case DeviceHold::Refusal::Permission:
+    case SerialLine::Refusal::Permission:
         reason += QStringLiteral("\nYour user may need to be in the group that owns the device "
                                  "(often \"dialout\"); log in again after joining it.");
         break;
-    case DeviceHold::Refusal::Busy:
+    case SerialLine::Refusal::Busy:
         reason += QStringLiteral("\nAnother program has the port open.");
         break;
     default:
@@ -68,35 +37,9 @@ Outcome refused(const QString& path, DeviceHold::Refusal why, const QString& wor
     return Outcome::failure(reason);
 }
 
-// On POSIX the device itself has already been opened here, so a permission error from Qt is
-// the lock file of another program; on Windows it is the refused sharing of a port in use.
-Outcome refusedByQt(const QString& path, const QSerialPort& serial)
+[[nodiscard]] bool lineUsable()
 {
-    switch (serial.error()) {
-    case QSerialPort::DeviceNotFoundError:
-        return refused(path, DeviceHold::Refusal::NoDevice, serial.errorString());
-    case QSerialPort::PermissionError:
-#ifdef Q_OS_WIN
-        return refused(path, DeviceHold::Refusal::Busy, serial.errorString());
-#else
-        return refused(path, DeviceHold::Refusal::Busy,
-                       QStringLiteral("locked by another program"));
-#endif
-    default:
-        return refused(path, DeviceHold::Refusal::Other, serial.errorString());
-    }
-}
-
-QSerialPort::StopBits qtStopBits(std::uint8_t code)
-{
-    switch (StopBitsCode(code)) {
-    case 1:
-        return QSerialPort::OneAndHalfStop;
-    case 2:
-        return QSerialPort::TwoStop;
-    default:
-        return QSerialPort::OneStop;
-    }
+    return ComPortOpen && ComHandle && !ComHandle->lost();
 }
 } // namespace
 
@@ -181,31 +124,15 @@ Outcome ComOpenChecked(std::int32_t port, std::int32_t baud, std::uint8_t dataBi
                        std::uint8_t stopBits)
 {
     ComPortOpen = false;
-    const QString path = devicePathOf(port);
+    const QString path = SystemSerial::devicePath(port, ComPortField(ComFindByNumber(port), 2));
     if (path.isEmpty())
         return Outcome::failure(QStringLiteral("COM%1 is not among the detected ports.").arg(port));
-    const DeviceHold hold(path);
-    if (hold.refusal() != DeviceHold::Refusal::None)
-        return refused(path, hold.refusal(), hold.systemWords());
-    auto serial = std::make_unique<QSerialPort>();
-    serial->setPortName(path);
-    // Qt opens the device exclusively (TIOCEXCL and a lock file on POSIX, no sharing on
-    // Windows) and in raw mode: no echo, no line editing, no CR/LF translation.
-    if (!serial->open(QIODevice::ReadWrite))
-        return refusedByQt(path, *serial);
-    lineLost = false;
-    readErrors = 0;
-    QObject::connect(serial.get(), &QSerialPort::errorOccurred, [](QSerialPort::SerialPortError e) {
-        // A pty whose other side closed, or an unplugged adapter, reports read errors without
-        // end; one stray error is not taken as a lost line.
-        if (e == QSerialPort::ResourceError || (e == QSerialPort::ReadError && ++readErrors >= 3))
-            lineLost = true;
-    });
-    ComHandle = std::move(serial);
+    std::unique_ptr<SerialLine> line = lineFactory ? lineFactory() : SystemSerial::makeLine();
+    if (const SerialLine::Opened opened = line->open(path); !opened.ok())
+        return refused(path, opened.refusal, opened.words);
+    ComHandle = std::move(line);
     if (!ComSetParams(baud, dataBits, parity, stopBits))
         return Outcome::failure(QStringLiteral("%1: %2").arg(path, ComHandle->errorString()));
-    // Qt's open also switched flow control off; the device keeps what its driver had.
-    hold.restoreFlowControl(ComHandle->handle());
     ComPortOpen = true;
     return {};
 }
@@ -218,35 +145,25 @@ bool ComOpen(std::int32_t port, std::int32_t baud, std::uint8_t dataBits, char p
 
 bool ComSetParams(std::int32_t baud, std::uint8_t dataBits, char parity, std::uint8_t stopBits)
 {
-    if (!ComHandle)
-        return false;
-    // Exactly these four; the rest of the line settings is left alone.
-    return ComHandle->setBaudRate(baud) &&
-           ComHandle->setDataBits(static_cast<QSerialPort::DataBits>(dataBits)) &&
-           ComHandle->setParity(qtParity(parity)) && ComHandle->setStopBits(qtStopBits(stopBits));
+    return ComHandle && ComHandle->configure({baud, dataBits, parity, stopBits});
 }
 
 void ComClose()
 {
     ComPortOpen = false;
-    if (ComHandle) {
-        ComHandle->disconnect();
-        ComHandle->close();
-        ComHandle.reset();
-    }
+    ComHandle.reset(); // the line closes as it goes
 }
 
 void ComResetDevice()
 {
-    // Qt offers no device-reset request, and no caller relies on one.
+    if (ComPortOpen && ComHandle)
+        ComHandle->resetDevice();
 }
 
 void ComWrite(const QByteArray& bytes)
 {
-    if (!ComPortOpen || !ComHandle || lineLost)
-        return;
-    ComHandle->write(bytes);
-    ComHandle->flush(); // hands the bytes to the driver now; does not wait for the line
+    if (lineUsable())
+        ComHandle->write(bytes);
 }
 
 int ComReadAvailable(QByteArray& bytes)
@@ -254,23 +171,34 @@ int ComReadAvailable(QByteArray& bytes)
     bytes.clear();
     if (!ComPortOpen || !ComHandle)
         return 0;
-    // Qt 6 reports no parity, framing or overrun flags per read, so the rule "a single error
-    // flag defers the read" never triggers here: what has arrived is taken.
-    ComHandle->waitForReadyRead(0); // take what the driver already holds, without waiting
-    bytes = ComHandle->readAll();
-    if (!bytes.isEmpty())
-        readErrors = 0;
+    bytes = ComHandle->readAvailable();
     return static_cast<int>(bytes.size());
 }
 
 void ComWaitForData(std::int64_t maxMilliseconds)
 {
-    if (!ComPortOpen || !ComHandle || lineLost) {
-        DelayWithMessages(maxMilliseconds);
-        return;
-    }
-    if (ComHandle->bytesAvailable() == 0)
-        DelayWithMessagesOrSignal(maxMilliseconds, ComHandle.get(), &QSerialPort::readyRead);
+    if (lineUsable())
+        ComHandle->waitForData(maxMilliseconds);
+    else
+        ComDelayWithMessages(maxMilliseconds);
+}
+
+std::int64_t ComClockMs()
+{
+    return ComHandle ? ComHandle->clockMs() : SerialLine::systemClockMs();
+}
+
+void ComDelayWithMessages(std::int64_t milliseconds)
+{
+    if (ComHandle)
+        ComHandle->delay(milliseconds);
+    else
+        DelayWithMessages(milliseconds);
+}
+
+void ComUseLines(SerialLineFactory factory)
+{
+    lineFactory = std::move(factory);
 }
 
 std::uint8_t ParityCode(char letter)
@@ -307,5 +235,5 @@ std::uint8_t StopBitsCode(std::uint8_t code)
 
 bool ComLineLost()
 {
-    return ComPortOpen && lineLost;
+    return ComPortOpen && ComHandle && ComHandle->lost();
 }

@@ -2,6 +2,7 @@
 
 #include "outcome.h"
 #include "portprobe.h"
+#include "serialline.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,6 +10,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <utility>
 
 // The program's one serial port and the settings shown to the user. Unit state lives from
@@ -68,9 +71,18 @@ void ComWrite(const QByteArray& bytes);
 int ComReadAvailable(QByteArray& bytes);
 // Like DelayWithMessages, but also returns as soon as bytes have arrived on the open port.
 void ComWaitForData(std::int64_t maxMilliseconds);
+// The clock a download runs on, and DelayWithMessages on it: the open line's, so that a scripted
+// line can run a download on time of its own; a real line's is the monotonic clock.
+[[nodiscard]] std::int64_t ComClockMs();
+void ComDelayWithMessages(std::int64_t milliseconds);
 
 [[nodiscard]] std::uint8_t ParityCode(char letter);
 [[nodiscard]] std::uint8_t StopBitsCode(std::uint8_t code);
 
 // Whether the open line has gone away (adapter unplugged, device closed).
 [[nodiscard]] bool ComLineLost();
+
+// Makes the lines that the next opens use; an empty factory gives the system's own again. Tests
+// hand in scripted lines this way.
+using SerialLineFactory = std::function<std::unique_ptr<SerialLine>()>;
+void ComUseLines(SerialLineFactory factory);

@@ -25,7 +25,7 @@ DownloadResult ScreenshotDownload::run(std::int32_t port)
 {
     DownloadResult result;
     if (running_) {
-        result.ending = Ending::GivenUp;
+        result.ending = Ending::AlreadyRunning;
         return result;
     }
     running_ = true;
@@ -56,12 +56,14 @@ bool ScreenshotDownload::openAndRequest(std::int32_t port, DownloadResult& resul
     listener_.portOpened();
     logGroup({QStringLiteral("Waiting for XModem transfer..."), XModemReceiver::thinSeparator()});
     const QByteArrayList request = receiver_.start();
-    if (!listener_.readyToRequest()) {
+    if (const Outcome ready = listener_.readyToRequest(); !ready) {
         ComClose();
-        result.ending = Ending::GivenUp;
+        result.ending = Ending::NotReady;
+        result.reason = ready.reason();
         return false;
     }
-    clock_.start();
+    requestedAtMs_ = ComClockMs();
+    nextTickMs_ = StartTimeoutTickMs;
     waiting_ = true;
     discardInput();
     for (const QByteArray& bytes : request)
@@ -75,6 +77,7 @@ DownloadResult ScreenshotDownload::receive()
     XModemStep::Wait wait = XModemStep::Wait::RxDelay;
     for (;;) {
         QCoreApplication::processEvents();
+        tickWhenDue();
         if (timedOut_ || listener_.stopRequested())
             return stopped(result, timedOut_ ? Ending::TimedOut : Ending::Cancelled);
         if (ComLineLost()) {
@@ -84,8 +87,7 @@ DownloadResult ScreenshotDownload::receive()
         waitBeforeRead(wait);
         QByteArray bytes;
         ComReadAvailable(bytes);
-        const XModemStep step = receiver_.feed(bytes, clock_.elapsed(),
-                                               listener_.timings().nakDelayMs, listener_.logging());
+        const XModemStep step = receiver_.feed(bytes, elapsedMs(), listener_.timings().nakDelayMs);
         carryOut(step, result);
         if (step.kind == XModemStep::Kind::Eot)
             return endedByEot(result);
@@ -100,18 +102,21 @@ void ScreenshotDownload::waitBeforeRead(XModemStep::Wait wait)
     if (wait == XModemStep::Wait::Poll)
         ComWaitForData(XModemReceiver::PollMs);
     else
-        DelayWithMessages(listener_.timings().rxDelayMs);
+        ComDelayWithMessages(listener_.timings().rxDelayMs);
 }
 
 void ScreenshotDownload::carryOut(const XModemStep& step, DownloadResult& result)
 {
-    logGroup(step.rxLog);
+    // Each group is written if logging is on when it is due: the read's now, the answer's after
+    // the NAK delay and the write.
+    if (!step.read.isEmpty() && listener_.logging())
+        listener_.log(step.rxLog());
     if (step.isBlock()) {
         waiting_ = false;
         listener_.blockArrived();
     }
     if (step.drain) {
-        DelayWithMessages(listener_.timings().nakDelayMs);
+        ComDelayWithMessages(listener_.timings().nakDelayMs);
         discardInput();
     }
     if (!step.send.isEmpty()) {
@@ -132,31 +137,38 @@ DownloadResult ScreenshotDownload::endedByEot(DownloadResult result)
         logGroup({QStringLiteral("No data received.")});
         return stopped(result, Ending::NoData);
     }
+    result.elapsedMs = elapsedMs();
     ComClose();
     logGroup({QStringLiteral("XModem transfer complete"), XModemReceiver::thickSeparator()});
     result.ending = Ending::Complete;
     result.data = receiver_.collected();
     result.blocks = receiver_.acceptedBlocks();
-    result.elapsedMs = clock_.elapsed();
     return result;
 }
 
 DownloadResult ScreenshotDownload::stopped(DownloadResult result, DownloadResult::Ending ending)
 {
+    result.elapsedMs = elapsedMs();
     ComClose();
     logGroup({XModemReceiver::thickSeparator()});
     result.ending = ending;
     result.blocks = receiver_.acceptedBlocks();
-    result.elapsedMs = clock_.elapsed();
     return result;
+}
+
+void ScreenshotDownload::tickWhenDue()
+{
+    if (waitingForFirstBlock() && elapsedMs() >= nextTickMs_)
+        startTimeoutTick();
 }
 
 void ScreenshotDownload::startTimeoutTick()
 {
     if (!waitingForFirstBlock())
         return;
-    const StartTimeoutTick tick =
-        EvaluateStartTimeout(clock_.elapsed(), listener_.timings().timeoutSeconds);
+    const std::int64_t now = elapsedMs();
+    nextTickMs_ = (now / StartTimeoutTickMs + 1) * StartTimeoutTickMs;
+    const StartTimeoutTick tick = EvaluateStartTimeout(now, listener_.timings().timeoutSeconds);
     if (!tick.expired) {
         listener_.countdown(tick.secondsLeft);
         return;
@@ -164,6 +176,11 @@ void ScreenshotDownload::startTimeoutTick()
     timedOut_ = true;
     logGroup({QStringLiteral("Timeout.")});
     listener_.startTimeoutExpired();
+}
+
+std::int64_t ScreenshotDownload::elapsedMs() const
+{
+    return ComClockMs() - requestedAtMs_;
 }
 
 void ScreenshotDownload::logGroup(const QStringList& lines)

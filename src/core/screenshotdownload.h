@@ -4,18 +4,19 @@
 #include "downloadresult.h"
 #include "xmodemreceiver.h"
 
-#include <QElapsedTimer>
-
 #include <cstdint>
 
 // One screen download from the instrument over the serial unit's port: opens the port, asks for
 // the transfer, runs the receive loop with the waits that keep the application responsive,
 // applies the start time-out and ends the exchange. Every front end drives this one loop and
-// handles the picture itself.
+// handles the picture itself. Time is the serial unit's clock, so that a scripted line can run
+// a download on time of its own.
 class ScreenshotDownload {
 public:
     static constexpr std::int32_t BaudRate = 38400; // whatever the user's port settings say
     static constexpr std::int64_t ReopenDelayMs = 100;
+    // How often the start time-out is looked at, as the window's timer does.
+    static constexpr std::int64_t StartTimeoutTickMs = 200;
 
     explicit ScreenshotDownload(DownloadListener& listener);
 
@@ -23,8 +24,8 @@ public:
     // meanwhile, so the front end's handlers run inside; a nested call is given up at once.
     DownloadResult run(std::int32_t port);
 
-    // One tick of the start time-out; the front end calls it every 200 ms while
-    // waitingForFirstBlock(). Reports the countdown, or the expiry that ends the download.
+    // One tick of the start time-out: reports the countdown, or the expiry that ends the
+    // download. The driver ticks every 200 ms by itself; a front end's timer may tick too.
     void startTimeoutTick();
 
     [[nodiscard]] bool running() const { return running_; }
@@ -33,15 +34,18 @@ public:
 private:
     [[nodiscard]] bool openAndRequest(std::int32_t port, DownloadResult& result);
     [[nodiscard]] DownloadResult receive();
+    void tickWhenDue();
     void waitBeforeRead(XModemStep::Wait wait);
     void carryOut(const XModemStep& step, DownloadResult& result);
     [[nodiscard]] DownloadResult endedByEot(DownloadResult result);
     [[nodiscard]] DownloadResult stopped(DownloadResult result, DownloadResult::Ending ending);
+    [[nodiscard]] std::int64_t elapsedMs() const;
     void logGroup(const QStringList& lines);
 
     DownloadListener& listener_;
     XModemReceiver receiver_;
-    QElapsedTimer clock_; // monotonic: a clock change neither ends nor extends the wait
+    std::int64_t requestedAtMs_ = 0; // monotonic: a clock change neither ends nor extends a wait
+    std::int64_t nextTickMs_ = 0;
     bool running_ = false;
     bool waiting_ = false; // for the first block
     bool timedOut_ = false;

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSerialPortInfo>
 
 #include <algorithm>
 
@@ -93,24 +92,6 @@ bool alreadyListed(const QMap<int, QString>& ports, const QString& path)
 
 } // namespace
 
-PortProbe SystemPortProbe::make(const QString& iniPath)
-{
-    const QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
-#ifdef Q_OS_WIN
-    Q_UNUSED(iniPath)
-    QStringList names;
-    for (const QSerialPortInfo& info : infos)
-        names.append(info.portName());
-    const QMap<int, QString> ports = windowsPorts(names);
-#else
-    QStringList paths;
-    for (const QSerialPortInfo& info : infos)
-        paths.append(info.systemLocation());
-    const QMap<int, QString> ports = assign(readExplicitMap(iniPath), paths);
-#endif
-    return [ports](int n) { return ports.value(n); };
-}
-
 PortScan SystemPortProbe::scan(const QString& iniPath)
 {
     return [iniPath] { return make(iniPath); };
@@ -148,22 +129,6 @@ QMap<int, QString> SystemPortProbe::assign(const QMap<int, QString>& explicitMap
         if (n > ComMaxPorts)
             break;
         ports.insert(n, path);
-    }
-    return ports;
-}
-
-QMap<int, QString> SystemPortProbe::windowsPorts(const QStringList& portNames)
-{
-    QMap<int, QString> ports;
-    for (const QString& name : portNames) {
-        if (!name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive))
-            continue;
-        const QString digits = name.mid(3);
-        bool ok = false;
-        const int n = digits.toInt(&ok);
-        // "COM03" or "COM+3" is not the system's COM3.
-        if (ok && n >= 1 && n <= ComMaxPorts && digits == QString::number(n))
-            ports.insert(n, QStringLiteral("\\\\.\\COM%1").arg(n));
     }
     return ports;
 }

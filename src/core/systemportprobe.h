@@ -15,6 +15,7 @@
 // A probe reads everything once, when it is made; the settings file is never written.
 class SystemPortProbe {
 public:
+    // Made by the platform's part of the serial unit.
     [[nodiscard]] static PortProbe make(const QString& iniPath);
     // Makes a fresh probe at every run: ports plugged in or pulled out since are seen.
     [[nodiscard]] static PortScan scan(const QString& iniPath);
@@ -27,9 +28,6 @@ public:
     // port record cannot carry, are left out.
     [[nodiscard]] static QMap<int, QString> assign(const QMap<int, QString>& explicitMap,
                                                    QStringList systemPorts);
-
-    // Windows: the numbers of the ports named COMn, with their device paths.
-    [[nodiscard]] static QMap<int, QString> windowsPorts(const QStringList& portNames);
 
     // ttyS2 < ttyS10 < ttyUSB0: runs of digits compare as numbers. Compares the file names, then
     // the whole paths, so that distinct paths never compare equal.

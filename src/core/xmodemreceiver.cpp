@@ -1,7 +1,6 @@
 #include "xmodemreceiver.h"
 
 #include "crc16.h"
-#include "filehelpers.h"
 
 #include <algorithm>
 #include <utility>
@@ -30,7 +29,7 @@ QByteArrayList XModemReceiver::start()
 }
 
 XModemStep XModemReceiver::feed(const QByteArray& bytes, std::int64_t nowMs,
-                                std::int32_t nakDelayMs, bool logging)
+                                std::int32_t nakDelayMs)
 {
     if (!bytes.isEmpty()) {
         pending_.append(bytes);
@@ -44,7 +43,7 @@ XModemStep XModemReceiver::feed(const QByteArray& bytes, std::int64_t nowMs,
         step.wait = XModemStep::Wait::Poll;
         return step;
     }
-    return judge(std::exchange(pending_, {}), logging);
+    return judge(std::exchange(pending_, {}));
 }
 
 bool XModemReceiver::readComplete(std::int64_t nowMs, std::int32_t nakDelayMs) const
@@ -55,31 +54,25 @@ bool XModemReceiver::readComplete(std::int64_t nowMs, std::int32_t nakDelayMs) c
     return nowMs - lastByteAtMs_ >= quiet;
 }
 
-XModemStep XModemReceiver::judge(const QByteArray& read, bool logging)
+XModemStep XModemReceiver::judge(const QByteArray& read)
 {
     XModemStep step;
-    if (logging) {
-        step.rxLog << QStringLiteral("Rx: %1 byte(s)").arg(read.size());
-        step.rxLog << MakeHexStr(read);
-    }
+    step.read = read;
     if (read.size() == 1 && read[0] == EOT) {
         step.kind = XModemStep::Kind::Eot;
         eotSeen_ = true;
-        if (logging)
-            step.rxLog << QStringLiteral("EOT");
     } else if (read.size() == BlockSize) {
-        judgeBlock(read, step, logging);
+        judgeBlock(read, step);
     } else {
         step.kind = XModemStep::Kind::Garbage;
         step.drain = true;
         step.send = QByteArray(1, NAK);
-        if (logging)
-            step.txLog << QStringLiteral("Tx: NAK") << thinSeparator();
+        step.txLog << QStringLiteral("Tx: NAK") << thinSeparator();
     }
     return step;
 }
 
-void XModemReceiver::judgeBlock(const QByteArray& read, XModemStep& step, bool logging)
+void XModemReceiver::judgeBlock(const QByteArray& read, XModemStep& step)
 {
     const QByteArray data = read.mid(3, DataSize);
     std::uint16_t crc = 0;
@@ -88,19 +81,16 @@ void XModemReceiver::judgeBlock(const QByteArray& read, XModemStep& step, bool l
     if (crc != received) {
         step.kind = XModemStep::Kind::BlockRejected;
         step.send = QByteArray(1, NAK);
-        if (logging)
-            step.txLog << QStringLiteral("CRC: %1 RxCRC: %2").arg(hex4(crc), hex4(received))
-                       << QStringLiteral("Tx: NAK") << thinSeparator();
+        step.txLog << QStringLiteral("CRC: %1 RxCRC: %2").arg(hex4(crc), hex4(received))
+                   << QStringLiteral("Tx: NAK") << thinSeparator();
         return;
     }
     step.send = QByteArray(1, ACK);
-    if (logging)
-        step.txLog << QStringLiteral("CRC: %1 ok").arg(hex4(crc));
+    step.txLog << QStringLiteral("CRC: %1 ok").arg(hex4(crc));
     if (isRepeatOfLast(read)) {
         // The sender missed our ACK and sent the block again: keeping it would corrupt the file.
         step.kind = XModemStep::Kind::BlockRepeated;
-        if (logging)
-            step.txLog << QStringLiteral("Repeated block %1 not kept again").arg(byteAt(read, 1));
+        step.txLog << QStringLiteral("Repeated block %1 not kept again").arg(byteAt(read, 1));
     } else {
         step.kind = XModemStep::Kind::BlockAccepted;
         noteNumbering(read);
@@ -108,8 +98,7 @@ void XModemReceiver::judgeBlock(const QByteArray& read, XModemStep& step, bool l
         lastData_ = data;
         ++acceptedBlocks_;
     }
-    if (logging)
-        step.txLog << QStringLiteral("Tx: ACK") << thinSeparator();
+    step.txLog << QStringLiteral("Tx: ACK") << thinSeparator();
 }
 
 bool XModemReceiver::isRepeatOfLast(const QByteArray& read) const

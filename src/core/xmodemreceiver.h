@@ -35,9 +35,9 @@ public:
     [[nodiscard]] QByteArrayList start();
 
     // `nakDelayMs` is the user's NAK delay at this moment: a short read is complete after a quiet
-    // time of at least that long. Log lines are made only when `logging` is set.
+    // time of at least that long.
     [[nodiscard]] XModemStep feed(const QByteArray& bytes, std::int64_t nowMs,
-                                  std::int32_t nakDelayMs, bool logging);
+                                  std::int32_t nakDelayMs);
 
     [[nodiscard]] const QByteArray& collected() const { return collected_; }
     [[nodiscard]] int acceptedBlocks() const { return acceptedBlocks_; }
@@ -49,8 +49,8 @@ public:
 
 private:
     [[nodiscard]] bool readComplete(std::int64_t nowMs, std::int32_t nakDelayMs) const;
-    [[nodiscard]] XModemStep judge(const QByteArray& read, bool logging);
-    void judgeBlock(const QByteArray& read, XModemStep& step, bool logging);
+    [[nodiscard]] XModemStep judge(const QByteArray& read);
+    void judgeBlock(const QByteArray& read, XModemStep& step);
     [[nodiscard]] bool isRepeatOfLast(const QByteArray& read) const;
     void noteNumbering(const QByteArray& read);
 

@@ -3,9 +3,10 @@
 #include <QByteArray>
 #include <QStringList>
 
-// What the receiver asks its driver to do after one read, in this order: log `rxLog`; when
-// `drain` is set, wait the NAK delay and throw away what has arrived; write `send`; log `txLog`;
-// then wait as `wait` says before the next read.
+// What the receiver asks its driver to do after one read, in this order: log the read
+// (rxLog()); when `drain` is set, wait the NAK delay and throw away what has arrived; write
+// `send`; log `txLog`; then wait as `wait` says before the next read. The driver decides each
+// group when it is due, by whether logging is on at that moment.
 struct XModemStep {
     enum class Kind {
         Nothing,       // empty read
@@ -23,11 +24,15 @@ struct XModemStep {
     };
 
     Kind kind = Kind::Nothing;
-    QStringList rxLog;
+    QByteArray read; // the judged read; empty while it is being completed
     bool drain = false;
     QByteArray send;
     QStringList txLog;
     Wait wait = Wait::RxDelay;
+
+    // "Rx: N byte(s)", the hex dump and, for a lone EOT, "EOT". Built on demand: the hex dump
+    // costs something, and is made only while logging is on.
+    [[nodiscard]] QStringList rxLog() const;
 
     // A 133-byte read, good or bad: the start time-out is over for good.
     [[nodiscard]] bool isBlock() const

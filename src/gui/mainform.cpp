@@ -2,11 +2,11 @@
 
 #include "appicon.h"
 #include "autosave.h"
+#include "executableversion.h"
 #include "formabout.h"
 #include "formtimings.h"
 #include "myserial.h"
 #include "myserialsetupform.h"
-#include "orvisnap_version.h"
 #include "picturedragdrop.h"
 #include "picturemenu.h"
 #include "prompts.h"
@@ -108,11 +108,10 @@ void TMainForm::Init()
 
 QString TMainForm::GetProgramVersion(bool full) const
 {
-    QString text = QStringLiteral("%1.%2").arg(OrvisnapVersion::Major).arg(OrvisnapVersion::Minor);
+    const ExecutableVersion version = ExecutableVersion::current();
+    QString text = QStringLiteral("%1.%2").arg(version.majorVersion).arg(version.minorVersion);
     if (full)
-        text += QStringLiteral(".%1 build %2")
-                    .arg(OrvisnapVersion::Release)
-                    .arg(OrvisnapVersion::Build);
+        text += QStringLiteral(".%1 build %2").arg(version.release).arg(version.build);
     return text;
 }
 

@@ -141,10 +141,10 @@ private:
     // DownloadListener
     [[nodiscard]] DownloadTimings timings() const override;
     [[nodiscard]] bool logging() const override;
-    [[nodiscard]] bool stopRequested() const override;
+    [[nodiscard]] bool stopRequested() override;
     void log(const QStringList& lines) override;
     void portOpened() override;
-    [[nodiscard]] bool readyToRequest() override;
+    [[nodiscard]] Outcome readyToRequest() override;
     void countdown(std::int64_t secondsLeft) override;
     void startTimeoutExpired() override;
     void blockArrived() override;
@@ -168,7 +168,6 @@ private:
     // Download state
     ScreenshotDownload download_{*this};
     QImage pictureBefore_; // the picture shown before the download, restored by a stop
-    QString workingFileError_;
     // Anchoring: distances kept to the client area's right and bottom edges
     bool memoAnchoredBottom_ = false;
     int memoRightGap_ = 10;

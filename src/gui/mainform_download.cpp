@@ -27,16 +27,17 @@ void TMainForm::btnGetScreenShotClick()
     autoSave_->downloadStarted();
     TransferStop = false;
     pictureBefore_ = ImageDSO->image();
-    workingFileError_.clear();
     const DownloadResult result = download_.run(ComPortNumber);
     switch (result.ending) {
     case DownloadResult::Ending::PortNotOpened:
         prompts_.message(this, QStringLiteral("Error while opening COM port."), result.reason);
         return; // nothing of the window changed
-    case DownloadResult::Ending::GivenUp:
+    case DownloadResult::Ending::NotReady:
         SettingsToStatusBar();
         prompts_.message(this, QStringLiteral("The working file could not be written."),
-                         workingFileError_);
+                         result.reason);
+        return;
+    case DownloadResult::Ending::AlreadyRunning:
         return;
     case DownloadResult::Ending::Complete:
         showReceived(result.data);
@@ -113,7 +114,7 @@ bool TMainForm::logging() const
     return DebugMode->isChecked();
 }
 
-bool TMainForm::stopRequested() const
+bool TMainForm::stopRequested()
 {
     return TransferStop;
 }
@@ -128,17 +129,15 @@ void TMainForm::portOpened()
     SettingsToStatusBar();
 }
 
-bool TMainForm::readyToRequest()
+Outcome TMainForm::readyToRequest()
 {
-    if (const Outcome saved = PictureIo::saveBmp(pictureBefore_, WorkingFile); !saved) {
-        workingFileError_ = saved.reason();
-        return false;
-    }
+    if (Outcome saved = PictureIo::saveBmp(pictureBefore_, WorkingFile); !saved)
+        return saved;
     SetBitmap(WaitBitmapName);
     TimerCancel->start();
     btnCancel->setEnabled(true);
     btnGetScreenShot->setEnabled(false);
-    return true;
+    return {};
 }
 
 void TMainForm::countdown(std::int64_t secondsLeft)

@@ -7,6 +7,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -81,7 +82,6 @@ void TestScreenshotDownload::endings()
     listener.loggingOn = true;
     listener.timingsNow.timeoutSeconds = 1;
     ScreenshotDownload download(listener);
-    listener.tickStartTimeout(download);
     if (stopAfterMs >= 0)
         QTimer::singleShot(stopAfterMs, [&listener] { listener.stop = true; });
 

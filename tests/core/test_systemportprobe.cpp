@@ -43,7 +43,6 @@ private slots:
     void readExplicitMap();
     void missingSettingsFileGivesNoMap();
     void probeUsesMapReadOnce();
-    void windowsPorts();
 };
 
 void TestSystemPortProbe::naturalLess_data()
@@ -222,16 +221,6 @@ void TestSystemPortProbe::probeUsesMapReadOnce()
     for (int n = 1; n <= 29; ++n)
         QVERIFY(!probe(n).contains(QLatin1Char(',')));
 #endif
-}
-
-void TestSystemPortProbe::windowsPorts()
-{
-    const PortMap ports =
-        SystemPortProbe::windowsPorts({"COM12", "COM1", "com4", "COM3", "COM31", "COM0", "COM03",
-                                       "COM+5", "COMX", "LPT1", "COM"});
-    const PortMap expected = {
-        {1, "\\\\.\\COM1"}, {3, "\\\\.\\COM3"}, {4, "\\\\.\\COM4"}, {12, "\\\\.\\COM12"}};
-    QCOMPARE(ports, expected);
 }
 
 QTEST_GUILESS_MAIN(TestSystemPortProbe)

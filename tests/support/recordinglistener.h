@@ -1,11 +1,9 @@
 #pragma once
 
 #include "downloadlistener.h"
-#include "screenshotdownload.h"
 
 #include <QElapsedTimer>
 #include <QList>
-#include <QTimer>
 
 // A front end for the download driver in tests: settable timings and logging, records what the
 // driver reports, and stops the download on request or after a generous bound against hangs.
@@ -16,6 +14,7 @@ public:
     DownloadTimings timingsNow;
     bool loggingOn = false;
     bool stop = false;
+    Outcome ready; // what readyToRequest() answers
 
     QStringList lines;
     QList<std::int64_t> countdowns;
@@ -24,19 +23,13 @@ public:
     std::int64_t expected = -1;
     bool expired = false;
 
-    // Ticks the driver's start time-out every 200 ms, as a front end's timer does.
-    void tickStartTimeout(ScreenshotDownload& download)
-    {
-        ticker_.setInterval(200);
-        QObject::connect(&ticker_, &QTimer::timeout, [&download] { download.startTimeoutTick(); });
-        ticker_.start();
-    }
     [[nodiscard]] bool hitLimit() const { return clock_.elapsed() >= limitMs_; }
 
     [[nodiscard]] DownloadTimings timings() const override { return timingsNow; }
     [[nodiscard]] bool logging() const override { return loggingOn; }
-    [[nodiscard]] bool stopRequested() const override { return stop || hitLimit(); }
+    [[nodiscard]] bool stopRequested() override { return stop || hitLimit(); }
     void log(const QStringList& group) override { lines += group; }
+    [[nodiscard]] Outcome readyToRequest() override { return ready; }
     void countdown(std::int64_t secondsLeft) override { countdowns << secondsLeft; }
     void startTimeoutExpired() override { expired = true; }
     void blockArrived() override { ++blocksArrived; }
@@ -49,5 +42,4 @@ public:
 private:
     qint64 limitMs_;
     QElapsedTimer clock_;
-    QTimer ticker_;
 };

@@ -1,18 +1,18 @@
 #pragma once
 
+#include "serialline.h"
+
 #include <QString>
 
-#ifndef Q_OS_WIN
 #include <termios.h>
-#endif
 
-// Holds a serial device open while Qt opens it (POSIX; elsewhere it does nothing), for two
+// Holds a serial device open while Qt opens it, for two
 // things Qt's open does not give: why a device is refused, from open(2)'s own errno (Qt reports a
 // missing permission, a held lock and an exclusive holder all as one "permission error"), and
 // the device's flow-control settings, which Qt's open switches off.
 class DeviceHold {
 public:
-    enum class Refusal { None, NoDevice, Permission, Busy, Other };
+    using Refusal = SerialLine::Refusal;
 
     explicit DeviceHold(const QString& path);
     ~DeviceHold();
@@ -32,9 +32,7 @@ public:
 private:
     Refusal refusal_ = Refusal::None;
     QString words_;
-#ifndef Q_OS_WIN
     int fd_ = -1;
     bool haveSettings_ = false;
     termios settings_{};
-#endif
 };

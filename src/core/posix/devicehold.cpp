@@ -1,13 +1,5 @@
 #include "devicehold.h"
 
-#ifdef Q_OS_WIN
-
-DeviceHold::DeviceHold(const QString&) {}
-DeviceHold::~DeviceHold() = default;
-void DeviceHold::restoreFlowControl(qintptr) const {}
-
-#else
-
 #include <QFile>
 
 #include <cerrno>
@@ -66,5 +58,3 @@ void DeviceHold::restoreFlowControl(qintptr fd) const
     now.c_iflag = (now.c_iflag & ~requests) | (settings_.c_iflag & requests);
     ::tcsetattr(line, TCSANOW, &now);
 }
-
-#endif

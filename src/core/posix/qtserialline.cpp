@@ -1,0 +1,148 @@
+#include "qtserialline.h"
+
+#include "delays.h"
+#include "myserial.h"
+
+namespace {
+QSerialPort::Parity qtParity(char letter)
+{
+    switch (ParityCode(letter)) {
+    case 1:
+        return QSerialPort::OddParity;
+    case 2:
+        return QSerialPort::EvenParity;
+    case 3:
+        return QSerialPort::MarkParity;
+    case 4:
+        return QSerialPort::SpaceParity;
+    default:
+        return QSerialPort::NoParity;
+    }
+}
+
+QSerialPort::StopBits qtStopBits(std::uint8_t code)
+{
+    switch (StopBitsCode(code)) {
+    case 1:
+        return QSerialPort::OneAndHalfStop;
+    case 2:
+        return QSerialPort::TwoStop;
+    default:
+        return QSerialPort::OneStop;
+    }
+}
+
+// The device itself has already been opened by DeviceHold, so a permission error from Qt is the
+// lock file of another program.
+SerialLine::Opened refusedByQt(const QSerialPort& serial)
+{
+    switch (serial.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        return {SerialLine::Refusal::NoDevice, serial.errorString()};
+    case QSerialPort::PermissionError:
+        return {SerialLine::Refusal::Busy, QStringLiteral("locked by another program")};
+    default:
+        return {SerialLine::Refusal::Other, serial.errorString()};
+    }
+}
+} // namespace
+
+SerialLine::Opened QtSerialLine::open(const QString& device)
+{
+    close();
+    hold_.emplace(device);
+    if (hold_->refusal() != Refusal::None) {
+        const Opened refused{hold_->refusal(), hold_->systemWords()};
+        hold_.reset();
+        return refused;
+    }
+    auto serial = std::make_unique<QSerialPort>();
+    serial->setPortName(device);
+    // Qt opens the device exclusively (TIOCEXCL and a lock file) and in raw mode: no echo, no
+    // line editing, no CR/LF translation.
+    if (!serial->open(QIODevice::ReadWrite)) {
+        hold_.reset();
+        return refusedByQt(*serial);
+    }
+    lost_ = false;
+    readErrors_ = 0;
+    QObject::connect(serial.get(), &QSerialPort::errorOccurred,
+                     [this](QSerialPort::SerialPortError e) { noteError(e); });
+    port_ = std::move(serial);
+    return {};
+}
+
+void QtSerialLine::noteError(QSerialPort::SerialPortError error)
+{
+    // A pty whose other side closed, or an unplugged adapter, reports read errors without end;
+    // one stray error is not taken as a lost line.
+    if (error == QSerialPort::ResourceError ||
+        (error == QSerialPort::ReadError && ++readErrors_ >= 3))
+        lost_ = true;
+}
+
+bool QtSerialLine::configure(const LineSettings& settings)
+{
+    if (!port_)
+        return false;
+    const bool applied =
+        port_->setBaudRate(settings.baudRate) &&
+        port_->setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)) &&
+        port_->setParity(qtParity(settings.parity)) &&
+        port_->setStopBits(qtStopBits(settings.stopBits));
+    if (applied && hold_) {
+        // Qt's open also switched flow control off; the device keeps what its driver had.
+        hold_->restoreFlowControl(port_->handle());
+        hold_.reset();
+    }
+    return applied;
+}
+
+QString QtSerialLine::errorString() const
+{
+    return port_ ? port_->errorString() : QString();
+}
+
+void QtSerialLine::close()
+{
+    if (port_) {
+        port_->disconnect();
+        port_->close();
+        port_.reset();
+    }
+    hold_.reset();
+}
+
+void QtSerialLine::resetDevice()
+{
+    // Qt offers no device-reset request, and no caller relies on one.
+}
+
+void QtSerialLine::write(const QByteArray& bytes)
+{
+    if (!port_)
+        return;
+    port_->write(bytes);
+    port_->flush(); // hands the bytes to the driver now; does not wait for the line
+}
+
+QByteArray QtSerialLine::readAvailable()
+{
+    if (!port_)
+        return {};
+    // Qt 6 reports no parity, framing or overrun flags per read, so the rule "a single error
+    // flag defers the read" never triggers here: what has arrived is taken.
+    port_->waitForReadyRead(0); // take what the driver already holds, without waiting
+    QByteArray bytes = port_->readAll();
+    if (!bytes.isEmpty())
+        readErrors_ = 0;
+    return bytes;
+}
+
+void QtSerialLine::waitForData(std::int64_t maxMs)
+{
+    if (!port_)
+        DelayWithMessages(maxMs);
+    else if (port_->bytesAvailable() == 0)
+        DelayWithMessagesOrSignal(maxMs, port_.get(), &QSerialPort::readyRead);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "devicehold.h"
+#include "serialline.h"
+
+#include <QSerialPort>
+
+#include <memory>
+#include <optional>
+
+// A serial line through Qt SerialPort, with the device held by DeviceHold while it opens.
+class QtSerialLine final : public SerialLine {
+public:
+    QtSerialLine() = default;
+    ~QtSerialLine() override { close(); }
+
+    [[nodiscard]] Opened open(const QString& device) override;
+    [[nodiscard]] bool configure(const LineSettings& settings) override;
+    [[nodiscard]] QString errorString() const override;
+    void close() override;
+
+    void resetDevice() override;
+    void write(const QByteArray& bytes) override;
+    [[nodiscard]] QByteArray readAvailable() override;
+    void waitForData(std::int64_t maxMs) override;
+    [[nodiscard]] bool lost() const override { return lost_; }
+
+private:
+    void noteError(QSerialPort::SerialPortError error);
+
+    std::unique_ptr<QSerialPort> port_;
+    // Until the first configuration has put the driver's flow control back.
+    std::optional<DeviceHold> hold_;
+    bool lost_ = false;
+    int readErrors_ = 0;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+
+// The four line settings the serial unit applies; everything else stays as the driver has it.
+struct LineSettings {
+    std::int32_t baudRate = 9600;
+    std::uint8_t dataBits = 8;
+    char parity = 'N';         // N, O, E, M or S
+    std::uint8_t stopBits = 1; // 1 = one, 2 = two, 3 = one and a half
+};
+
+// One serial line as the system gives it, held by the serial unit from a successful open to the
+// next close. The build picks the platform's implementation (SystemSerial::makeLine); a test may
+// hand the unit a line of its own. Nothing here blocks on the line: writes do not wait, reads
+// take only what has arrived, and every wait keeps the application's events flowing.
+class SerialLine {
+public:
+    enum class Refusal { None, NoDevice, Permission, Busy, Other };
+    struct Opened {
+        Refusal refusal = Refusal::None;
+        QString words; // the system's own, when refused
+        [[nodiscard]] bool ok() const { return refusal == Refusal::None; }
+    };
+
+    SerialLine() = default;
+    virtual ~SerialLine() = default;
+    SerialLine(const SerialLine&) = delete;
+    SerialLine& operator=(const SerialLine&) = delete;
+
+    // Opens `device` exclusively. A refusal tells its cause in the system's words.
+    [[nodiscard]] virtual Opened open(const QString& device) = 0;
+    // Applies exactly the four settings; on failure errorString() says why.
+    [[nodiscard]] virtual bool configure(const LineSettings& settings) = 0;
+    [[nodiscard]] virtual QString errorString() const = 0;
+    // Releases the line; further calls do nothing. Destruction closes too.
+    virtual void close() = 0;
+
+    // Asks the driver to reset the device, where the system has such a request.
+    virtual void resetDevice() = 0;
+    // Hands the bytes over for sending in call order; the caller may drop them at once.
+    virtual void write(const QByteArray& bytes) = 0;
+    // What has arrived, all of it or (while a line error is reported) none; never waits.
+    [[nodiscard]] virtual QByteArray readAvailable() = 0;
+    // Returns when bytes have arrived or `maxMs` have passed, events flowing meanwhile.
+    virtual void waitForData(std::int64_t maxMs) = 0;
+    // The device went away (adapter pulled, other side closed).
+    [[nodiscard]] virtual bool lost() const = 0;
+
+    // The clock and the plain wait a download runs on while this line is open: a monotonic
+    // clock and DelayWithMessages, unless a scripted line keeps time of its own.
+    [[nodiscard]] virtual std::int64_t clockMs() const { return systemClockMs(); }
+    virtual void delay(std::int64_t milliseconds);
+
+    // Milliseconds on the system's monotonic clock.
+    [[nodiscard]] static std::int64_t systemClockMs();
+};

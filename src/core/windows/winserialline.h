@@ -1,0 +1,56 @@
+#pragma once
+
+#include "serialline.h"
+#include "winhandle.h"
+#include "winoverlapped.h"
+
+#include <QWinEventNotifier>
+
+#include <list>
+#include <memory>
+
+// A serial line through the Windows communications interface: an exclusive overlapped handle,
+// writes that never wait, reads of what the queue holds, and a comm event that wakes a wait as
+// soon as bytes arrive.
+class WinSerialLine final : public SerialLine {
+public:
+    WinSerialLine() = default;
+    ~WinSerialLine() override { close(); }
+
+    [[nodiscard]] Opened open(const QString& device) override;
+    [[nodiscard]] bool configure(const LineSettings& settings) override;
+    [[nodiscard]] QString errorString() const override;
+    void close() override;
+
+    void resetDevice() override;
+    void write(const QByteArray& bytes) override;
+    [[nodiscard]] QByteArray readAvailable() override;
+    void waitForData(std::int64_t maxMs) override;
+    [[nodiscard]] bool lost() const override { return lost_; }
+
+    // The system's words for an error code.
+    [[nodiscard]] static QString systemMessage(DWORD error);
+
+private:
+    [[nodiscard]] DWORD queuedBytes();
+    [[nodiscard]] QByteArray readQueued(DWORD count);
+    enum class CommEvent { Pending, Happened, Failed };
+    [[nodiscard]] CommEvent armCommEvent();
+    void collectCommEvent();
+    void reapWrites();
+    void finishWrites();
+    void noteFailure(DWORD error);
+    void noteSuccess() { failures_ = 0; }
+
+    WinHandle port_;
+    std::list<std::unique_ptr<WinOverlapped>> writes_; // still in flight
+    std::unique_ptr<WinOverlapped> read_;
+    std::unique_ptr<WinOverlapped> commEvent_;
+    DWORD commMask_ = 0;
+    bool commPending_ = false;
+    std::unique_ptr<QWinEventNotifier> notifier_;
+    DWORD errors_ = 0; // the error word gathered since the last read
+    DWORD lastError_ = 0;
+    int failures_ = 0;
+    bool lost_ = false;
+};
