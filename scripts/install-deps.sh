@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
   fonts-dejavu-core fonts-comic-neue fonts-liberation2
-  xvfb xauth x11-apps imagemagick xdotool
+  xvfb xauth x11-apps imagemagick xdotool tmux
   lrzsz clang-format
   desktop-file-utils appstream dpkg-dev file
   clang libclang-rt-14-dev

@@ -18,10 +18,9 @@ int main(int argc, char* argv[])
     // Wayland compositors find the window's icon through its desktop entry.
     QGuiApplication::setDesktopFileName(QLatin1String(OrvisnapInstall::AppId));
     QApplication::setWindowIcon(AppIcon::icon());
-    const QString appDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    const MySerialUnit serial(SystemPortProbe::scan(SettingsFile::locate(appDir)));
+    const MySerialUnit serial(SystemPortProbe::scan(SettingsFile::locate()));
     QtPrompts prompts;
-    AppWindows windows(prompts, appDir);
+    AppWindows windows(prompts);
     // A termination signal is a close request, as the close box is: settings are kept, and an
     // open dialog does not hold the program up.
     TerminationSignals::install();

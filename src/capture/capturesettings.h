@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <optional>
 
-// What the window stored that the tool starts from: the port and the three timings, read the
-// way the window reads them at start. The tool never writes the file.
+// What the window stored that the tool starts from: the port and the three timings, read by the
+// window's rules (StoredSettings). The tool never writes the file.
 struct CaptureSettings {
     std::optional<std::int32_t> port; // nothing: the first port found
     DownloadTimings timings;

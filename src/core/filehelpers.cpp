@@ -35,7 +35,7 @@ Outcome FileToString(const QString& fileName, QByteArray& data)
     return {};
 }
 
-Outcome StringToFile(const QByteArray& data, const QString& fileName, FileReplace mode)
+Outcome StringToFile(const QByteArray& data, const QString& fileName)
 {
     const auto failed = [&fileName](const QSaveFile& file) {
         return Outcome::failure(
@@ -45,7 +45,7 @@ Outcome StringToFile(const QByteArray& data, const QString& fileName, FileReplac
     // Unbuffered: through the buffer, a short write (full disk, size limit) goes unnoticed and
     // the truncated file is committed. Writing the rest again brings out the system's reason.
     QSaveFile file(fileName);
-    file.setDirectWriteFallback(mode == FileReplace::InPlaceInReadOnlyFolder);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(file);
     for (qsizetype done = 0; done < data.size();) {

@@ -14,15 +14,10 @@
 
 // Whole-file helpers; a failure names the file and gives the system's reason.
 Outcome FileToString(const QString& fileName, QByteArray& data);
-enum class FileReplace {
-    WholeOnly,
-    // In a folder that takes no new files, an existing writable file is written in place: not
-    // whole-or-nothing, but the file stays usable where it is.
-    InPlaceInReadOnlyFolder
-};
-// Replaces the file as a whole or not at all.
-Outcome StringToFile(const QByteArray& data, const QString& fileName,
-                     FileReplace mode = FileReplace::WholeOnly);
+// Creates the file or replaces an existing one. Where the folder takes new files, the file is
+// replaced as a whole or not at all; in a folder that takes none, an existing writable file is
+// emptied and written in place, which is not whole-or-nothing but keeps the save working there.
+Outcome StringToFile(const QByteArray& data, const QString& fileName);
 
 // Sets colour-table entry 1 (offsets 58..60: blue, green, red). Data shorter than 61 bytes has
 // no such entry and is left as it is (returns false).

@@ -314,8 +314,7 @@ Outcome IniFile::writeString(QByteArrayView section, QByteArrayView key, const Q
     } else if (const QString folder = QFileInfo(path_).absolutePath(); !QDir().mkpath(folder)) {
         return refused(QStringLiteral("cannot create the folder %1").arg(folder));
     }
-    return StringToFile(Document(text).withValue(sectionName, keyName, value), path_,
-                        FileReplace::InPlaceInReadOnlyFolder);
+    return StringToFile(Document(text).withValue(sectionName, keyName, value), path_);
 }
 
 Outcome IniFile::writeInteger(QByteArrayView section, QByteArrayView key, std::int32_t value)

@@ -6,8 +6,8 @@
 #include <QImage>
 #include <QString>
 
-// Pictures to and from files. Writes go through a temporary file renamed over the target, so a
-// failed save never leaves a truncated file under the chosen name.
+// Pictures to and from files. Writes go through StringToFile: whole or not at all wherever the
+// folder takes new files.
 class PictureIo {
 public:
     // `format` is one Qt can write, e.g. "BMP" or "PNG"; empty for a null picture.

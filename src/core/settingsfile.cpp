@@ -3,6 +3,7 @@
 #include "inifile.h"
 #include "orvisnap_installlayout.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -21,6 +22,16 @@ bool writable(const QString& path)
     return info.exists() && info.isWritable();
 }
 } // namespace
+
+QString SettingsFile::executableFolder()
+{
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+QString SettingsFile::locate()
+{
+    return locate(executableFolder());
+}
 
 QString SettingsFile::locate(const QString& exeDir)
 {

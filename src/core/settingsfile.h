@@ -15,6 +15,10 @@ class SettingsFile {
 public:
     static constexpr QLatin1StringView FileName{"Orvisnap.ini"};
 
+    // The running executable's folder, ending in "/".
+    [[nodiscard]] static QString executableFolder();
+    // For the running executable.
+    [[nodiscard]] static QString locate();
     [[nodiscard]] static QString locate(const QString& exeDir);
     // The same with the configuration folder given.
     [[nodiscard]] static QString locate(const QString& exeDir, const QString& configDir);

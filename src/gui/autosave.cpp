@@ -5,6 +5,8 @@
 #include "inifile.h"
 #include "pictureio.h"
 #include "prompts.h"
+#include "settingskeys.h"
+#include "storedsettings.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -13,7 +15,6 @@
 #include <QLabel>
 
 namespace {
-constexpr QByteArrayView Section = "AutoSave";
 const QString Bmp = QStringLiteral("bmp");
 const QString Png = QStringLiteral("png");
 } // namespace
@@ -51,19 +52,21 @@ void AutoSave::stop()
     setFolder({});
 }
 
-void AutoSave::readSettings(const IniFile& ini)
+void AutoSave::useSettings(const StoredSettings& stored)
 {
-    setFolder(QString::fromUtf8(ini.readString(Section, "Folder", {})));
-    setFormat(QString::fromUtf8(ini.readString(Section, "Format", {})));
+    setFolder(stored.autoSaveFolder);
+    setFormat(stored.autoSaveFormat);
 }
 
 Outcome AutoSave::writeSettings(IniFile& ini) const
 {
-    if (!isOn() && ini.readString(Section, "Folder", {}).isNull())
+    const SettingsKey& folder = SettingsKeys::AutoSaveFolder;
+    const SettingsKey& format = SettingsKeys::AutoSaveFormat;
+    if (!isOn() && ini.readString(folder.section, folder.name, {}).isNull())
         return {};
-    if (Outcome written = ini.writeString(Section, "Folder", folder_.toUtf8()); !written)
+    if (Outcome written = ini.writeString(folder.section, folder.name, folder_.toUtf8()); !written)
         return written;
-    return ini.writeString(Section, "Format", format_.toUtf8());
+    return ini.writeString(format.section, format.name, format_.toUtf8());
 }
 
 void AutoSave::downloadStarted()

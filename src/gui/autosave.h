@@ -13,6 +13,7 @@ class Prompts;
 class QImage;
 class QLabel;
 class QWidget;
+struct StoredSettings;
 
 // Saves every downloaded picture into a folder the user picked once, under a new time-stamped
 // name, without a question. What happened shows in a status-bar panel until the next download
@@ -37,7 +38,7 @@ public:
 
     // The [AutoSave] section of the settings file. It is written only once it has been used,
     // so a file that never had it stays as it was.
-    void readSettings(const IniFile& ini);
+    void useSettings(const StoredSettings& stored);
     Outcome writeSettings(IniFile& ini) const;
 
     void downloadStarted();

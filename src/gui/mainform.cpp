@@ -71,7 +71,7 @@ void TMainForm::FormCreate()
     RxDelay = defaults.rxDelayMs;
     NAKDelay = defaults.nakDelayMs;
     if (AppDir.isEmpty())
-        AppDir = QCoreApplication::applicationDirPath();
+        AppDir = SettingsFile::executableFolder();
     if (!AppDir.endsWith(QLatin1Char('/')))
         AppDir += QLatin1Char('/');
     IniFileName = SettingsFile::locate(AppDir);

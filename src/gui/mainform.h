@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <vector>
 
 class AutoSave;
 class Prompts;
@@ -108,6 +109,7 @@ public:
     QMenu* Settings1 = nullptr;
     QAction* Comportsettings1 = nullptr;
     QAction* Timings1 = nullptr;
+    // The picture-size items (PictureSizes), the three stated ones by name.
     QAction* Res128 = nullptr;
     QAction* Res256 = nullptr;
     QAction* Res512 = nullptr;
@@ -127,7 +129,8 @@ private:
     void createStatusBar();
     // Layout
     static constexpr int StatusBarHeight = 19;
-    void tagResolutionItems();
+    void createResolutionItems();
+    // The item of that picture size; nothing for a value without one.
     [[nodiscard]] QAction* resolutionItem(int bmpRes) const;
     void layOutWithLog(int clientWidth);
     void layOutWithoutLog(int clientWidth);
@@ -161,7 +164,8 @@ private:
     TFormAbout* aboutForm_ = nullptr;
     TFormTimings* timingsForm_ = nullptr;
     QLabel* statusPanels_[3] = {};
-    AutoSave* autoSave_ = nullptr; // every downloaded picture into a folder
+    AutoSave* autoSave_ = nullptr;          // every downloaded picture into a folder
+    std::vector<QAction*> resolutionItems_; // one per picture size, in menu order
     bool portsDetected_ = false;
     bool closing_ = false;
     bool placeCentred_ = true; // until the settings file gives a position

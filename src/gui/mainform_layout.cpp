@@ -2,6 +2,7 @@
 // the log area attached to the window's edges.
 #include "mainform.h"
 
+#include "picturesizes.h"
 #include "scaledimage.h"
 
 #include <QAction>
@@ -15,20 +16,6 @@
 #include <algorithm>
 
 namespace {
-struct Resolution {
-    const char* itemName;
-    int bmpRes;
-    QSize panel; // the picture area plus the 1-pixel bevel on each side
-    const char* waitBitmap;
-    int counterTop;
-};
-
-constexpr Resolution Resolutions[] = {
-    {"Res128", 1, {130, 66}, "TXT128x64", 50},
-    {"Res256", 2, {258, 130}, "TXT256x128", 108},
-    {"Res512", 3, {514, 258}, "TXT512x256", 230},
-};
-
 constexpr int Margin = 8; // around the panel and right of the buttons
 constexpr int MinClientWidthWithLog = 420;
 constexpr int MemoHeight = 160;
@@ -36,38 +23,28 @@ constexpr int MemoHeight = 160;
 // buttons to status bar 5.
 constexpr int LogExtraHeight = Margin + Margin + 7 + 5;
 
-[[nodiscard]] const Resolution* rowOf(const QAction* item)
+[[nodiscard]] const PictureSize* rowOf(const QAction* item)
 {
-    bool isRow = false;
-    const int row = item ? item->data().toInt(&isRow) : -1;
-    if (!isRow || row < 0 || row >= static_cast<int>(std::size(Resolutions)))
-        return nullptr;
-    return &Resolutions[row];
+    return item ? PictureSizes::named(item->objectName()) : nullptr;
 }
 } // namespace
 
-void TMainForm::tagResolutionItems()
-{
-    QAction* const items[] = {Res128, Res256, Res512};
-    for (int row = 0; row < static_cast<int>(std::size(items)); ++row)
-        items[row]->setData(row);
-}
-
 QAction* TMainForm::resolutionItem(int bmpRes) const
 {
-    for (QAction* item : {Res128, Res256, Res512})
-        if (rowOf(item)->bmpRes == bmpRes)
+    const PictureSize* size = PictureSizes::withBmpRes(bmpRes);
+    for (QAction* item : resolutionItems_)
+        if (size && rowOf(item) == size)
             return item;
-    return Res256;
+    return nullptr;
 }
 
 void TMainForm::ResolutionClick(QAction* sender)
 {
-    if (const Resolution* row = rowOf(sender)) {
+    if (const PictureSize* row = rowOf(sender)) {
         BmpRes = row->bmpRes;
         PanelBMP->resize(row->panel);
-        for (QAction* item : {Res128, Res256, Res512})
-            item->setChecked(item == sender);
+        for (QAction* item : resolutionItems_)
+            item->setChecked(rowOf(item) == row);
         WaitBitmapName = QLatin1String(row->waitBitmap);
         lblCounter->move(lblCounter->x(), row->counterTop);
     }

@@ -1,42 +1,31 @@
-// The settings file (its place: SettingsFile).
+// The settings file (its place: SettingsFile; its rules: StoredSettings).
 #include "mainform.h"
 
 #include "autosave.h"
 #include "inifile.h"
 #include "myserial.h"
 #include "prompts.h"
-#include "settingsfile.h"
+#include "settingskeys.h"
+#include "storedsettings.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
 
-#include <tuple>
+#include <utility>
 
 namespace {
-constexpr QByteArrayView Common = "Common";
-constexpr QByteArrayView Timings = "Timings";
-constexpr QByteArrayView ComPort = "ComPort";
-
 QByteArray timeStamp()
 {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
-}
-
-// A stored -1 counts as absent.
-void readInto(const IniFile& ini, QByteArrayView section, QByteArrayView key, std::int32_t& field)
-{
-    const std::int32_t value = ini.readInteger(section, key, -1);
-    if (value != -1)
-        field = value;
 }
 } // namespace
 
 void TMainForm::ReadFromINI()
 {
-    IniFile ini(IniFileName);
-    if (SettingsFile::meansFirstRun(IniFileName)) {
+    const StoredSettings stored = StoredSettings::read(IniFileName);
+    if (stored.firstRun) {
         FirstRun = true;
         ResolutionClick(Res256);
         return;
@@ -44,50 +33,40 @@ void TMainForm::ReadFromINI()
     placeCentred_ = false;
     move(314, 556);
     FirstRun = false;
-    if (ini.readString(Common, "CreationTime", {}).isEmpty()) {
+    if (!stored.stamped) {
         // A stamp that cannot be written is reported at close, when the whole file is written.
-        (void)ini.writeString(Common, "CreationTime", timeStamp());
+        IniFile ini(IniFileName);
+        const SettingsKey& stamp = SettingsKeys::CreationTime;
+        (void)ini.writeString(stamp.section, stamp.name, timeStamp());
     } else {
-        std::int32_t left = -1;
-        std::int32_t top = -1;
-        readInto(ini, Common, "Left", left);
-        readInto(ini, Common, "Top", top);
-        move(left != -1 ? left : x(), top != -1 ? top : y());
-        readInto(ini, Timings, "Timeout", Timeout);
-        readInto(ini, Timings, "RxDelay", RxDelay);
-        readInto(ini, Timings, "NAKDelay", NAKDelay);
-        switch (ini.readInteger(Common, "BMPRes", 2)) {
-        case 1:
-            ResolutionClick(Res128);
-            break;
-        case 2:
-            ResolutionClick(Res256);
-            break;
-        case 3:
-            ResolutionClick(Res512);
-            break;
-        default:
-            break;
-        }
+        move(stored.left.value_or(x()), stored.top.value_or(y()));
+        const DownloadTimings timings = stored.timingsOver({Timeout, RxDelay, NAKDelay});
+        Timeout = timings.timeoutSeconds;
+        RxDelay = timings.rxDelayMs;
+        NAKDelay = timings.nakDelayMs;
+        // A value without a picture size changes nothing.
+        if (QAction* item = resolutionItem(stored.bmpRes.value_or(0)))
+            ResolutionClick(item);
     }
-    readInto(ini, ComPort, "Port", ComPortNumber);
-    autoSave_->readSettings(ini);
+    ComPortNumber = stored.port.value_or(ComPortNumber);
+    autoSave_->useSettings(stored);
 }
 
 bool TMainForm::SaveToIni()
 {
     IniFile ini(IniFileName);
     Outcome written;
-    if (ini.readString(Common, "CreationTime", {}).isEmpty())
-        written = ini.writeString(Common, "CreationTime", timeStamp());
-    const std::tuple<QByteArrayView, QByteArrayView, std::int32_t> keys[] = {
-        {Common, "Left", x()},           {Common, "Top", y()},
-        {Common, "BMPRes", BmpRes},      {Timings, "Timeout", Timeout},
-        {Timings, "RxDelay", RxDelay},   {Timings, "NAKDelay", NAKDelay},
-        {ComPort, "Port", ComPortNumber}};
-    for (const auto& [section, key, value] : keys)
+    const SettingsKey& stamp = SettingsKeys::CreationTime;
+    if (ini.readString(stamp.section, stamp.name, {}).isEmpty())
+        written = ini.writeString(stamp.section, stamp.name, timeStamp());
+    const std::pair<SettingsKey, std::int32_t> keys[] = {
+        {SettingsKeys::Left, x()},          {SettingsKeys::Top, y()},
+        {SettingsKeys::BmpRes, BmpRes},     {SettingsKeys::Timeout, Timeout},
+        {SettingsKeys::RxDelay, RxDelay},   {SettingsKeys::NakDelay, NAKDelay},
+        {SettingsKeys::Port, ComPortNumber}};
+    for (const auto& [key, value] : keys)
         if (written)
-            written = ini.writeInteger(section, key, value);
+            written = ini.writeInteger(key.section, key.name, value);
     if (written)
         written = autoSave_->writeSettings(ini);
     if (!written)

@@ -1,6 +1,7 @@
 // The main window's controls, menu and status bar at their design places.
 #include "mainform.h"
 
+#include "picturesizes.h"
 #include "scaledimage.h"
 #include "uicolours.h"
 #include "uifonts.h"
@@ -38,15 +39,10 @@ void TMainForm::createMenu()
         addItem(Settings1, QStringLiteral("Comportsettings1"), QStringLiteral("Comport settings"));
     Timings1 = addItem(Settings1, QStringLiteral("Timings1"), QStringLiteral("Timings"));
     Settings1->addSeparator()->setObjectName(QStringLiteral("N2"));
-    Res128 = addItem(Settings1, QStringLiteral("Res128"), QStringLiteral("128x64"));
-    Res256 = addItem(Settings1, QStringLiteral("Res256"), QStringLiteral("256x128"));
-    Res512 = addItem(Settings1, QStringLiteral("Res512"), QStringLiteral("512x256"));
+    createResolutionItems();
     Settings1->addSeparator()->setObjectName(QStringLiteral("N4"));
     DebugMode = addItem(Settings1, QStringLiteral("DebugMode"), QStringLiteral("Logging"));
-    for (QAction* item : {Res128, Res256, Res512, DebugMode})
-        item->setCheckable(true);
-    Res256->setChecked(true);
-    tagResolutionItems();
+    DebugMode->setCheckable(true);
 
     About1 = menuBar()->addAction(QStringLiteral("About"));
     About1->setObjectName(QStringLiteral("About1"));
@@ -56,10 +52,23 @@ void TMainForm::createMenu()
     connect(Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(Comportsettings1, &QAction::triggered, this, &TMainForm::Comportsettings1Click);
     connect(Timings1, &QAction::triggered, this, &TMainForm::Timings1Click);
-    for (QAction* item : {Res128, Res256, Res512})
-        connect(item, &QAction::triggered, this, [this, item] { ResolutionClick(item); });
     connect(DebugMode, &QAction::triggered, this, &TMainForm::DebugModeClick);
     connect(About1, &QAction::triggered, this, &TMainForm::About1Click);
+}
+
+void TMainForm::createResolutionItems()
+{
+    for (const PictureSize& size : PictureSizes::all()) {
+        QAction* item =
+            addItem(Settings1, QLatin1String(size.itemName), QLatin1String(size.caption));
+        item->setCheckable(true);
+        item->setChecked(size.bmpRes == PictureSizes::Standard);
+        connect(item, &QAction::triggered, this, [this, item] { ResolutionClick(item); });
+        resolutionItems_.push_back(item);
+    }
+    Res128 = resolutionItem(1);
+    Res256 = resolutionItem(2);
+    Res512 = resolutionItem(3);
 }
 
 void TMainForm::createControls()

@@ -424,6 +424,8 @@ void TestIniFile::failedWriteInReadOnlyFolderKeepsOldFile()
 {
     const QByteArray before = "[Common]\r\nLeft=5\r\n";
     WriteTestFile(iniPath(), before);
+    // A writable file would be written in place there.
+    QVERIFY(QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::ReadOther));
     QFile::Permissions writable = QFile::permissions(dir_->path());
     QVERIFY(QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::ExeOwner |
                                                     QFile::ReadGroup | QFile::ExeGroup |

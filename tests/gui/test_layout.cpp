@@ -1,8 +1,10 @@
+#include "picturesizes.h"
 #include "scaledimage.h"
 #include "windowsfixture.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -21,6 +23,7 @@ private slots:
     void pictureIsScaledIntoTheArea_data();
     void pictureIsScaledIntoTheArea();
     void placeholdersFollowTheSize();
+    void sizeTableMakesMenuAndLayout();
 
 private:
     [[nodiscard]] TMainForm& form() { return fixture_.mainForm(); }
@@ -168,6 +171,36 @@ void TestLayout::placeholdersFollowTheSize()
     }
     form().SetBitmap(QStringLiteral("empty"));
     QCOMPARE(form().ImageDSO->image().size(), QSize(128, 64));
+}
+
+// Every row of the table is a menu item that lays the window out by that row, with a
+// placeholder picture of the area's size; no item is made any other way.
+void TestLayout::sizeTableMakesMenuAndLayout()
+{
+    QStringList items;
+    bool between = false;
+    for (const QAction* action : form().Settings1->actions()) {
+        if (action->isSeparator())
+            between = action->objectName() == QLatin1String("N2");
+        else if (between)
+            items << action->objectName() + QLatin1Char(' ') + action->text();
+    }
+    QStringList rows;
+    for (const PictureSize& size : PictureSizes::all())
+        rows << QLatin1String(size.itemName) + QLatin1Char(' ') + QLatin1String(size.caption);
+    QCOMPARE(items, rows);
+    for (const PictureSize& size : PictureSizes::all()) {
+        auto* item = form().Settings1->findChild<QAction*>(QLatin1String(size.itemName));
+        QVERIFY(item && item->isCheckable());
+        item->trigger();
+        QCOMPARE(form().BmpRes, size.bmpRes);
+        QCOMPARE(form().PanelBMP->size(), size.panel);
+        QCOMPARE(form().clientSize().width(), size.panel.width() + 96);
+        QCOMPARE(form().lblCounter->y(), size.counterTop);
+        QCOMPARE(form().WaitBitmapName, QLatin1String(size.waitBitmap));
+        form().SetBitmap(form().WaitBitmapName);
+        QCOMPARE(form().ImageDSO->image().size(), size.panel - QSize(2, 2));
+    }
 }
 
 QTEST_MAIN(TestLayout)
