@@ -1,6 +1,25 @@
-# Installation into GNU directories and the Debian package. GNUInstallDirs, ORVISNAP_APP_ID and
-# the generated install layout come from the top CMakeLists.txt.
+# Installation into GNU directories and the Debian package; on Windows the portable folder, its
+# zip and the installer (cmake/OrvisnapInstallWindows.cmake). GNUInstallDirs, ORVISNAP_APP_ID
+# and the generated install layout come from the top CMakeLists.txt.
 # A further program or manual page joins with one line each.
+
+set(CPACK_PACKAGE_NAME orvisnap)
+set(CPACK_PACKAGE_VENDOR "The Orvisnap developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+  "Fetch the screen of a digital storage oscilloscope over a serial port")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Orvisnap asks a digital storage oscilloscope (DSO) for a capture of its screen over a serial
+port, receives it with XModem-CRC and shows it. It saves the picture as BMP or PNG and logs the
+exchange. orvisnap-capture does the same from the command line, for scripts and series.")
+set(CPACK_PACKAGE_CONTACT "The Orvisnap developers")
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/OrvisnapInstallWindows.cmake)
+  include(CPack)
+  return()
+endif()
 
 set(ORVISNAP_LINUX_DIR ${CMAKE_SOURCE_DIR}/resources/linux)
 
@@ -20,17 +39,6 @@ install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/LICENSE
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvisnap)
 
 # cpack -G DEB in the build folder, or the `package` target.
-set(CPACK_PACKAGE_NAME orvisnap)
-set(CPACK_PACKAGE_VENDOR "The Orvisnap developers")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-  "Fetch the screen of a digital storage oscilloscope over a serial port")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Orvisnap asks a digital storage oscilloscope (DSO) for a capture of its screen over a serial
-port, receives it with XModem-CRC and shows it. It saves the picture as BMP or PNG and logs the
-exchange. orvisnap-capture does the same from the command line, for scripts and series.")
-set(CPACK_PACKAGE_CONTACT "The Orvisnap developers")
-set(CPACK_STRIP_FILES ON)
 if(UNIX AND NOT APPLE)
   set(CPACK_GENERATOR DEB)
 endif()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Orvisnap needs to build, test and run. Safe to run again:
-# only missing packages are installed.
+# Installs the Debian 12 packages Orvisnap needs to build, test and run; with the argument
+# "windows" those of the Windows build made here (MinGW-w64, Wine, NSIS) instead. Safe to run
+# again: only missing packages are installed.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,13 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   clang libclang-rt-14-dev
 )
+if [ "${1:-}" = "windows" ]; then
+  packages=(
+    cmake ninja-build qt6-base-dev qt6-base-dev-tools
+    g++-mingw-w64-x86-64-posix wine wine64 nsis zip unzip xz-utils
+    xvfb xauth xdotool imagemagick
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

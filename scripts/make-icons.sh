@@ -1,7 +1,9 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # Renders the desktop icon set from its hand-written SVG (32 px and up) and from the About
-# dialog's 16-pixel logo (16 px, pixel for pixel). The PNGs are checked in; rerunning this
-# must leave `git status` clean. Needs rsvg-convert (librsvg2-bin) and ImageMagick.
+# dialog's 16-pixel logo (16 px, pixel for pixel), then the Windows icon: the 16-pixel
+# application icon with 256 colours and the rendered sizes up to 256 px in one .ico. The
+# files are checked in; rerunning this must leave `git status` clean. Needs rsvg-convert
+# (librsvg2-bin) and ImageMagick.
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,4 +20,10 @@ convert "$root/resources/pictures/ICO16.bmp" -strip -define png:exclude-chunks=d
 for size in 32 48 64 128 256; do
     rsvg-convert -w "$size" -h "$size" "$svg" -o "$icons/${size}x${size}/apps/$id.png"
 done
-echo "Icons written to $icons"
+ico_sizes=()
+for size in 32 48 64 128 256; do
+    ico_sizes+=("$icons/${size}x${size}/apps/$id.png")
+done
+convert "$root/resources/pictures/APPICON.bmp" "${ico_sizes[@]}" -strip \
+    -define png:exclude-chunks=date,time "$root/resources/windows/orvisnap.ico"
+echo "Icons written to $icons and $root/resources/windows/orvisnap.ico"

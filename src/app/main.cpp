@@ -6,6 +6,7 @@
 #include "settingsfile.h"
 #include "systemportprobe.h"
 #include "terminationsignals.h"
+#include "workingfolder.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -18,6 +19,8 @@ int main(int argc, char* argv[])
     // Wayland compositors find the window's icon through its desktop entry.
     QGuiApplication::setDesktopFileName(QLatin1String(OrvisnapInstall::AppId));
     QApplication::setWindowIcon(AppIcon::icon());
+    // Before any window: the working file and the file dialogs use the folder from the start.
+    WorkingFolder::enter();
     const MySerialUnit serial(SystemPortProbe::scan(SettingsFile::locate()));
     QtPrompts prompts;
     AppWindows windows(prompts);

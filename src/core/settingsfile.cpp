@@ -11,11 +11,6 @@
 #include <algorithm>
 
 namespace {
-bool installed(const QDir& exeDir)
-{
-    return QFileInfo::exists(exeDir.filePath(QLatin1String(OrvisnapInstall::DesktopEntryFromBin)));
-}
-
 bool writable(const QString& path)
 {
     const QFileInfo info(path);
@@ -42,11 +37,18 @@ QString SettingsFile::locate(const QString& exeDir, const QString& configDir)
 {
     const QDir dir(exeDir);
     const QString beside = dir.filePath(FileName);
-    const bool portable = !installed(dir) && (writable(dir.absolutePath()) || writable(beside));
+    const bool portable =
+        !installedAt(exeDir) && (writable(dir.absolutePath()) || writable(beside));
     // Without a home folder there is no other place to try.
     if (portable || configDir.isEmpty())
         return beside;
     return QDir(configDir).filePath(FileName);
+}
+
+bool SettingsFile::installedAt(const QString& exeDir)
+{
+    return QFileInfo::exists(
+        QDir(exeDir).filePath(QLatin1String(OrvisnapInstall::InstalledMarkerFromBin)));
 }
 
 bool SettingsFile::meansFirstRun(const QString& iniPath)

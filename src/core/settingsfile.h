@@ -23,6 +23,10 @@ public:
     // The same with the configuration folder given.
     [[nodiscard]] static QString locate(const QString& exeDir, const QString& configDir);
 
+    // Whether the executable in `exeDir` was installed (package, installer), not unpacked or
+    // built there.
+    [[nodiscard]] static bool installedAt(const QString& exeDir);
+
     // A missing file, or one that holds nothing but a [Ports] section (ports mapped before the
     // first start).
     [[nodiscard]] static bool meansFirstRun(const QString& iniPath);

@@ -193,6 +193,7 @@ private slots:
     void textPictureShades_data();
     void textPictureShades();
     void iconFile();
+    void windowsIconHoldsEverySize();
     void generatorReproducesCheckedInFiles();
 };
 
@@ -420,6 +421,20 @@ void TestPictures::iconFile()
     const qsizetype maskAt = 22 + 40 + 4 * 256 + 16 * 16;
     QCOMPARE(ico.size() - maskAt, qsizetype(16 * 4));
     QCOMPARE(ico.mid(maskAt), QByteArray(16 * 4, '\0')); // opaque everywhere
+}
+
+void TestPictures::windowsIconHoldsEverySize()
+{
+    // The 16-pixel application icon, then the rendered sizes; 0 stands for 256.
+    const QByteArray ico =
+        readFile(QStringLiteral(ORVISNAP_SOURCE_DIR "/resources/windows/orvisnap.ico"));
+    QVERIFY(ico.size() > 6 + 6 * 16);
+    QCOMPARE(u16(ico, 4), 6);
+    const int sizes[] = {16, 32, 48, 64, 128, 0};
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(int(uchar(ico[6 + 16 * i])), sizes[i]);
+    const int first = int(u32(ico, 6 + 12)); // the 16-pixel image: 256 colours, as the logo
+    QCOMPARE(u16(ico, first + 14), 8);
 }
 
 void TestPictures::generatorReproducesCheckedInFiles()

@@ -56,9 +56,9 @@ void TestSettingsFile::locate()
     QVERIFY(bin.mkpath(QStringLiteral(".")));
     const QString config = root.filePath(QStringLiteral("config/Orvisnap")); // made on writing
     if (installTree) {
-        const QString entry = bin.filePath(OrvisnapInstall::DesktopEntryFromBin);
+        const QString entry = bin.filePath(OrvisnapInstall::InstalledMarkerFromBin);
         QVERIFY(QDir().mkpath(QFileInfo(entry).path()));
-        WriteTestFile(entry, "[Desktop Entry]\n");
+        WriteTestFile(entry, "installed\n");
     }
     const QString besidePath = bin.filePath(QStringLiteral("Orvisnap.ini"));
     if (!existingFile.isEmpty()) {

@@ -52,7 +52,8 @@ SerialLine::Opened WinSerialLine::open(const QString& device)
     }
     port_ = std::move(port);
     makeReadsImmediate(port_.get());
-    SetCommMask(port_.get(), EV_RXCHAR | EV_ERR);
+    commMask_ = WakeMask;
+    SetCommMask(port_.get(), commMask_);
     read_ = std::make_unique<WinOverlapped>();
     commEvent_ = std::make_unique<WinOverlapped>();
     notifier_ = std::make_unique<QWinEventNotifier>(commEvent_->event.get());
@@ -214,13 +215,15 @@ WinSerialLine::CommEvent WinSerialLine::armCommEvent()
 {
     if (commPending_)
         return CommEvent::Pending;
-    commMask_ = 0;
-    if (WaitCommEvent(port_.get(), &commMask_, &commEvent_->record)) {
+    if (commMask_ == 0)
+        return CommEvent::Failed;
+    firedMask_ = 0;
+    if (WaitCommEvent(port_.get(), &firedMask_, &commEvent_->record)) {
         ResetEvent(commEvent_->event.get()); // completed at once, and signalled all the same
         return CommEvent::Happened;
     }
-    if (const DWORD error = GetLastError(); error != ERROR_IO_PENDING) {
-        noteFailure(error);
+    if (GetLastError() != ERROR_IO_PENDING) {
+        commEventFailed();
         return CommEvent::Failed;
     }
     commPending_ = true;
@@ -234,7 +237,7 @@ void WinSerialLine::collectCommEvent()
     commPending_ = false;
     DWORD ignored = 0;
     if (!GetOverlappedResult(port_.get(), &commEvent_->record, &ignored, FALSE))
-        noteFailure(GetLastError());
+        commEventFailed();
     ResetEvent(commEvent_->event.get());
 }
 
@@ -258,6 +261,23 @@ void WinSerialLine::waitForData(std::int64_t maxMs)
         collectCommEvent();
         return;
     }
+}
+
+void WinSerialLine::commEventFailed()
+{
+    // A gone device fails the queue's status too, and that counts. A line that still answers
+    // has a driver that cannot wait for these events (Wine on a pty cannot watch line errors):
+    // then data alone, and failing that, plain waits.
+    DWORD errors = 0;
+    COMSTAT status{};
+    if (!ClearCommError(port_.get(), &errors, &status)) {
+        noteFailure(GetLastError());
+        return;
+    }
+    errors_ |= errors;
+    commMask_ = commMask_ == WakeMask ? DWORD{EV_RXCHAR} : 0;
+    if (commMask_ != 0)
+        SetCommMask(port_.get(), commMask_);
 }
 
 void WinSerialLine::noteFailure(DWORD error)

@@ -37,6 +37,7 @@ private:
     enum class CommEvent { Pending, Happened, Failed };
     [[nodiscard]] CommEvent armCommEvent();
     void collectCommEvent();
+    void commEventFailed();
     void reapWrites();
     void finishWrites();
     void noteFailure(DWORD error);
@@ -46,7 +47,10 @@ private:
     std::list<std::unique_ptr<WinOverlapped>> writes_; // still in flight
     std::unique_ptr<WinOverlapped> read_;
     std::unique_ptr<WinOverlapped> commEvent_;
-    DWORD commMask_ = 0;
+    static constexpr DWORD WakeMask = EV_RXCHAR | EV_ERR;
+    DWORD commMask_ = 0;  // the events waited for; none: plain waits
+    DWORD firedMask_ = 0; // what a completed wait reports
+
     bool commPending_ = false;
     std::unique_ptr<QWinEventNotifier> notifier_;
     DWORD errors_ = 0; // the error word gathered since the last read

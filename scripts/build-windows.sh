@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds Orvisnap for 64-bit Windows on this Debian machine: installs what is missing, configures
+# with the project's MinGW-w64 toolchain against a Qt for MinGW (scripts/qt-mingw.sh), builds
+# orvisnap.exe, orvisnap-capture.exe and the tests, lays out the portable folder and packs the
+# zip and the installer:
+#     BUILD_DIR/bin/                        the programs and tests, runnable under Wine
+#     BUILD_DIR/Orvisnap-VERSION-win64/     the portable folder
+#     BUILD_DIR/Orvisnap-VERSION-win64.zip  the same, zipped
+#     BUILD_DIR/Orvisnap-VERSION-win64-setup.exe  the installer
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$root/build-windows}"
+"$root/scripts/install-deps.sh" windows
+qt="$("$root/scripts/qt-mingw.sh")"
+
+echo "== Windows build in $build (Qt: $qt)"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DORVISNAP_QT_MINGW="$qt" >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+version="$(sed -n 's/^project(Orvisnap VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
+portable="$build/Orvisnap-$version-win64"
+rm -rf "$portable"
+cmake --install "$build" --prefix "$portable" --strip >/dev/null
+(cd "$build" && cpack -G ZIP >/dev/null && cpack -G NSIS >/dev/null)
+echo "Portable folder: $portable"
+ls -l "$build/Orvisnap-$version-win64.zip" "$build/Orvisnap-$version-win64-setup.exe"
