@@ -41,6 +41,8 @@ QString receiverName(BenchRunner::Receiver receiver)
         return QStringLiteral("rx");
     case BenchRunner::Receiver::Orvisnap:
         return QStringLiteral("orvisnap");
+    case BenchRunner::Receiver::WineCapture:
+        return QStringLiteral("wine-cap"); // orvisnap-capture.exe under Wine
     default:
         return QStringLiteral("capture"); // the orvisnap-capture executable
     }
@@ -81,8 +83,11 @@ bool BenchRunner::run(const QString& kind)
         table_.add(receive(kind, sample, model, sent, Receiver::Orvisnap));
     }
     // One sample is enough to see what the process around the download costs.
-    if (kind == QLatin1String("medium"))
+    if (kind == QLatin1String("medium")) {
         table_.add(receive(kind, sample, models.first(), sent, Receiver::Capture));
+        if (!wineCapture_.isEmpty())
+            table_.add(receive(kind, sample, models.first(), sent, Receiver::WineCapture));
+    }
     return true;
 }
 
@@ -95,8 +100,11 @@ BenchRow BenchRunner::receive(const QString& kind, const QString& sample, const 
     row.receiver = receiverName(receiver);
     DsoSimProcess sim;
     // The trace (--verbose) gives the transfer time on the simulator's clock.
-    const QString device =
-        sim.start(QStringList{"--file", sample, "--baud", "38400", "--verbose"} + model.simArgs);
+    QStringList simArgs =
+        QStringList{"--file", sample, "--baud", "38400", "--verbose"} + model.simArgs;
+    if (receiver == Receiver::WineCapture)
+        simArgs << QStringLiteral("--link") << wineComLink();
+    const QString device = sim.start(simArgs);
     if (device.isEmpty()) {
         row.problem = QStringLiteral("the simulator did not start");
         return row;
@@ -105,6 +113,8 @@ BenchRow BenchRunner::receive(const QString& kind, const QString& sample, const 
         downloadWithOrvisnap(device, sent, row);
     else if (receiver == Receiver::Capture)
         downloadWithCapture(device, sent, row);
+    else if (receiver == Receiver::WineCapture)
+        downloadWithWineCapture(sent, row);
     else
         downloadWithRx(device, sent, row);
     takeSimulatorView(sim, row);
@@ -135,19 +145,46 @@ void BenchRunner::downloadWithRx(const QString& device, const QByteArray& sent, 
 void BenchRunner::downloadWithCapture(const QString& device, const QByteArray& sent,
                                       BenchRow& row) const
 {
-    const QString out = QDir(dir_).filePath(QStringLiteral("capture.bmp"));
-    QFile::remove(out);
+    captureInto({QStringLiteral("--port"), device}, CaptureToolProcess::executable(), {}, sent,
+                row);
+}
+
+// The simulator's link, which COM9 of the Wine prefix points at.
+QString BenchRunner::wineComLink() const
+{
+    const QString link = QDir(dir_).filePath(QStringLiteral("wine-com9"));
+    const QString com9 = qEnvironmentVariable("WINEPREFIX") + QStringLiteral("/dosdevices/com9");
+    QFile::remove(com9);
+    QFile::link(link, com9);
+    return link;
+}
+
+void BenchRunner::downloadWithWineCapture(const QByteArray& sent, BenchRow& row) const
+{
+    captureInto({QStringLiteral("--port"), QStringLiteral("COM9")}, QStringLiteral("wine"),
+                wineCapture_, sent, row);
+}
+
+// Runs the tool (`tool`, or `program` alone when `tool` is empty) into a file of the
+// benchmark's folder and checks that file.
+void BenchRunner::captureInto(const QStringList& port, const QString& program, const QString& tool,
+                              const QByteArray& sent, BenchRow& row) const
+{
+    const QString out = QStringLiteral("capture.bmp"); // in dir_, the tool's folder
+    QFile::remove(QDir(dir_).filePath(out));
+    QStringList arguments =
+        port + QStringList{QStringLiteral("--output"), out, QStringLiteral("--quiet")};
+    if (!tool.isEmpty())
+        arguments.prepend(tool);
     const CaptureToolProcess::Ended ended =
-        CaptureToolProcess::run({QStringLiteral("--port"), device, QStringLiteral("--output"), out,
-                                 QStringLiteral("--quiet")},
-                                dir_, CaptureWaitMs);
+        CaptureToolProcess::run(arguments, dir_, CaptureWaitMs, program);
     row.ownSeconds = ended.seconds;
     QByteArray file;
     if (!ended.exited || ended.exitCode != 0)
-        row.problem = QStringLiteral("orvisnap-capture ended with status %1: %2")
+        row.problem = QStringLiteral("the capture tool ended with status %1: %2")
                           .arg(ended.exitCode)
                           .arg(ended.standardError.trimmed());
-    else if (!FileToString(out, file) || file != patched(sent))
+    else if (!FileToString(QDir(dir_).filePath(out), file) || file != patched(sent))
         row.problem = QStringLiteral("the captured file differs from the file sent");
     row.ok = row.problem.isEmpty();
 }

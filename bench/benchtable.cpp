@@ -36,8 +36,12 @@ void BenchTable::add(const BenchRow& row)
 
 QString BenchTable::captureLine() const
 {
-    return QStringLiteral("capture_ratio_to_line=%1")
-        .arg(ratioText(ratioToLine(QStringLiteral("capture"))));
+    QString line = QStringLiteral("capture_ratio_to_line=%1")
+                       .arg(ratioText(ratioToLine(QStringLiteral("capture"))));
+    if (find(QStringLiteral("medium"), QStringLiteral("bytes"), QStringLiteral("wine-cap")))
+        line += QStringLiteral(" wine_capture_ratio_to_line=%1")
+                    .arg(ratioText(ratioToLine(QStringLiteral("wine-cap"))));
+    return line;
 }
 
 QString BenchTable::summaryLine() const

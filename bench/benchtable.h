@@ -13,7 +13,8 @@
 //   naks           NAKs in all of Orvisnap's runs
 // and the line before it:
 //   capture_ratio_to_line  orvisnap-capture's process start to exit / line bound, same file
-//                          and model
+//                          and model; with a Windows build wine_capture_ratio_to_line too, the
+//                          same for orvisnap-capture.exe under Wine
 class BenchTable {
 public:
     void printHeader() const;

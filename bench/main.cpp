@@ -1,7 +1,7 @@
 // orvisnap-bench: times the shared download driver (what the window and orvisnap-capture run)
 // against the simulated instrument at 38400 baud, per sample file and line model, next to the
 // line's lower bound and lrzsz's rx receiving the same file from the same simulator; and the
-// orvisnap-capture executable as a whole on the medium file.
+// orvisnap-capture executable as a whole on the medium file, and its Windows build under Wine.
 #include "benchrunner.h"
 #include "benchtable.h"
 #include "rxreceive.h"
@@ -26,7 +26,13 @@ void printLegend()
         "          or 3 s when rx's exit flushes its last ACK off the pty unread\n"
         "  xfer_s  simulator clock, first block to first EOT: the common measure\n"
         "  line_s  lower bound: blocks x 134 bytes x 10 bits / 38400\n"
-        "  vs_rx   orvisnap xfer_s / rx xfer_s, same file and model\n\n");
+        "  vs_rx   orvisnap xfer_s / rx xfer_s, same file and model\n");
+    if (!qEnvironmentVariableIsEmpty("ORVISNAP_BENCH_WINE_CAPTURE"))
+        std::printf(
+            "  wine-cap  orvisnap-capture.exe under Wine on COM9 of a Wine prefix, Wine's start\n"
+            "          included: a Wine figure, not a Windows one; Wine's serial layer and its\n"
+            "          process start stand between the program and the line\n");
+    std::printf("\n");
 }
 } // namespace
 
@@ -46,7 +52,8 @@ int main(int argc, char* argv[])
         std::printf("%s is missing: no comparison with rx\n\n", RxReceive::Program);
     BenchTable table;
     table.printHeader();
-    BenchRunner runner(dir.path(), table);
+    // A Windows build's orvisnap-capture.exe, set by scripts/bench.sh together with WINEPREFIX.
+    BenchRunner runner(dir.path(), table, qEnvironmentVariable("ORVISNAP_BENCH_WINE_CAPTURE"));
     bool made = true;
     for (const QString& kind : kinds)
         made = runner.run(kind) && made;

@@ -4,10 +4,30 @@
 # capture_ratio_to_line=Z.ZZ (orvisnap-capture on the medium file) and
 # ratio_to_line=X.XX ratio_to_rx=Y.YY naks=N. It takes about six minutes; run it on
 # an otherwise idle machine, since the receiver's timing shares the processor.
+# With a Windows build (ORVISNAP_BENCH_WINDOWS, default build-windows when it holds one; see
+# scripts/build-windows.sh) orvisnap-capture.exe also runs under Wine on a virtual display, and
+# the capture line gains wine_capture_ratio_to_line=W.WW.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 dir="$root/build-bench"
 cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$dir" --target orvisnap-bench orvisnap-capture dsosim -j2
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-exec "$dir/bench/orvisnap-bench" "$@"
+
+windows="${ORVISNAP_BENCH_WINDOWS:-$root/build-windows}"
+capture_exe="$windows/bin/orvisnap-capture.exe"
+if [ -f "$capture_exe" ] && command -v wine >/dev/null && command -v Xvfb >/dev/null; then
+  display_file="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+  xvfb=$!
+  export WINEPREFIX="$dir/wine-prefix" WINEDEBUG=-all
+  trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -f "$display_file"' EXIT
+  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+  DISPLAY=":$(cat "$display_file")"
+  export DISPLAY
+  "$root/scripts/wine-prefix.sh" "$WINEPREFIX"
+  export ORVISNAP_BENCH_WINE_CAPTURE="$capture_exe"
+  "$dir/bench/orvisnap-bench" "$@"
+else
+  exec "$dir/bench/orvisnap-bench" "$@"
+fi

@@ -26,7 +26,12 @@ export DISPLAY
 echo "== Wine prefix $WINEPREFIX"
 rm -rf "$WINEPREFIX"
 "$root/scripts/wine-prefix.sh" "$WINEPREFIX"
+# One Wine server for all tests: otherwise each test that finds none starts its own, and two
+# starting at once can leave one of them hanging.
+wineserver -p
+wine cmd /c exit >/dev/null 2>&1
 echo "== Windows tests under Wine"
 (cd "$win" && ctest --output-on-failure -j2 --timeout 600)
+wineserver -k # the end-to-end tests wait for Wine's processes to end, so no lasting server
 echo "== Windows programs end to end under Wine"
 "$root/tests/windows/endtoend.sh" "$win" "$linux"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs all tests: once in a normal build with warnings as
 # errors, once under AddressSanitizer and UndefinedBehaviorSanitizer; then each fuzz target
-# briefly after its regression corpus.
+# briefly after its regression corpus; then the Windows build with its tests under Wine, end to
+# end on a Wine COM port, and its packages.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
@@ -17,3 +18,6 @@ echo "== Build and test under ASan + UBSan"
 (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure -j2)
 "$root/scripts/fuzz-check.sh"
+
+echo "== Windows: build with MinGW-w64, tests under Wine, packages"
+"$root/scripts/test-windows.sh" "$root/build-windows" "$root/build"

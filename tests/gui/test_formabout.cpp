@@ -1,3 +1,4 @@
+#include "executableversion.h"
 #include "windowsfixture.h"
 
 #include <QGroupBox>
@@ -47,6 +48,21 @@ private slots:
                                  << "June, 2010";
         for (const char* credit : {"Label4", "Label6", "Label7", "Label8", "Label9"})
             QTest::newRow(credit) << credit << QString();
+    }
+
+    // On Windows the text comes from the executable's version record, stamped by the build.
+    void versionRecordIsRead()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("Only Windows executables carry a version record");
+#else
+        const std::optional<ExecutableVersion> record = ExecutableVersion::ofRecord();
+        QVERIFY(record);
+        const ExecutableVersion built = ExecutableVersion::builtIn();
+        QCOMPARE(QList<int>(
+                     {record->majorVersion, record->minorVersion, record->release, record->build}),
+                 QList<int>({built.majorVersion, built.minorVersion, built.release, built.build}));
+#endif
     }
 
     void textsShowWhole()

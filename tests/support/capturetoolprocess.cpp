@@ -22,11 +22,12 @@ CaptureToolProcess::~CaptureToolProcess()
     }
 }
 
-void CaptureToolProcess::start(const QStringList& arguments, const QString& folder)
+void CaptureToolProcess::start(const QStringList& arguments, const QString& folder,
+                               const QString& program)
 {
     process_.setWorkingDirectory(folder);
     startedNs_ = nowNs();
-    process_.start(executable(), arguments);
+    process_.start(program, arguments);
     process_.waitForStarted(10000);
 }
 
@@ -53,10 +54,11 @@ CaptureToolProcess::Ended CaptureToolProcess::wait(int ms)
 }
 
 CaptureToolProcess::Ended CaptureToolProcess::run(const QStringList& arguments,
-                                                  const QString& folder, int ms)
+                                                  const QString& folder, int ms,
+                                                  const QString& program)
 {
     CaptureToolProcess tool;
-    tool.start(arguments, folder);
+    tool.start(arguments, folder, program);
     return tool.wait(ms);
 }
 

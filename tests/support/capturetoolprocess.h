@@ -22,13 +22,16 @@ public:
     CaptureToolProcess(const CaptureToolProcess&) = delete;
     CaptureToolProcess& operator=(const CaptureToolProcess&) = delete;
 
-    void start(const QStringList& arguments, const QString& folder);
+    // `program` runs the tool: the tool itself, or a runner such as Wine given the tool first.
+    void start(const QStringList& arguments, const QString& folder,
+               const QString& program = executable());
     // Sends a signal (SIGINT, SIGTERM) to the running tool.
     void signal(int number);
     // Waits at most `ms` for the tool to exit; one killed then counts as not exited.
     [[nodiscard]] Ended wait(int ms);
 
-    [[nodiscard]] static Ended run(const QStringList& arguments, const QString& folder, int ms);
+    [[nodiscard]] static Ended run(const QStringList& arguments, const QString& folder, int ms,
+                                   const QString& program = executable());
     [[nodiscard]] static QString executable();
 
 private:

@@ -140,6 +140,13 @@ wine reg query "$key" /v DisplayVersion 2>/dev/null | grep -q "$version" ||
 find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Orvisnap/Orvisnap.lnk' | grep -q . ||
   fail "no Start-menu entry"
 pass "silent install: program, Apps & features entry, Start-menu entry"
+# The same version again, as an upgrade: the old one goes first, one entry stays.
+timeout 300 wine "$setup" /S || fail "the install over an installed version failed"
+wineserver -w
+[ -f "$installed/orvisnap.exe" ] || fail "the install over an installed version left no program"
+[ "$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null |
+  grep -c '\\Orvisnap')" -eq 1 ] || fail "not exactly one Apps & features entry after an upgrade"
+pass "an install over the installed version"
 (cd "$installed" && exec wine "$installed/orvisnap.exe" >"$work/installed.log" 2>&1) &
 app=$!
 wait_for 60 window_shown || fail "the installed program did not start"
