@@ -11,7 +11,13 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build-windows}"
 "$root/scripts/install-deps.sh" windows
-qt="$("$root/scripts/qt-mingw.sh")"
+if ! qt="$("$root/scripts/qt-mingw.sh")"; then
+  # A machine without the SDK at hand builds it once from Debian's source (about 40 minutes).
+  [ "${ORVISNAP_QT_BUILD_IF_MISSING:-0}" = "1" ] || exit 1
+  echo "== No Qt for MinGW-w64 at hand: building it (scripts/build-qt-mingw.sh)"
+  "$root/scripts/build-qt-mingw.sh" "$root/build-qt-mingw"
+  qt="$root/build-qt-mingw/qt6-mingw64"
+fi
 
 echo "== Windows build in $build (Qt: $qt)"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
