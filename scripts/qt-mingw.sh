@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Prints the folder of the Qt for MinGW-w64 that the Windows build uses (the folder with
 # lib/cmake/Qt6). ORVISNAP_QT_MINGW may name that folder or its .tar.xz; otherwise the SDK in
-# ../shared/qt6-mingw64 beside the repository, or one built here before, is used. A tarball is unpacked once, into
-# ORVISNAP_QT_CACHE (default ~/.cache/orvisnap). scripts/build-qt-mingw.sh makes the SDK from
-# Debian's source where neither is at hand.
+# ../shared/qt6-mingw64 beside the repository, or one built here before, is used. A tarball is
+# unpacked once, into ORVISNAP_QT_CACHE (default ~/.cache/orvisnap). scripts/build-qt-mingw.sh
+# makes the SDK from Debian's source where neither is at hand.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 source="${ORVISNAP_QT_MINGW:-$root/../shared/qt6-mingw64/qt6-mingw64-6.4.2.tar.xz}"
