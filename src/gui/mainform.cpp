@@ -141,7 +141,9 @@ QString TMainForm::statusPanelText(int panel) const
 void TMainForm::StartTimerTimer()
 {
     StartTimer->stop();
-    if (FirstRun)
+    // A window closed within the first half second gets no dialog: opened over nothing, it
+    // would keep the program running unseen.
+    if (FirstRun && !closing_)
         Comportsettings1Click();
 }
 

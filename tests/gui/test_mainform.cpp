@@ -30,6 +30,7 @@ private slots:
     void statusBarShowsPortAndState();
     void noPortShowsMessageAndCloses();
     void firstRunOpensComDialogAfterStartUp();
+    void closedBeforeTheFirstRunDialogNoDialogOpens();
     void exitClosesPortAndWritesSettings();
 
 private:
@@ -134,6 +135,17 @@ void TestMainForm::firstRunOpensComDialogAfterStartUp()
     QTRY_VERIFY_WITH_TIMEOUT(dialogSeen, 5000);
     QVERIFY(!windows.MainForm.StartTimer->isActive());
     QTRY_COMPARE(windows.MainForm.statusPanelText(0), QStringLiteral("COM1:38400,8,N,1"));
+}
+
+void TestMainForm::closedBeforeTheFirstRunDialogNoDialogOpens()
+{
+    // A dialog over a window that has closed would keep the program running, unseen.
+    AppWindows& windows = fixture_.create({1});
+    windows.MainForm.show();
+    windows.MainForm.close();
+    QTest::qWait(windows.MainForm.StartTimer->interval() + 300);
+    QVERIFY(!windows.MySerialSetupForm.isVisible());
+    QVERIFY(!windows.MainForm.isVisible());
 }
 
 void TestMainForm::exitClosesPortAndWritesSettings()
