@@ -17,14 +17,11 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 windows="${ORVISNAP_BENCH_WINDOWS:-$root/build-windows}"
 capture_exe="$windows/bin/orvisnap-capture.exe"
 if [ -f "$capture_exe" ] && command -v wine >/dev/null && command -v Xvfb >/dev/null; then
-  display_file="$(mktemp)"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-  xvfb=$!
+  # shellcheck source=scripts/virtual-display.sh
+  source "$root/scripts/virtual-display.sh"
+  start_virtual_display 1024x768x24
   export WINEPREFIX="$dir/wine-prefix" WINEDEBUG=-all
-  trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -f "$display_file"' EXIT
-  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-  DISPLAY=":$(cat "$display_file")"
-  export DISPLAY
+  trap 'wineserver -k 2>/dev/null || true; kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
   "$root/scripts/wine-prefix.sh" "$WINEPREFIX"
   export ORVISNAP_BENCH_WINE_CAPTURE="$capture_exe"
   "$dir/bench/orvisnap-bench" "$@"

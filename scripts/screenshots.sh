@@ -42,11 +42,10 @@ keep() {
   echo "docs/$2"
 }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-wait_for 10 test -s "$work/display"
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
+# shellcheck source=scripts/virtual-display.sh
+source "$root/scripts/virtual-display.sh"
+start_virtual_display
+pids+=("$VIRTUAL_DISPLAY_PID")
 
 link="$work/dso"
 "$build/tools/dsosim/dsosim" --make-bmp medium "$work/screen.bmp"

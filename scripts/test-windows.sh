@@ -14,15 +14,12 @@ linux="${2:-$root/build}"
 ORVISNAP_QT_BUILD_IF_MISSING=1 "$root/scripts/build-windows.sh" "$win"
 win="$(cd "$win" && pwd)"
 
-display_file="$(mktemp)"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb=$!
+# shellcheck source=scripts/virtual-display.sh
+source "$root/scripts/virtual-display.sh"
+start_virtual_display
 export WINEPREFIX="$win/wine-prefix" WINEDEBUG=-all
-cleanup() { wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -f "$display_file"; }
+cleanup() { wineserver -k 2>/dev/null || true; kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true; }
 trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-DISPLAY=":$(cat "$display_file")"
-export DISPLAY
 
 echo "== Wine prefix $WINEPREFIX"
 rm -rf "$WINEPREFIX"

@@ -15,15 +15,17 @@ QString WorkingFolder::enter()
     const bool installFolder =
         SettingsFile::installedAt(exeDir) &&
         QFileInfo(current).canonicalFilePath() == QFileInfo(exeDir).canonicalFilePath();
-    if (!installFolder && takesNewFiles(current))
-        return current;
     const QString localData =
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    if (!localData.isEmpty())
-        QDir().mkpath(localData);
     const QStringList fallbacks{QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
                                 localData};
-    QDir::setCurrent(choose(current, installFolder, fallbacks, takesNewFiles));
+    // The local data folder is made only when it comes to be tried.
+    const auto takes = [&localData](const QString& folder) {
+        if (folder == localData)
+            QDir().mkpath(folder);
+        return takesNewFiles(folder);
+    };
+    QDir::setCurrent(choose(current, installFolder, fallbacks, takes));
     return QDir::currentPath();
 }
 

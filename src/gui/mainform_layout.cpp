@@ -31,11 +31,10 @@ constexpr int LogExtraHeight = Margin + Margin + 7 + 5;
 
 QAction* TMainForm::resolutionItem(int bmpRes) const
 {
+    // The items stand in the table's order.
     const PictureSize* size = PictureSizes::withBmpRes(bmpRes);
-    for (QAction* item : resolutionItems_)
-        if (size && rowOf(item) == size)
-            return item;
-    return nullptr;
+    return size ? resolutionItems_.at(static_cast<std::size_t>(size - PictureSizes::all().data()))
+                : nullptr;
 }
 
 void TMainForm::ResolutionClick(QAction* sender)

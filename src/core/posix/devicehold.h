@@ -6,10 +6,10 @@
 
 #include <termios.h>
 
-// Holds a serial device open while Qt opens it, for two
-// things Qt's open does not give: why a device is refused, from open(2)'s own errno (Qt reports a
-// missing permission, a held lock and an exclusive holder all as one "permission error"), and
-// the device's flow-control settings, which Qt's open switches off.
+// Holds a serial device open while Qt opens it, for two things Qt's open does not give: why a
+// device is refused, from open(2)'s own errno (Qt reports a missing permission, a held lock and
+// an exclusive holder all as one "permission error"), and the device's flow-control settings,
+// which Qt's open switches off.
 class DeviceHold {
 public:
     using Refusal = SerialLine::Refusal;

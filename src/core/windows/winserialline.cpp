@@ -167,13 +167,13 @@ void WinSerialLine::finishWrites()
     writes_.clear();
 }
 
-DWORD WinSerialLine::queuedBytes()
+std::optional<DWORD> WinSerialLine::queueStatus()
 {
     DWORD errors = 0;
     COMSTAT status{};
     if (!ClearCommError(port_.get(), &errors, &status)) {
         noteFailure(GetLastError());
-        return 0;
+        return std::nullopt;
     }
     noteSuccess();
     errors_ |= errors; // a wait that looked at the queue must not hide a line error from the read
@@ -185,7 +185,7 @@ QByteArray WinSerialLine::readAvailable()
     reapWrites();
     if (!port_.valid())
         return {};
-    const DWORD queued = queuedBytes();
+    const DWORD queued = queueStatus().value_or(0);
     if (WinCommRules::defersRead(std::exchange(errors_, 0)) || queued == 0)
         return {};
     return readQueued(queued);
@@ -247,7 +247,7 @@ void WinSerialLine::waitForData(std::int64_t maxMs)
         DelayWithMessages(maxMs);
         return;
     }
-    if (queuedBytes() > 0)
+    if (queueStatus().value_or(0) > 0)
         return;
     switch (armCommEvent()) {
     case CommEvent::Happened:
@@ -268,13 +268,8 @@ void WinSerialLine::commEventFailed()
     // A gone device fails the queue's status too, and that counts. A line that still answers
     // has a driver that cannot wait for these events (Wine on a pty cannot watch line errors):
     // then data alone, and failing that, plain waits.
-    DWORD errors = 0;
-    COMSTAT status{};
-    if (!ClearCommError(port_.get(), &errors, &status)) {
-        noteFailure(GetLastError());
+    if (!queueStatus())
         return;
-    }
-    errors_ |= errors;
     commMask_ = commMask_ == WakeMask ? DWORD{EV_RXCHAR} : 0;
     if (commMask_ != 0)
         SetCommMask(port_.get(), commMask_);

@@ -8,6 +8,7 @@
 
 #include <list>
 #include <memory>
+#include <optional>
 
 // A serial line through the Windows communications interface: an exclusive overlapped handle,
 // writes that never wait, reads of what the queue holds, and a comm event that wakes a wait as
@@ -32,7 +33,9 @@ public:
     [[nodiscard]] static QString systemMessage(DWORD error);
 
 private:
-    [[nodiscard]] DWORD queuedBytes();
+    // The bytes waiting, gathering the error word for the next read; nothing when the line
+    // does not answer.
+    [[nodiscard]] std::optional<DWORD> queueStatus();
     [[nodiscard]] QByteArray readQueued(DWORD count);
     enum class CommEvent { Pending, Happened, Failed };
     [[nodiscard]] CommEvent armCommEvent();
