@@ -3,8 +3,9 @@
 //
 // Nothing may crash or allocate without bound: a header may declare any size, and Qt's image
 // allocation limit (QImageReader::allocationLimit) must refuse huge ones before allocating.
-// The patch touches bytes 58 to 60 only, bytes that are no picture are kept as they came, and
-// the cut removes no more than the padding of the last block, and only where the header says so.
+// The patch touches bytes 58 to 60 only, bytes that are no picture are kept as they came, a
+// picture fits the size its header states, and the cut removes no more than the padding of the
+// last block, and only where the header says so.
 
 #include "filehelpers.h"
 #include "fuzzcheck.h"
@@ -18,6 +19,9 @@ void checkFile(const QByteArray& received, const ReceivedPicture& picture)
         return;
     }
     require(picture.file().size() == received.size(), "the patch keeps the size");
+    if (const auto declared = DeclaredBmpSize(received))
+        require(*declared <= received.size() && received.size() - *declared < 128,
+                "a picture fits the size its header states, padding aside");
     require(!picture.image().isNull() && picture.image().width() > 0, "a picture has pixels");
     if (received.size() < 61) {
         // Qt reads a few such tiny files; with no entry 1 to patch, nothing is written.

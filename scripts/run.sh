@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Orvisnap. Without an instrument at hand it also
-# starts the simulated oscilloscope on a pseudo-terminal and maps it as COM9 in the settings
-# file beside the executable, so that "Download from DSO" fetches a picture from it.
-# ORVISNAP_NO_SIM=1 skips the simulated instrument.
+# Installs what is missing, builds the program and the simulated instrument (not the tests),
+# and starts Orvisnap in a working folder of its own, build/run (TMP.BMP goes there). Without an
+# instrument at hand it also starts the simulated oscilloscope on a pseudo-terminal and maps it
+# as COM9 in the settings file beside the executable, so that "Download from DSO" fetches a
+# picture from it. ORVISNAP_NO_SIM=1 skips the simulated instrument.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build" --target orvisnap dsosim -j"$(nproc)"
 
-app="$root/build/src/app/orvisnap"
-ini="$(dirname "$app")/Orvisnap.ini"
+app="$root/build/bin/orvisnap"
+ini="$root/build/bin/Orvisnap.ini"
+work="$root/build/run"
+mkdir -p "$work"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   cat <<'MSG'
@@ -26,8 +30,8 @@ fi
 if [ "${ORVISNAP_NO_SIM:-0}" != "1" ]; then
   link="/tmp/orvisnap-dso-$(id -u)"
   sample="$root/build/demo-screen.bmp"
-  "$root/build/tools/dsosim/dsosim" --make-bmp medium "$sample"
-  "$root/build/tools/dsosim/dsosim" --loop --file "$sample" --start-delay-ms 1500 --eot-repeats 0 \
+  "$root/build/bin/dsosim" --make-bmp medium "$sample"
+  "$root/build/bin/dsosim" --loop --file "$sample" --start-delay-ms 1500 --eot-repeats 0 \
     --link "$link" > "$root/build/dsosim.log" 2>&1 &
   sim=$!
   trap 'kill "$sim" 2>/dev/null || true' EXIT
@@ -44,8 +48,11 @@ if [ "${ORVISNAP_NO_SIM:-0}" != "1" ]; then
     printf '[ComPort]\r\nPort=9\r\n' >> "$ini"
   fi
   echo "Simulated oscilloscope on $link, mapped as COM9 in $ini."
-  echo "Press \"Download from DSO\"; the instrument starts sending after 1.5 s."
+  echo "Press \"Download from DSO\"; the instrument starts sending 1.5 s later (about 12 s"
+  echo "for the picture at 38400 baud)."
   echo "(If another port is selected, choose COM9 in Settings > Comport settings.)"
 fi
 
+echo "Working folder (TMP.BMP): $work"
+cd "$work"
 "$app"

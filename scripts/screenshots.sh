@@ -48,8 +48,8 @@ start_virtual_display
 pids+=("$VIRTUAL_DISPLAY_PID")
 
 link="$work/dso"
-"$build/tools/dsosim/dsosim" --make-bmp medium "$work/screen.bmp"
-"$build/tools/dsosim/dsosim" --loop --file "$work/screen.bmp" --start-delay-ms 500 \
+"$build/bin/dsosim" --make-bmp medium "$work/screen.bmp"
+"$build/bin/dsosim" --loop --file "$work/screen.bmp" --start-delay-ms 500 \
   --eot-repeats 0 --link "$link" >"$work/dsosim.log" 2>&1 &
 pids+=($!)
 wait_for 10 test -e "$link"
@@ -57,7 +57,7 @@ wait_for 10 test -e "$link"
 # The programs beside a settings file of their own: the simulated instrument as COM9, the
 # largest picture area, the window in the display's corner.
 mkdir "$work/bin" "$work/run"
-cp "$build/src/app/orvisnap" "$build/src/capture/orvisnap-capture" "$work/bin/"
+cp "$build/bin/orvisnap" "$build/bin/orvisnap-capture" "$work/bin/"
 printf '[Common]\r\nCreationTime=2026-01-01 00:00:00\r\nLeft=0\r\nTop=0\r\nBMPRes=3\r\n' \
   >"$work/bin/Orvisnap.ini"
 printf '[ComPort]\r\nPort=9\r\n[Ports]\r\nCOM9=%s\r\n' "$link" >>"$work/bin/Orvisnap.ini"

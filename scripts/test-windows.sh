@@ -8,7 +8,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 win="${1:-$root/build-windows}"
 linux="${2:-$root/build}"
-[ -x "$linux/tools/dsosim/dsosim" ] ||
+[ -x "$linux/bin/dsosim" ] ||
   { echo "test-windows.sh: no simulated instrument in $linux (scripts/build.sh $linux)" >&2; exit 1; }
 # The test command must work on any fresh machine: without the Qt SDK it builds one.
 ORVISNAP_QT_BUILD_IF_MISSING=1 "$root/scripts/build-windows.sh" "$win"

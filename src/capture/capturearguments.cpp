@@ -33,13 +33,16 @@ std::optional<std::int64_t> wholeNumber(const QString& text, std::int64_t low, s
     return value;
 }
 
-Setter numberInto(std::optional<std::int32_t> CaptureOptions::*field, std::int32_t high,
-                  const char* unit)
+Setter numberInto(std::optional<std::int32_t> CaptureOptions::*field, std::int32_t low,
+                  std::int32_t high, const char* unit)
 {
-    return [field, high, unit](CaptureOptions& options, const QString& value) -> QString {
-        const auto number = wholeNumber(value, 0, high);
+    return [field, low, high, unit](CaptureOptions& options, const QString& value) -> QString {
+        const auto number = wholeNumber(value, low, high);
         if (!number)
-            return QStringLiteral("a whole number of %1 from 0 to %2").arg(unit).arg(high);
+            return QStringLiteral("a whole number of %1 from %2 to %3")
+                .arg(unit)
+                .arg(low)
+                .arg(high);
         options.*field = static_cast<std::int32_t>(*number);
         return {};
     };
@@ -104,12 +107,13 @@ const QList<Option>& options()
         {QLatin1StringView("--port"), true, setPort},
         {QLatin1StringView("--output"), true, setOutput},
         {QLatin1StringView("--count"), true, setCount},
+        // A time-out of 0 would give up before the instrument could start.
         {QLatin1StringView("--timeout"), true,
-         numberInto(&CaptureOptions::timeoutSeconds, MaxTimeoutSeconds, "seconds")},
+         numberInto(&CaptureOptions::timeoutSeconds, 1, MaxTimeoutSeconds, "seconds")},
         {QLatin1StringView("--rx-delay"), true,
-         numberInto(&CaptureOptions::rxDelayMs, MaxDelayMs, "milliseconds")},
+         numberInto(&CaptureOptions::rxDelayMs, 0, MaxDelayMs, "milliseconds")},
         {QLatin1StringView("--nak-delay"), true,
-         numberInto(&CaptureOptions::nakDelayMs, MaxDelayMs, "milliseconds")},
+         numberInto(&CaptureOptions::nakDelayMs, 0, MaxDelayMs, "milliseconds")},
         {QLatin1StringView("--log"), true,
          [](CaptureOptions& o, const QString& v) {
              o.logFile = v;
@@ -118,6 +122,7 @@ const QList<Option>& options()
         {QLatin1StringView("--printable"), false, flag(&CaptureOptions::printable)},
         {QLatin1StringView("--quiet"), false, flag(&CaptureOptions::quiet)},
         {QLatin1StringView("--help"), false, flag(&CaptureOptions::help)},
+        {QLatin1StringView("-h"), false, flag(&CaptureOptions::help)},
         {QLatin1StringView("--version"), false, flag(&CaptureOptions::version)},
     };
     return table;
@@ -181,11 +186,13 @@ Waits for the oscilloscope to send its screen over the serial port and saves it.
   --log FILE        append the hex log of the exchange to FILE
   --printable       save a copy for paper: colours inverted, background white
   --quiet           no progress and no end lines, only errors
-  --help            show this text
+  -h, --help        show this text
   --version         show the version
 
 Exit status: 0 every capture saved, 1 a file could not be written, 2 bad usage,
 3 the port cannot be opened, 4 no transfer within the time-out, 5 no picture
-came (the bytes are kept in FILE.raw), 6 the line was lost, 130 interrupted.
+came (the bytes are kept in FILE.raw), 6 the line was lost, 7 the instrument
+was still sending an earlier picture (cancelled; start it again), 8 a block was
+lost on the line (cancelled; start it again), 130 interrupted.
 )");
 }

@@ -1,5 +1,6 @@
 #include "capturesession.h"
 
+#include "endingmessages.h"
 #include "filehelpers.h"
 #include "myserial.h"
 #include "pictureoutput.h"
@@ -41,6 +42,20 @@ CaptureSession::Setup CaptureSession::Setup::make(const CaptureOptions& options,
 
 ExitStatus CaptureSession::run()
 {
+    const ExitStatus status = runCaptures();
+    if (status == ExitStatus::Interrupted)
+        fail(QStringLiteral("Interrupted."));
+    return status;
+}
+
+ExitStatus CaptureSession::runCaptures()
+{
+    // A folder that takes no file is told now, not after a whole transfer.
+    if (const Outcome writable = PictureOutput::canWriteInto(naming_.folder(), naming_.given());
+        !writable) {
+        fail(writable.reason());
+        return ExitStatus::NotWritten;
+    }
     if (!setup_.logFile.isEmpty())
         if (const Outcome opened = log_.open(setup_.logFile); !opened) {
             fail(opened.reason());
@@ -120,6 +135,12 @@ ExitStatus CaptureSession::ended(DownloadResult::Ending ending, const QString& r
     case Ending::LineLost:
         fail(QStringLiteral("The connection to %1 was lost.").arg(device_));
         return ExitStatus::LineLost;
+    case Ending::EarlierTransfer:
+        fail(EndingMessages::sentence(ending));
+        return ExitStatus::EarlierTransfer;
+    case Ending::BlockLost:
+        fail(EndingMessages::sentence(ending));
+        return ExitStatus::BlockLost;
     case Ending::Cancelled:
         return ExitStatus::Interrupted;
     default:
@@ -132,16 +153,17 @@ ExitStatus CaptureSession::save(const DownloadResult& result, int index)
 {
     const ReceivedPicture received(result.data);
     if (!received.isPicture())
-        return keepRaw(result, index);
+        return keepRaw(result, received, index);
     QByteArray bytes;
-    Outcome written = PictureOutput::encode(received, naming_.format(), setup_.printable, bytes);
-    const QString name = naming_.nameFor(index, QDateTime::currentDateTime());
-    if (written)
-        written = PictureOutput::write(bytes, name);
-    if (!written) {
-        fail(written.reason());
+    if (const Outcome encoded =
+            PictureOutput::encode(received, naming_.format(), setup_.printable, bytes);
+        !encoded) {
+        fail(encoded.reason());
         return ExitStatus::NotWritten;
     }
+    const QString name = naming_.nameFor(index, QDateTime::currentDateTime());
+    if (!keep(bytes, name))
+        return ExitStatus::NotWritten;
     const bool toOutput = naming_.toStandardOutput();
     status_.report(ProgressText::saved(toOutput ? QStringLiteral("standard output") : name,
                                        received.image().size(), bytes.size(), transfer_.elapsed(),
@@ -149,14 +171,29 @@ ExitStatus CaptureSession::save(const DownloadResult& result, int index)
     return ExitStatus::Saved;
 }
 
-ExitStatus CaptureSession::keepRaw(const DownloadResult& result, int index)
+ExitStatus CaptureSession::keepRaw(const DownloadResult& result, const ReceivedPicture& received,
+                                   int index)
 {
     const QString raw = naming_.rawNameFor(index, QDateTime::currentDateTime());
-    const Outcome kept = StringToFile(result.data, raw);
-    fail(QStringLiteral("The received file is not a valid BMP picture. %1")
-             .arg(kept ? QStringLiteral("The received bytes are kept in %1.").arg(raw)
-                       : kept.reason()));
+    QString message = EndingMessages::notAPicture();
+    if (!received.sizeProblem().isEmpty())
+        message += QLatin1Char(' ') + received.sizeProblem();
+    fail(message);
+    if (keep(result.data, raw))
+        fail(QStringLiteral("The received bytes are kept in %1.").arg(raw));
     return ExitStatus::NoPicture;
+}
+
+bool CaptureSession::keep(const QByteArray& bytes, const QString& name)
+{
+    QString keptAs;
+    const Outcome written = PictureOutput::writeKeeping(bytes, name, keptAs);
+    if (written)
+        return true;
+    fail(written.reason());
+    if (!keptAs.isEmpty())
+        fail(QStringLiteral("The received file was saved as %1 instead.").arg(keptAs));
+    return false;
 }
 
 bool CaptureSession::stopRequested()

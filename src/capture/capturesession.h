@@ -5,6 +5,7 @@
 #include "capturesettings.h"
 #include "exitstatus.h"
 #include "outputnaming.h"
+#include "receivedpicture.h"
 #include "screenshotdownload.h"
 #include "statusline.h"
 
@@ -43,12 +44,16 @@ public:
     void progress(std::int64_t received, std::int64_t expected) override;
 
 private:
+    [[nodiscard]] ExitStatus runCaptures();
     [[nodiscard]] ExitStatus captureOnce(int index);
     [[nodiscard]] DownloadResult download();
     [[nodiscard]] bool waitExpired() const;
     [[nodiscard]] ExitStatus ended(DownloadResult::Ending ending, const QString& reason);
     [[nodiscard]] ExitStatus save(const DownloadResult& result, int index);
-    [[nodiscard]] ExitStatus keepRaw(const DownloadResult& result, int index);
+    [[nodiscard]] ExitStatus keepRaw(const DownloadResult& result, const ReceivedPicture& received,
+                                     int index);
+    // Writes the file; when that fails, keeps the bytes in another place and says where.
+    [[nodiscard]] bool keep(const QByteArray& bytes, const QString& name);
     [[nodiscard]] bool endless() const { return setup_.count == 0; }
     void fail(const QString& message);
 

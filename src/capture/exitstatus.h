@@ -9,5 +9,7 @@ enum class ExitStatus : int {
     TimedOut = 4,  // no transfer within the start time-out
     NoPicture = 5, // the data is no picture (kept as FILE.raw), or no data came
     LineLost = 6,
-    Interrupted = 130 // SIGINT or SIGTERM
+    EarlierTransfer = 7, // the instrument was still sending an earlier picture: cancelled
+    BlockLost = 8,       // a block was lost on the line: cancelled, nothing saved
+    Interrupted = 130    // SIGINT or SIGTERM
 };

@@ -3,6 +3,9 @@
 #include "captureoptions.h"
 #include "filenames.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 constexpr qsizetype ExtensionLength = 4; // ".png", ".bmp"
 
@@ -20,6 +23,13 @@ bool OutputNaming::toStandardOutput() const
 OutputNaming::Format OutputNaming::format() const
 {
     return given_.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ? Format::Bmp : Format::Png;
+}
+
+QString OutputNaming::folder() const
+{
+    if (toStandardOutput())
+        return {};
+    return given_.isEmpty() ? QDir::currentPath() : QFileInfo(given_).absolutePath();
 }
 
 QString OutputNaming::nameFor(int index, const QDateTime& now)

@@ -15,6 +15,10 @@ public:
 
     [[nodiscard]] bool toStandardOutput() const;
     [[nodiscard]] Format format() const;
+    // The folder the pictures go to; empty for standard output.
+    [[nodiscard]] QString folder() const;
+    // The name as given; empty for names after the time.
+    [[nodiscard]] const QString& given() const { return given_; }
     // The name for capture `index` (1 for the first) that arrived at `now`; "-" for standard
     // output. Each call counts as a use.
     [[nodiscard]] QString nameFor(int index, const QDateTime& now);

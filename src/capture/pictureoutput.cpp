@@ -2,10 +2,14 @@
 
 #include "captureoptions.h"
 #include "filehelpers.h"
+#include "filenames.h"
 #include "pictureio.h"
 #include "printablepicture.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <cstdio>
 
@@ -59,4 +63,38 @@ Outcome PictureOutput::write(const QByteArray& bytes, const QString& name)
     if (name == CaptureOptions::StandardOutput)
         return writeStandardOutput(bytes);
     return StringToFile(bytes, name);
+}
+
+Outcome PictureOutput::writeKeeping(const QByteArray& bytes, const QString& name, QString& keptAs)
+{
+    keptAs.clear();
+    const Outcome written = write(bytes, name);
+    if (written || name == CaptureOptions::StandardOutput)
+        return written;
+    const QFileInfo wanted(name);
+    for (const QString& folder : {wanted.absolutePath(), QDir::tempPath()}) {
+        const QString other = FileNames::freeIn(folder, wanted.fileName());
+        if (StringToFile(bytes, other)) {
+            keptAs = QDir::toNativeSeparators(other);
+            break;
+        }
+    }
+    return written;
+}
+
+Outcome PictureOutput::canWriteInto(const QString& folder, const QString& name)
+{
+    if (folder.isEmpty())
+        return {};
+    const QString shown = QDir::toNativeSeparators(folder);
+    if (!QFileInfo(folder).isDir())
+        return Outcome::failure(QStringLiteral("%1: no such folder.").arg(shown));
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".orvisnap-XXXXXX")));
+    if (probe.open())
+        return {};
+    const QFileInfo existing(name);
+    if (!name.isEmpty() && existing.isFile() && existing.isWritable())
+        return {};
+    return Outcome::failure(
+        QStringLiteral("%1: the folder takes no new files (%2).").arg(shown, probe.errorString()));
 }

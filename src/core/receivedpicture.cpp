@@ -5,8 +5,24 @@
 #include <QBuffer>
 #include <QImageReader>
 
-ReceivedPicture::ReceivedPicture(const QByteArray& received)
+namespace {
+QString sizeProblemOf(const QByteArray& received)
 {
+    const std::optional<std::int64_t> size = DeclaredBmpSize(received);
+    if (!size || (*size <= received.size() && received.size() - *size < ReceivedPicture::BlockData))
+        return {};
+    return QStringLiteral("Its header states %1 bytes; %2 bytes arrived.")
+        .arg(*size)
+        .arg(received.size());
+}
+} // namespace
+
+ReceivedPicture::ReceivedPicture(const QByteArray& received) : sizeProblem_(sizeProblemOf(received))
+{
+    if (!sizeProblem_.isEmpty()) {
+        file_ = received;
+        return;
+    }
     QByteArray patched = received;
     PatchBMPBytes(patched, PatchRed, PatchGreen, PatchBlue);
     QBuffer buffer(&patched);
@@ -18,9 +34,7 @@ ReceivedPicture::ReceivedPicture(const QByteArray& received)
 
 QByteArray ReceivedPicture::trimmedFile() const
 {
-    // XModem pads the last block to 128 bytes; a stated size outside that padding is not
-    // believed, and the file is kept whole.
-    constexpr std::int64_t BlockData = 128;
+    // A stated size outside the padding is not believed, and the file is kept whole.
     const std::optional<std::int64_t> size = DeclaredBmpSize(file_);
     if (!size || *size > file_.size() || file_.size() - *size >= BlockData)
         return file_;

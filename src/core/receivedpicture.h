@@ -2,13 +2,16 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QString>
 
 #include <cstdint>
 
 // The bytes of a finished download as a picture: colour-table entry 1 recoloured, then read by
-// Qt's BMP reader, which is the only judge of whether they are a picture. Qt's own allocation
-// limit (QImageReader::allocationLimit, 128 MB here) refuses a header that declares a huge
-// picture before anything of that size is allocated.
+// Qt's BMP reader. Qt's own allocation limit (QImageReader::allocationLimit, 128 MB here) refuses
+// a header that declares a huge picture before anything of that size is allocated. Bytes whose
+// header states a file size that the data does not fit (shorter, or longer than the last
+// block's padding) are no picture either: blocks were lost or came twice, and Qt's reader would
+// show what it could of them.
 class ReceivedPicture {
 public:
     // The colour that entry 1 gets: the instrument's dark trace colour turned bright yellow.
@@ -25,8 +28,14 @@ public:
     [[nodiscard]] const QByteArray& file() const { return file_; }
     // The file without the XModem padding, when the header states a size that fits the data.
     [[nodiscard]] QByteArray trimmedFile() const;
+    // Why bytes that start like a picture are none, when their size tells; else empty.
+    [[nodiscard]] const QString& sizeProblem() const { return sizeProblem_; }
+
+    // XModem pads the last block up to this many bytes.
+    static constexpr std::int64_t BlockData = 128;
 
 private:
+    QString sizeProblem_;
     QByteArray file_;
     QImage image_;
 };

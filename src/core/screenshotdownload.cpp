@@ -91,6 +91,10 @@ DownloadResult ScreenshotDownload::receive()
         carryOut(step, result);
         if (step.kind == XModemStep::Kind::Eot)
             return endedByEot(result);
+        if (step.kind == XModemStep::Kind::EarlierTransfer)
+            return stopped(result, Ending::EarlierTransfer);
+        if (step.kind == XModemStep::Kind::BlockLost)
+            return stopped(result, Ending::BlockLost);
         wait = step.wait;
     }
 }
@@ -149,11 +153,24 @@ DownloadResult ScreenshotDownload::endedByEot(DownloadResult result)
 DownloadResult ScreenshotDownload::stopped(DownloadResult result, DownloadResult::Ending ending)
 {
     result.elapsedMs = elapsedMs();
+    if (ending == Ending::Cancelled)
+        cancelTransfer();
     ComClose();
     logGroup({XModemReceiver::thickSeparator()});
     result.ending = ending;
     result.blocks = receiver_.acceptedBlocks();
     return result;
+}
+
+void ScreenshotDownload::cancelTransfer()
+{
+    if (!running_)
+        return;
+    const XModemStep cancelling = receiver_.cancel();
+    if (cancelling.send.isEmpty())
+        return;
+    ComWrite(cancelling.send);
+    logGroup(cancelling.txLog);
 }
 
 void ScreenshotDownload::tickWhenDue()

@@ -28,6 +28,12 @@ public:
     // download. The driver ticks every 200 ms by itself; a front end's timer may tick too.
     void startTimeoutTick();
 
+    // Tells the instrument to stop when a transfer is under way (XModem's cancel), so that it
+    // does not go on waiting mid-file and answer the next request with the rest of this one.
+    // The driver does this itself when it stops on the front end's request; a front end that
+    // closes the port under a running download calls it first.
+    void cancelTransfer();
+
     [[nodiscard]] bool running() const { return running_; }
     [[nodiscard]] bool waitingForFirstBlock() const { return running_ && waiting_ && !timedOut_; }
 

@@ -74,6 +74,7 @@ XModemStep XModemReceiver::judge(const QByteArray& read)
 
 void XModemReceiver::judgeBlock(const QByteArray& read, XModemStep& step)
 {
+    ++blocksSeen_;
     const QByteArray data = read.mid(3, DataSize);
     std::uint16_t crc = 0;
     Crc16OfBuffer(crc, data.constData(), static_cast<std::uint16_t>(DataSize));
@@ -85,33 +86,81 @@ void XModemReceiver::judgeBlock(const QByteArray& read, XModemStep& step)
                    << QStringLiteral("Tx: NAK") << thinSeparator();
         return;
     }
-    step.send = QByteArray(1, ACK);
     step.txLog << QStringLiteral("CRC: %1 ok").arg(hex4(crc));
-    if (isRepeatOfLast(read)) {
+    const unsigned number = byteAt(read, 1);
+    switch (placeOf(read)) {
+    case Place::First:
+        // Block 98 first: the instrument goes on with a transfer whose receiver went away, and
+        // takes our request for a NAK of that block. Its tail is no picture.
+        endWithCancel(step, XModemStep::Kind::EarlierTransfer,
+                      QStringLiteral("Block %1 came first: an earlier transfer is still running")
+                          .arg(number));
+        return;
+    case Place::Lost:
+        endWithCancel(step, XModemStep::Kind::BlockLost,
+                      QStringLiteral("Block %1 came instead of block %2: a block was lost")
+                          .arg(number)
+                          .arg((lastNumber_ + 1U) & 0xFFU));
+        return;
+    case Place::Repeat:
         // The sender missed our ACK and sent the block again: keeping it would corrupt the file.
         step.kind = XModemStep::Kind::BlockRepeated;
-        step.txLog << QStringLiteral("Repeated block %1 not kept again").arg(byteAt(read, 1));
-    } else {
+        step.txLog << QStringLiteral("Repeated block %1 not kept again").arg(number);
+        break;
+    case Place::Next:
         step.kind = XModemStep::Kind::BlockAccepted;
-        noteNumbering(read);
-        collected_ += data;
-        lastData_ = data;
-        ++acceptedBlocks_;
+        keep(read);
+        break;
     }
+    step.send = QByteArray(1, ACK);
     step.txLog << QStringLiteral("Tx: ACK") << thinSeparator();
 }
 
-bool XModemReceiver::isRepeatOfLast(const QByteArray& read) const
+XModemReceiver::Place XModemReceiver::placeOf(const QByteArray& read) const
 {
-    return numbered_ && acceptedBlocks_ > 0 && complementValid(read) &&
-           byteAt(read, 1) == lastNumber_ && read.mid(3, DataSize) == lastData_;
+    const bool valid = complementValid(read);
+    const unsigned number = byteAt(read, 1);
+    switch (numbering_) {
+    case Numbering::Unknown:
+        return valid && number != 1U ? Place::First : Place::Next;
+    case Numbering::Uncounted:
+        return Place::Next;
+    case Numbering::Counted:
+        break;
+    }
+    if (!valid) // the number is unreadable; the data tells a repeat
+        return read.mid(3, DataSize) == lastData_ ? Place::Repeat : Place::Next;
+    if (number == lastNumber_)
+        return Place::Repeat;
+    return number == ((lastNumber_ + 1U) & 0xFFU) ? Place::Next : Place::Lost;
 }
 
-void XModemReceiver::noteNumbering(const QByteArray& read)
+void XModemReceiver::keep(const QByteArray& read)
 {
-    const unsigned number = byteAt(read, 1);
-    const unsigned expected = acceptedBlocks_ == 0 ? 1U : (lastNumber_ + 1U) & 0xFFU;
-    if (!complementValid(read) || number != expected)
-        numbered_ = false; // from now on numbers mean nothing: every good block is kept
-    lastNumber_ = number;
+    if (numbering_ == Numbering::Unknown)
+        numbering_ = complementValid(read) ? Numbering::Counted : Numbering::Uncounted;
+    // A block whose number cannot be read still counts as the next one.
+    lastNumber_ = complementValid(read) ? byteAt(read, 1) : (lastNumber_ + 1U) & 0xFFU;
+    lastData_ = read.mid(3, DataSize);
+    collected_ += lastData_;
+    ++acceptedBlocks_;
+}
+
+void XModemReceiver::endWithCancel(XModemStep& step, XModemStep::Kind kind, const QString& why)
+{
+    const XModemStep cancelling = cancel();
+    step.kind = kind;
+    step.send = cancelling.send;
+    step.txLog << why << cancelling.txLog;
+}
+
+XModemStep XModemReceiver::cancel()
+{
+    XModemStep step;
+    if (cancelled_ || eotSeen_ || blocksSeen_ == 0)
+        return step;
+    cancelled_ = true;
+    step.send = QByteArray(3, CAN);
+    step.txLog << QStringLiteral("Tx: CAN CAN CAN");
+    return step;
 }

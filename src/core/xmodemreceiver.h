@@ -25,6 +25,7 @@ public:
     static constexpr char NAK = 0x15;
     static constexpr char ACK = 0x06;
     static constexpr char EOT = 0x04;
+    static constexpr char CAN = 0x18;
     // USB serial adapters deliver in bursts up to about 20 ms apart.
     static constexpr std::int64_t MinQuietMs = 50;
     // The longest wait before an incomplete read is looked at again (new bytes end it sooner).
@@ -39,8 +40,16 @@ public:
     [[nodiscard]] XModemStep feed(const QByteArray& bytes, std::int64_t nowMs,
                                   std::int32_t nakDelayMs);
 
+    // Tells the sender to give up a transfer under way (what to send and log): XModem senders
+    // stop at two CANs in a row, the third covers one lost on the line. Nothing once the
+    // transfer has ended, before any block came (an instrument still waiting for the request
+    // needs no cancel), or a second time.
+    [[nodiscard]] XModemStep cancel();
+
     [[nodiscard]] const QByteArray& collected() const { return collected_; }
     [[nodiscard]] int acceptedBlocks() const { return acceptedBlocks_; }
+    // Reads of block length so far, good or bad.
+    [[nodiscard]] int blocksSeen() const { return blocksSeen_; }
     [[nodiscard]] bool eotSeen() const { return eotSeen_; }
     [[nodiscard]] bool readPending() const { return !pending_.isEmpty(); }
 
@@ -51,17 +60,23 @@ private:
     [[nodiscard]] bool readComplete(std::int64_t nowMs, std::int32_t nakDelayMs) const;
     [[nodiscard]] XModemStep judge(const QByteArray& read);
     void judgeBlock(const QByteArray& read, XModemStep& step);
-    [[nodiscard]] bool isRepeatOfLast(const QByteArray& read) const;
-    void noteNumbering(const QByteArray& read);
+    enum class Place { Next, Repeat, First, Lost };
+    [[nodiscard]] Place placeOf(const QByteArray& read) const;
+    void keep(const QByteArray& read);
+    void endWithCancel(XModemStep& step, XModemStep::Kind kind, const QString& why);
 
     QByteArray pending_;
     std::int64_t lastByteAtMs_ = 0;
     QByteArray collected_;
     int acceptedBlocks_ = 0;
+    int blocksSeen_ = 0;
     bool eotSeen_ = false;
-    // True while every accepted block carried the next number with a valid complement; only
-    // then can a repeated block be recognised by its number.
-    bool numbered_ = true;
+    bool cancelled_ = false;
+    // Whether the blocks count: the first came as block 1 with a valid complement. Only then
+    // can a repeat or a lost block be told by its number; a sender that numbers otherwise has
+    // every good block kept.
+    enum class Numbering { Unknown, Counted, Uncounted };
+    Numbering numbering_ = Numbering::Unknown;
     unsigned lastNumber_ = 0;
     QByteArray lastData_;
 };

@@ -15,7 +15,11 @@ struct XModemStep {
         BlockAccepted, // 133 bytes, CRC good, data kept
         BlockRepeated, // 133 bytes, CRC good, the sender repeated the last block: not kept again
         BlockRejected, // 133 bytes, CRC wrong
-        Garbage        // any other length
+        Garbage,       // any other length
+        // The transfer is cancelled (`send` holds the CANs) and the download ends without a
+        // picture:
+        EarlierTransfer, // the first block is not block 1: an earlier transfer is still running
+        BlockLost        // a block came out of turn: the one before it never will
     };
 
     enum class Wait {
@@ -38,6 +42,11 @@ struct XModemStep {
     [[nodiscard]] bool isBlock() const
     {
         return kind == Kind::BlockAccepted || kind == Kind::BlockRepeated ||
-               kind == Kind::BlockRejected;
+               kind == Kind::BlockRejected || ends();
+    }
+    // The receiver gave the transfer up.
+    [[nodiscard]] bool ends() const
+    {
+        return kind == Kind::EarlierTransfer || kind == Kind::BlockLost;
     }
 };

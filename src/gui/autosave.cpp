@@ -99,7 +99,9 @@ void AutoSave::pictureArrived(const QByteArray& receivedFile, const QImage& pict
 
 void AutoSave::show(const QString& text)
 {
-    shown_ = text;
-    panel_->setText(text);
-    panel_->setToolTip(text);
+    // After the download's own ending ("Received 38 KB"), which stays in front.
+    const QString ending = panel_->text() == shown_ ? QString() : panel_->text();
+    shown_ = ending.isEmpty() ? text : ending + QStringLiteral(". ") + text;
+    panel_->setText(shown_);
+    panel_->setToolTip(shown_);
 }

@@ -201,6 +201,8 @@ void TMainForm::FormCloseQuery(bool& canClose)
 void TMainForm::FormClose()
 {
     TransferStop = true;
+    // The instrument must not go on waiting mid-file: the next request would get its rest.
+    download_.cancelTransfer();
     ComClose();
     // Without a port nothing was read, so the user's stored settings are left alone.
     if (portsDetected_)

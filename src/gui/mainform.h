@@ -135,10 +135,14 @@ private:
     void layOutWithLog(int clientWidth);
     void layOutWithoutLog(int clientWidth);
     void applyAnchors();
+    // Moves the window the least that makes it whole on its screen; a place that fits stays.
+    void keepOnScreen();
     static void FormCloseQuery(bool& canClose);
     void FormClose();
     // Download
-    void showReceived(const QByteArray& data);
+    void showReceived(const DownloadResult& result);
+    // How the download ended, in the status bar until the next one starts.
+    void showEnding(const DownloadResult& result, std::int64_t pictureBytes = 0);
     // The one ending of every download that began: the window as before, with `picture`.
     void restoreAfterDownload(const QImage& picture);
     // DownloadListener

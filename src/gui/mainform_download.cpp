@@ -3,6 +3,7 @@
 #include "mainform.h"
 
 #include "autosave.h"
+#include "endingmessages.h"
 #include "filehelpers.h"
 #include "myserial.h"
 #include "pictureio.h"
@@ -25,47 +26,55 @@ void TMainForm::btnGetScreenShotClick()
     if (download_.running() || closing_)
         return;
     autoSave_->downloadStarted();
+    statusPanels_[2]->clear(); // the last download's ending
     TransferStop = false;
     pictureBefore_ = ImageDSO->image();
     const DownloadResult result = download_.run(ComPortNumber);
     switch (result.ending) {
     case DownloadResult::Ending::PortNotOpened:
-        prompts_.message(this, QStringLiteral("Error while opening COM port."), result.reason);
-        return; // nothing of the window changed
+        showEnding(result);
+        prompts_.message(this, EndingMessages::sentence(result.ending), result.reason);
+        return; // nothing else of the window changed
     case DownloadResult::Ending::NotReady:
         SettingsToStatusBar();
+        showEnding(result);
         prompts_.message(this, QStringLiteral("The working file could not be written."),
                          result.reason);
         return;
     case DownloadResult::Ending::AlreadyRunning:
         return;
     case DownloadResult::Ending::Complete:
-        showReceived(result.data);
+        showReceived(result);
         return;
     default:
         // The picture of before comes back from memory: the working file may be gone, or the
         // current folder changed, while the download ran.
         restoreAfterDownload(pictureBefore_);
-        if (result.ending == DownloadResult::Ending::LineLost)
-            prompts_.message(this, QStringLiteral("The connection to the COM port was lost."), {});
+        showEnding(result);
+        if (const QString sentence = EndingMessages::sentence(result.ending); !sentence.isEmpty())
+            prompts_.message(this, sentence, {});
         return;
     }
 }
 
-void TMainForm::showReceived(const QByteArray& data)
+void TMainForm::showReceived(const DownloadResult& result)
 {
     // The palette patch goes into the file and the picture alike; data that is no picture is
     // kept as received, for inspection.
-    const ReceivedPicture received(data);
+    const ReceivedPicture received(result.data);
     const Outcome written = StringToFile(received.file(), WorkingFile);
     if (!received.isPicture()) {
         restoreAfterDownload(pictureBefore_);
-        prompts_.message(this, QStringLiteral("The received file is not a valid BMP picture."),
-                         QStringLiteral("The received bytes are kept in %1.")
-                             .arg(QDir::current().absoluteFilePath(WorkingFile)));
+        showEnding(result, -1);
+        QString detail = QStringLiteral("The received bytes are kept in %1.")
+                             .arg(QDir::current().absoluteFilePath(WorkingFile));
+        if (!received.sizeProblem().isEmpty())
+            detail = received.sizeProblem() + QLatin1Char('\n') + detail;
+        prompts_.message(this, EndingMessages::notAPicture(), detail);
         return;
     }
     restoreAfterDownload(received.image());
+    showEnding(result, received.trimmedFile().size());
     autoSave_->pictureArrived(received.file(), received.image());
     if (!written)
         prompts_.message(this, QStringLiteral("The working file could not be written."),
@@ -76,11 +85,17 @@ void TMainForm::restoreAfterDownload(const QImage& picture)
 {
     ImageDSO->setImage(picture);
     SettingsToStatusBar();
-    statusPanels_[2]->clear();
     lblCounter->clear();
     TimerCancel->stop();
     btnCancel->setEnabled(false);
     btnGetScreenShot->setEnabled(true);
+}
+
+void TMainForm::showEnding(const DownloadResult& result, std::int64_t pictureBytes)
+{
+    const QString text = EndingMessages::status(result, pictureBytes);
+    statusPanels_[2]->setText(text);
+    statusPanels_[2]->setToolTip(text);
 }
 
 void TMainForm::TimerCancelTimer()

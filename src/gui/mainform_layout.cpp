@@ -4,13 +4,16 @@
 
 #include "picturesizes.h"
 #include "scaledimage.h"
+#include "screenfit.h"
 
 #include <QAction>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -64,6 +67,21 @@ void TMainForm::ResolutionClick(QAction* sender)
     btnGetScreenShot->move(PanelBMP->width() + 2 * Margin, btnGetScreenShot->y());
     btnCancel->move(PanelBMP->width() + 2 * Margin, btnCancel->y());
     lblCounter->resize(PanelBMP->width(), lblCounter->height());
+    if (isVisible())
+        keepOnScreen(); // a window grown by the log must not leave its buttons off the screen
+}
+
+void TMainForm::keepOnScreen()
+{
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect frame = frameGeometry();
+    const QPoint place =
+        ScreenFit::placed(frame, areas, primary ? primary->availableGeometry() : QRect());
+    if (place != frame.topLeft())
+        move(place);
 }
 
 void TMainForm::layOutWithLog(int clientWidth)

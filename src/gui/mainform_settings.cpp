@@ -78,8 +78,10 @@ bool TMainForm::SaveToIni()
 void TMainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!placeCentred_)
+    if (!placeCentred_) {
+        keepOnScreen();
         return;
+    }
     placeCentred_ = false; // only the first showing is placed
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();

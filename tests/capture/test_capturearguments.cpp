@@ -60,6 +60,7 @@ void TestCaptureArguments::parse_data()
     row("standard output", {"--output", "-"}, "port=- out=- count=1 timeout=- rx=- nak=- log=");
     row("flags", {"--printable", "--quiet", "--help", "--version"},
         none + " printable,quiet,help,version");
+    row("-h", {"-h"}, none + " help");
     row("last one counts", {"--count", "2", "--count", "3"},
         "port=- out= count=3 timeout=- rx=- nak=- log=");
     row("value that looks like an option", {"--log", "--quiet"},
@@ -82,7 +83,8 @@ void TestCaptureArguments::parse_data()
     row("extension alone", {"--output", ".png"}, {}, ".png or .bmp");
     row("negative count", {"--count", "-1"}, {}, "--count wants");
     row("count with a sign", {"--count", "+2"}, {}, "--count wants");
-    row("timeout too long", {"--timeout", "86401"}, {}, "from 0 to 86400");
+    row("timeout too long", {"--timeout", "86401"}, {}, "from 1 to 86400");
+    row("no time to start", {"--timeout", "0"}, {}, "from 1 to 86400");
     row("delay not a number", {"--rx-delay", "3O"}, {}, "--rx-delay wants");
     row("number with a line break", {"--nak-delay", "5\n"}, {}, "--nak-delay wants");
     row("missing value", {"--timeout"}, {}, "--timeout needs a value");

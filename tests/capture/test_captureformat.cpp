@@ -1,7 +1,11 @@
 // What orvisnap-capture writes about a capture: the progress line and the names of its files.
 #include "outputnaming.h"
+#include "pictureoutput.h"
 #include "progresstext.h"
+#include "testfiles.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestCaptureFormat : public QObject {
@@ -11,6 +15,8 @@ private slots:
     void transfer();
     void names_data();
     void names();
+    void keptWhenTheNameFails_data();
+    void keptWhenTheNameFails();
 };
 
 void TestCaptureFormat::transfer_data()
@@ -70,6 +76,32 @@ void TestCaptureFormat::names()
         made << naming.nameFor(index, at);
     QCOMPARE(made, names);
     QCOMPARE(naming.rawNameFor(2, at), raw);
+}
+
+void TestCaptureFormat::keptWhenTheNameFails_data()
+{
+    QTest::addColumn<QString>("name");   // in a new folder
+    QTest::addColumn<QString>("keptIn"); // "beside" or "temporary"
+    QTest::newRow("the name is taken by a folder") << "shot.bmp"
+                                                   << "beside";
+    QTest::newRow("the folder is gone") << "gone/shot.bmp"
+                                        << "temporary";
+}
+
+void TestCaptureFormat::keptWhenTheNameFails()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, keptIn);
+    const QTemporaryDir work;
+    QVERIFY(QDir(work.path()).mkdir("shot.bmp"));
+    QString keptAs;
+    const Outcome written = PictureOutput::writeKeeping("picture", work.filePath(name), keptAs);
+    QVERIFY(!written);
+    QVERIFY2(written.reason().contains("shot.bmp"), qPrintable(written.reason()));
+    const QString folder = keptIn == "beside" ? work.path() : QDir::tempPath();
+    QCOMPARE(QFileInfo(keptAs).absolutePath(), QDir(folder).absolutePath());
+    QCOMPARE(ReadTestFile(keptAs), QByteArray("picture"));
+    QFile::remove(keptAs);
 }
 
 QTEST_APPLESS_MAIN(TestCaptureFormat)

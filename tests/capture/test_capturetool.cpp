@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <signal.h>
 
@@ -69,6 +70,7 @@ private:
 
     QTemporaryDir samples_;
     QString sample_ = samples_.filePath("small.bmp");
+    QString overstated_ = samples_.filePath("overstated.bmp"); // its header: 200 bytes more
     QByteArray sent_; // the sample as the instrument sends it
 };
 
@@ -77,6 +79,9 @@ void TestCaptureTool::initTestCase()
     QVERIFY(DsoSimProcess::makeBmp("small", sample_));
     sent_ = ReadTestFile(sample_);
     QVERIFY(sent_.size() % 128 != 0); // so that the padding shows
+    QByteArray overstated = sent_;
+    qToLittleEndian<quint32>(quint32(sent_.size() + 200), overstated.data() + 2);
+    WriteTestFile(overstated_, overstated);
 }
 
 void TestCaptureTool::endings_data()
@@ -103,6 +108,21 @@ void TestCaptureTool::endings_data()
                                  << "connection to /" << QByteArray("The COM port was lost.");
     QTest::newRow("no such device")
         << QStringList{} << QStringList{} << 3 << "/nonexistent/tty: No such file" << QByteArray();
+    QTest::newRow("an earlier transfer still running")
+        << sample + QStringList{"--first-block", "5"} << QStringList{} << 7
+        << "still sending an earlier picture" << QByteArray("Tx: CAN CAN CAN");
+    QTest::newRow("one answer behind, one bad block")
+        << sample + DsoSimProcess::oneAnswerBehind() + QStringList{"--corrupt-crc", "3"}
+        << QStringList{} << 8 << "A block was lost on the line" << QByteArray("Tx: CAN CAN CAN");
+    QTest::newRow("a block skipped")
+        << sample + QStringList{"--skip-block", "4"} << QStringList{} << 8
+        << "A block was lost on the line" << QByteArray("Tx: CAN CAN CAN");
+    QTest::newRow("a header that states more")
+        << QStringList{"--file", overstated_} << QStringList{} << 5 << "header states 1286 bytes"
+        << QByteArray("XModem transfer complete");
+    // Told before anything is asked of the instrument: the log is not even begun.
+    QTest::newRow("no output folder") << sample << QStringList{"--output", "missing/shot.bmp"} << 1
+                                      << "missing: no such folder" << QByteArray();
 }
 
 void TestCaptureTool::endings()
@@ -130,7 +150,7 @@ void TestCaptureTool::endings()
     QCOMPARE(files.contains("shot.bmp"), status == 0);
     if (status == 0)
         QVERIFY(saved == patched(sent_)); // byte for byte, without the padding
-    QCOMPARE(files.contains("shot.bmp.raw"), words.contains(".raw"));
+    QCOMPARE(files.contains("shot.bmp.raw"), status == 5 && !simArgs.contains("--eot-first"));
     const QByteArray log = ReadTestFile(work.filePath("log.txt"));
     QVERIFY(log.startsWith("earlier\r\n"));
     QVERIFY2(lastLogged.isEmpty() ? log == "earlier\r\n"
@@ -194,7 +214,7 @@ void TestCaptureTool::interrupted_data()
     QTest::addColumn<QStringList>("simArgs");
     QTest::addColumn<int>("signal");
     const QStringList waiting{"--start-delay-ms", "60000"};
-    const QStringList midTransfer{"--stall", "3:60000"};
+    const QStringList midTransfer{"--loop", "--reply-delay-ms", "100"};
     QTest::newRow("SIGINT while waiting") << waiting << SIGINT;
     QTest::newRow("SIGTERM while waiting") << waiting << SIGTERM;
     QTest::newRow("SIGINT during the transfer") << midTransfer << SIGINT;
@@ -212,17 +232,30 @@ void TestCaptureTool::interrupted()
     CaptureToolProcess tool;
     tool.start(toolArguments(device) + QStringList{"--timeout", "120", "--log", "log.txt"},
                work.path());
-    // Signalled once the exchange is under way (the request, or the first block, logged).
-    const QByteArray underway = simArgs.contains("--stall") ? "ACK" : "Waiting for XModem";
-    QTRY_VERIFY_WITH_TIMEOUT(ReadTestFile(work.filePath("log.txt")).contains(underway), ToolMs);
+    // Signalled once the exchange is under way (the request, or the first blocks, logged).
+    const bool midTransfer = simArgs.contains("--loop");
+    const auto underway = [&] {
+        const QByteArray log = ReadTestFile(work.filePath("log.txt"));
+        return midTransfer ? log.count("Tx: ACK") >= 2 : log.contains("Waiting for XModem");
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(underway(), ToolMs);
     tool.signal(signal);
 
     const auto ended = tool.wait(ToolMs);
 
     QVERIFY(ended.exited);
     QCOMPARE(ended.exitCode, 130);
+    QVERIFY(ended.standardError.endsWith("orvisnap-capture: Interrupted.\n"));
     QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList{"log.txt"});
-    QVERIFY(ReadTestFile(work.filePath("log.txt")).endsWith("Cancelled.\r\n" + Thick + "\r\n"));
+    // A transfer under way is cancelled with the instrument, which then takes a new request.
+    const QByteArray cancelled = midTransfer ? "Tx: CAN CAN CAN\r\n" : "";
+    QVERIFY(ReadTestFile(work.filePath("log.txt"))
+                .endsWith("Cancelled.\r\n" + cancelled + Thick + "\r\n"));
+    if (midTransfer) {
+        const auto again = CaptureToolProcess::run(toolArguments(device), work.path(), ToolMs);
+        QCOMPARE(again.exitCode, 0);
+        QVERIFY(ReadTestFile(work.filePath("shot.bmp")) == patched(sent_));
+    }
 }
 
 void TestCaptureTool::fromSz()

@@ -16,6 +16,7 @@ const QString Thick(47, '=');
 const QByteArray Nak(1, XModemReceiver::NAK);
 const QByteArray Ack(1, XModemReceiver::ACK);
 const QByteArray Eot(1, XModemReceiver::EOT);
+const QByteArray Can(3, XModemReceiver::CAN);
 
 QByteArray dataOf(int n)
 {
@@ -66,6 +67,7 @@ private slots:
     void endings();
     void startTimeoutCountsDownAndStops();
     void cancelDuringAWaitLetsThePassFinish();
+    void closeUnderADownloadCancelsOnce();
     void lostLineEndsTheDownload();
     void logGroupIsDecidedWhenDue_data();
     void logGroupIsDecidedWhenDue();
@@ -92,6 +94,15 @@ void TestDownloadDriver::endings_data()
         << dataOf(1) + dataOf(2) << Ack + Ack + Ack << complete;
     QTest::newRow("no data") << QByteArrayList{Eot} << Ending::NoData << QByteArray()
                              << QByteArray() << QStringList{"EOT", "No data received.", Thick};
+    QTest::newRow("an earlier transfer still running")
+        << QByteArrayList{block(98), block(99)} << Ending::EarlierTransfer << QByteArray() << Can
+        << QStringList{"Block 98 came first: an earlier transfer is still running",
+                       "Tx: CAN CAN CAN", Thick};
+    QTest::newRow("a lost block") << QByteArrayList{block(1), block(3), Eot} << Ending::BlockLost
+                                  << QByteArray() << Ack + Can
+                                  << QStringList{
+                                         "Block 3 came instead of block 2: a block was lost",
+                                         "Tx: CAN CAN CAN", Thick};
 }
 
 void TestDownloadDriver::endings()
@@ -158,8 +169,27 @@ void TestDownloadDriver::cancelDuringAWaitLetsThePassFinish()
 
     QCOMPARE(result.ending, Ending::Cancelled);
     QCOMPARE(result.blocks, 2);
-    QCOMPARE(line.written(), Nak + Nak + Ack + Ack); // that pass still read and answered
-    QCOMPARE(listener.lines.mid(listener.lines.size() - 3), QStringList({"Tx: ACK", Thin, Thick}));
+    // That pass still read and answered; then the instrument is told to stop.
+    QCOMPARE(line.written(), Nak + Nak + Ack + Ack + Can);
+    QCOMPARE(listener.lines.mid(listener.lines.size() - 4),
+             QStringList({"Tx: ACK", Thin, "Tx: CAN CAN CAN", Thick}));
+}
+
+void TestDownloadDriver::closeUnderADownloadCancelsOnce()
+{
+    LineScript line;
+    line.playInstrument({block(1), block(2), Eot}, 20);
+    RecordingListener listener;
+    ScreenshotDownload download(listener);
+    // As the window closes: the cancel, the port closed under the running download, the stop.
+    line.at(45, [&] {
+        download.cancelTransfer();
+        ComClose();
+        listener.stop = true;
+    });
+
+    QCOMPARE(download.run(1).ending, Ending::Cancelled);
+    QCOMPARE(line.written(), Nak + Nak + Ack + Can);
 }
 
 void TestDownloadDriver::lostLineEndsTheDownload()

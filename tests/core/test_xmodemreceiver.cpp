@@ -29,6 +29,13 @@ QByteArray makeBlock(unsigned number, const QByteArray& data, bool goodCrc = tru
     return block;
 }
 
+QString crcText(const QByteArray& data)
+{
+    std::uint16_t crc = 0;
+    Crc16OfBuffer(crc, data.constData(), 128);
+    return QStringLiteral("%1").arg(crc, 4, 16, QLatin1Char('0')).toUpper();
+}
+
 QByteArray dataOf(int i)
 {
     return QByteArray(128, static_cast<char>('A' + i % 26));
@@ -61,7 +68,10 @@ private slots:
     void repeatedBlockAfterLostAckIsNotKeptTwice();
     void equalDataUnderNewNumbersIsKept();
     void numberingWrapsPast255();
-    void withoutConsecutiveNumbersRepeatsAreKept();
+    void numbering_data();
+    void numbering();
+    void endingsSayWhatCame();
+    void cancelOnlyWhileATransferIsUnderWay();
     void stepCarriesTheJudgedRead();
     void startForgetsThePreviousDownload();
 };
@@ -226,14 +236,114 @@ void TestXModemReceiver::numberingWrapsPast255()
     QCOMPARE(rx.collected().size(), 300 * 128);
 }
 
-void TestXModemReceiver::withoutConsecutiveNumbersRepeatsAreKept()
+namespace {
+// One block as a test writes it: its number, which data, and what can spoil it.
+struct Sent {
+    unsigned number;
+    int data;
+    bool goodCrc = true;
+    bool goodComplement = true;
+};
+
+QByteArray sentBlock(const Sent& sent)
+{
+    QByteArray block = makeBlock(sent.number, dataOf(sent.data), sent.goodCrc);
+    if (!sent.goodComplement)
+        block[2] = block[1];
+    return block;
+}
+} // namespace
+
+void TestXModemReceiver::numbering_data()
+{
+    QTest::addColumn<QList<Sent>>("blocks");
+    QTest::addColumn<QList<Kind>>("kinds");
+    QTest::addColumn<QList<int>>("kept"); // data of the kept blocks, in order
+    QTest::newRow("block 98 first: an earlier transfer")
+        << QList<Sent>{{98, 98}} << QList<Kind>{Kind::EarlierTransfer} << QList<int>{};
+    QTest::newRow("block 0 first: the same")
+        << QList<Sent>{{0, 1}} << QList<Kind>{Kind::EarlierTransfer} << QList<int>{};
+    QTest::newRow("a bad block 98 first is only refused")
+        << QList<Sent>{{98, 98, false}, {1, 1}}
+        << QList<Kind>{Kind::BlockRejected, Kind::BlockAccepted} << QList<int>{1};
+    QTest::newRow("a skipped block is lost")
+        << QList<Sent>{{1, 1}, {2, 2}, {4, 4}}
+        << QList<Kind>{Kind::BlockAccepted, Kind::BlockAccepted, Kind::BlockLost}
+        << QList<int>{1, 2};
+    // A sender one answer behind takes the NAK for block 3 as the answer to block 4, and
+    // repeats block 4: block 3 never comes again.
+    QTest::newRow("one answer behind, one bad block")
+        << QList<Sent>{{1, 1}, {1, 1}, {2, 2}, {3, 3, false}, {4, 4}}
+        << QList<Kind>{Kind::BlockAccepted, Kind::BlockRepeated, Kind::BlockAccepted,
+                       Kind::BlockRejected, Kind::BlockLost}
+        << QList<int>{1, 2};
+    QTest::newRow("an unreadable number, new data: the next block")
+        << QList<Sent>{{1, 1}, {2, 2, true, false}, {3, 3}}
+        << QList<Kind>{Kind::BlockAccepted, Kind::BlockAccepted, Kind::BlockAccepted}
+        << QList<int>{1, 2, 3};
+    QTest::newRow("an unreadable number, the same data: a repeat")
+        << QList<Sent>{{1, 1}, {1, 1, true, false}, {2, 2}}
+        << QList<Kind>{Kind::BlockAccepted, Kind::BlockRepeated, Kind::BlockAccepted}
+        << QList<int>{1, 2};
+    QTest::newRow("the first number unreadable: numbers mean nothing")
+        << QList<Sent>{{7, 1, true, false}, {7, 1}, {3, 2}}
+        << QList<Kind>{Kind::BlockAccepted, Kind::BlockAccepted, Kind::BlockAccepted}
+        << QList<int>{1, 1, 2};
+}
+
+void TestXModemReceiver::numbering()
+{
+    QFETCH(QList<Sent>, blocks);
+    QFETCH(QList<Kind>, kinds);
+    QFETCH(QList<int>, kept);
+    XModemReceiver rx;
+    (void)rx.start();
+    qint64 now = 0;
+    XModemStep step;
+    for (qsizetype i = 0; i < blocks.size(); ++i) {
+        step = feedWhole(rx, sentBlock(blocks[i]), now);
+        QCOMPARE(step.kind, kinds[i]);
+    }
+    QByteArray collected;
+    for (int data : kept)
+        collected += dataOf(data);
+    QCOMPARE(rx.collected(), collected);
+    QCOMPARE(step.ends(), step.kind == Kind::EarlierTransfer || step.kind == Kind::BlockLost);
+    if (step.ends()) {
+        QCOMPARE(step.send, QByteArray(3, XModemReceiver::CAN));
+        QCOMPARE(step.txLog.last(), QStringLiteral("Tx: CAN CAN CAN"));
+        QVERIFY(rx.cancel().send.isEmpty()); // said once
+    }
+}
+
+void TestXModemReceiver::endingsSayWhatCame()
 {
     XModemReceiver rx;
     qint64 now = 0;
-    // A sender that numbers from 0 does not follow the protocol's count; numbers mean nothing.
-    QCOMPARE(feedWhole(rx, makeBlock(0, dataOf(1)), now).kind, Kind::BlockAccepted);
-    QCOMPARE(feedWhole(rx, makeBlock(0, dataOf(1)), now).kind, Kind::BlockAccepted);
-    QCOMPARE(rx.collected(), dataOf(1) + dataOf(1));
+    QCOMPARE(feedWhole(rx, makeBlock(98, dataOf(1)), now).txLog,
+             QStringList({"CRC: " + crcText(dataOf(1)) + " ok",
+                          "Block 98 came first: an earlier transfer is still running",
+                          "Tx: CAN CAN CAN"}));
+    (void)rx.start();
+    (void)feedWhole(rx, makeBlock(1, dataOf(1)), now);
+    QCOMPARE(feedWhole(rx, makeBlock(3, dataOf(3)), now).txLog.mid(1, 1),
+             QStringList{"Block 3 came instead of block 2: a block was lost"});
+}
+
+void TestXModemReceiver::cancelOnlyWhileATransferIsUnderWay()
+{
+    XModemReceiver rx;
+    qint64 now = 0;
+    QVERIFY(rx.cancel().send.isEmpty()); // nothing came: the instrument waits for a request
+    (void)feedWhole(rx, makeBlock(1, dataOf(1), false), now);
+    const XModemStep cancelling = rx.cancel();
+    QCOMPARE(cancelling.send, QByteArray(3, XModemReceiver::CAN));
+    QCOMPARE(cancelling.txLog, QStringList{"Tx: CAN CAN CAN"});
+    QVERIFY(rx.cancel().send.isEmpty());
+    (void)rx.start();
+    (void)feedWhole(rx, makeBlock(1, dataOf(1)), now);
+    (void)feedWhole(rx, QByteArray(1, XModemReceiver::EOT), now);
+    QVERIFY(rx.cancel().send.isEmpty()); // the transfer is over
 }
 
 void TestXModemReceiver::stepCarriesTheJudgedRead()

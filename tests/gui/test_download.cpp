@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
 
 #include <memory>
 
@@ -58,12 +59,18 @@ private slots:
     void cleanDownloadShowsPatchedPicture();
     void logsAreExact_data();
     void logsAreExact();
+    void startTimeoutRestoresPicture_data();
     void startTimeoutRestoresPicture();
     void cancelDuringWaitRestoresPicture();
     void lostLineEndsDownload();
     void eotBeforeDataKeepsPicture();
+    void dataThatIsNoPictureIsReported_data();
     void dataThatIsNoPictureIsReported();
+    void cancelledTransferThenANewOne();
+    void transferCancelledWithThePictureKept_data();
+    void transferCancelledWithThePictureKept();
     void portThatCannotBeOpened();
+    void closingWindowEndsDownload_data();
     void closingWindowEndsDownload();
     void timingsChangedDuringDownloadTakeEffect();
 
@@ -71,9 +78,10 @@ private:
     // Starts the instrument and the windows; returns false when the simulator is missing.
     void startAll(const QStringList& simArgs);
     void download();
-    void verifyIdle();
-    // Idle again, with the picture of before the download shown.
-    void verifyPictureBack(const QImage& before);
+    // Idle again, the status bar telling how the download ended.
+    void verifyIdle(const QString& ending);
+    // Idle again, with the picture of before the download shown, and TMP.BMP holding it.
+    void verifyPictureBack(const QImage& before, const QString& ending);
     [[nodiscard]] TMainForm& form() { return fixture_.mainForm(); }
 
     WindowsFixture fixture_;
@@ -116,13 +124,13 @@ void TestDownload::download()
     QVERIFY2(watchdog.isActive(), "the download had to be cancelled by the watchdog");
 }
 
-void TestDownload::verifyPictureBack(const QImage& before)
+void TestDownload::verifyPictureBack(const QImage& before, const QString& ending)
 {
-    verifyIdle();
+    verifyIdle(ending);
     QCOMPARE(asRgb(form().ImageDSO->image()), asRgb(before));
 }
 
-void TestDownload::verifyIdle()
+void TestDownload::verifyIdle(const QString& ending)
 {
     TMainForm& form = this->form();
     QVERIFY(!ComPortOpen);
@@ -131,7 +139,7 @@ void TestDownload::verifyIdle()
     QVERIFY(!form.btnCancel->isEnabled());
     QVERIFY(!form.TimerCancel->isActive());
     QVERIFY(form.lblCounter->text().isEmpty());
-    QVERIFY(form.statusPanelText(2).isEmpty()); // the progress goes with the download
+    QCOMPARE(form.statusPanelText(2), ending); // in place of the progress
     QVERIFY(!form.downloadRunning());
 }
 
@@ -163,11 +171,12 @@ void TestDownload::cleanDownloadShowsPatchedPicture()
     });
     sample.start(20);
     download();
-    verifyIdle();
+    verifyIdle("Received 1 KB");
     // The small sample is 1 KB: "0 / 1 KB" (under half a KB in) up to "1 / 1 KB".
     QVERIFY2(!progress.isEmpty(), "no progress shown");
     for (const QString& text : progress)
-        QVERIFY2(text == "0 / 1 KB" || text == "1 / 1 KB", qPrintable(text));
+        QVERIFY2(text == "0 / 1 KB" || text == "1 / 1 KB" || text == "Received 1 KB",
+                 qPrintable(text));
     QByteArray sent;
     QVERIFY(FileToString(sentFile_, sent));
     QByteArray working;
@@ -213,17 +222,25 @@ void TestDownload::logsAreExact()
     if (golden == "cancel")
         QTimer::singleShot(500, form.btnCancel, &QPushButton::click);
     download();
-    verifyIdle();
     const QString expected = QString::fromLatin1(
         ReadTestFile(QStringLiteral(ORVISNAP_TEST_DATA "/log/%1.txt").arg(golden)));
     QCOMPARE(form.Memo->toPlainText() + '\n', expected);
 }
 
+void TestDownload::startTimeoutRestoresPicture_data()
+{
+    QTest::addColumn<bool>("logging");
+    QTest::newRow("logging") << true;
+    QTest::newRow("no logging") << false;
+}
+
 void TestDownload::startTimeoutRestoresPicture()
 {
+    QFETCH(bool, logging);
     startAll({"--start-delay-ms", "20000"});
     TMainForm& form = this->form();
-    form.DebugMode->trigger();
+    if (logging)
+        form.DebugMode->trigger();
     form.Timeout = 1;
     const QImage before = form.ImageDSO->image();
     QStringList counts;
@@ -234,10 +251,13 @@ void TestDownload::startTimeoutRestoresPicture()
     });
     sample.start(50);
     download();
-    verifyPictureBack(before);
+    // Also with the log off the status bar tells that this is not a new picture.
+    verifyPictureBack(before, "No transfer within 2 s");
     QVERIFY2(counts.contains("1") && counts.contains("0"), qPrintable(counts.join(',')));
-    const QStringList lines = logLines(form);
-    QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Timeout.", Thick}));
+    if (logging) {
+        const QStringList lines = logLines(form);
+        QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Timeout.", Thick}));
+    }
 }
 
 void TestDownload::cancelDuringWaitRestoresPicture()
@@ -252,8 +272,9 @@ void TestDownload::cancelDuringWaitRestoresPicture()
         form.btnCancel->click();
     });
     download();
-    verifyPictureBack(before);
+    verifyPictureBack(before, "Cancelled");
     const QStringList lines = logLines(form);
+    // Nothing to cancel with the instrument yet: it is still waiting for a request.
     QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Cancelled.", Thick}));
 }
 
@@ -263,7 +284,7 @@ void TestDownload::lostLineEndsDownload()
     TMainForm& form = this->form();
     const QImage before = form.ImageDSO->image();
     download();
-    verifyPictureBack(before);
+    verifyPictureBack(before, "Line lost");
     QCOMPARE(fixture_.prompts().messages.size(), 1);
     QCOMPARE(fixture_.prompts().messages[0].text,
              QStringLiteral("The connection to the COM port was lost."));
@@ -276,28 +297,118 @@ void TestDownload::eotBeforeDataKeepsPicture()
     form.DebugMode->trigger();
     const QImage before = form.ImageDSO->image();
     download();
-    verifyPictureBack(before);
+    verifyPictureBack(before, "Ended without data");
     QVERIFY(form.Memo->toPlainText().contains("No data received."));
     QByteArray working;
     QVERIFY(FileToString("TMP.BMP", working));
     QCOMPARE(asRgb(QImage::fromData(working, "BMP")), asRgb(before));
 }
 
+void TestDownload::dataThatIsNoPictureIsReported_data()
+{
+    QTest::addColumn<int>("declared"); // bytes the header states, more or less than sent; 0: junk
+    QTest::newRow("junk") << 0;
+    QTest::newRow("a header that states more") << 200;
+    QTest::newRow("a header that states less") << -200;
+}
+
 void TestDownload::dataThatIsNoPictureIsReported()
 {
-    QByteArray junk(700, 'j');
-    QVERIFY(StringToFile(junk, sentFile_));
+    QFETCH(int, declared);
+    QByteArray sent(700, 'j');
+    if (declared != 0) {
+        QVERIFY(FileToString(sentFile_, sent));
+        qToLittleEndian<quint32>(quint32(sent.size() + declared), sent.data() + 2);
+    }
+    QVERIFY(StringToFile(sent, sentFile_));
     startAll({});
     TMainForm& form = this->form();
     const QImage before = form.ImageDSO->image();
     download();
-    verifyPictureBack(before);
+    verifyPictureBack(before, "Received, but not a picture");
     QCOMPARE(fixture_.prompts().messages.size(), 1);
     QCOMPARE(fixture_.prompts().messages[0].text,
              QStringLiteral("The received file is not a valid BMP picture."));
+    QCOMPARE(fixture_.prompts().messages[0].detail.startsWith("Its header states"), declared != 0);
     QByteArray working;
     QVERIFY(FileToString("TMP.BMP", working));
-    QCOMPARE(working, junk + QByteArray(768 - 700, '\x1A'));
+    QCOMPARE(working, sent + QByteArray((128 - sent.size() % 128) % 128, '\x1A'));
+}
+
+// The instrument is told to stop, so the next request starts a new transfer instead of getting
+// the rest of this one.
+void TestDownload::cancelledTransferThenANewOne()
+{
+    startAll({"--loop", "--reply-delay-ms", "100"});
+    TMainForm& form = this->form();
+    form.DebugMode->trigger();
+    const QImage before = form.ImageDSO->image();
+    QTimer cancelOnce;
+    connect(&cancelOnce, &QTimer::timeout, &form, [&] {
+        if (form.Memo->toPlainText().count("Tx: ACK") < 3)
+            return;
+        cancelOnce.stop();
+        form.btnCancel->click();
+    });
+    cancelOnce.start(10);
+    download();
+    verifyPictureBack(before, "Cancelled");
+    const QStringList lines = logLines(form);
+    QCOMPARE(lines.mid(lines.size() - 3), QStringList({"Cancelled.", "Tx: CAN CAN CAN", Thick}));
+
+    download();
+    verifyIdle("Received 1 KB");
+    QByteArray sent;
+    QVERIFY(FileToString(sentFile_, sent));
+    QByteArray working;
+    QVERIFY(FileToString("TMP.BMP", working));
+    QCOMPARE(working, paddedAndPatched(sent));
+}
+
+void TestDownload::transferCancelledWithThePictureKept_data()
+{
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("ending");
+    QTest::addColumn<QString>("logged");
+    const QString earlier = "The instrument was still sending an earlier picture. Start the "
+                            "transfer on the instrument again.";
+    const QString lost = "A block was lost on the line: the picture is incomplete. Start the "
+                         "transfer on the instrument again.";
+    QTest::newRow("an earlier transfer still running")
+        << QStringList{"--first-block", "5"} << earlier << "Earlier transfer cancelled"
+        << "Block 5 came first: an earlier transfer is still running";
+    // It takes the second start NAK for the answer to block 1, and the NAK of block 3 for the
+    // answer to block 4: block 3 never comes again.
+    QTest::newRow("one answer behind, one bad block")
+        << DsoSimProcess::oneAnswerBehind() + QStringList{"--corrupt-crc", "3"} << lost
+        << "Block lost, picture not kept"
+        << "Block 4 came instead of block 3";
+    QTest::newRow("a block skipped")
+        << QStringList{"--skip-block", "4"} << lost << "Block lost, picture not kept"
+        << "Block 5 came instead of block 4";
+}
+
+void TestDownload::transferCancelledWithThePictureKept()
+{
+    QFETCH(QStringList, simArgs);
+    QFETCH(QString, message);
+    QFETCH(QString, ending);
+    QFETCH(QString, logged);
+    startAll(simArgs);
+    TMainForm& form = this->form();
+    form.DebugMode->trigger();
+    const QImage before = form.ImageDSO->image();
+    download();
+    verifyPictureBack(before, ending);
+    QCOMPARE(fixture_.prompts().messages.size(), 1);
+    QCOMPARE(fixture_.prompts().messages[0].text, message);
+    const QStringList lines = logLines(form);
+    QVERIFY2(lines.value(lines.size() - 3).startsWith(logged), qPrintable(lines.join('\n')));
+    QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Tx: CAN CAN CAN", Thick}));
+    QByteArray working;
+    QVERIFY(FileToString("TMP.BMP", working));
+    QCOMPARE(asRgb(QImage::fromData(working, "BMP")), asRgb(before));
 }
 
 void TestDownload::portThatCannotBeOpened()
@@ -310,15 +421,34 @@ void TestDownload::portThatCannotBeOpened()
     QCOMPARE(fixture_.prompts().messages.size(), 1);
     QCOMPARE(fixture_.prompts().messages[0].text, QStringLiteral("Error while opening COM port."));
     QVERIFY(!fixture_.prompts().messages[0].detail.isEmpty());
-    verifyPictureBack(before);
+    verifyPictureBack(before, "Port not opened");
     QVERIFY(!QFile::exists("TMP.BMP"));
+}
+
+void TestDownload::closingWindowEndsDownload_data()
+{
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<bool>("underWay");
+    QTest::newRow("waiting for the instrument")
+        << QStringList{"--start-delay-ms", "20000"} << false;
+    QTest::newRow("during the transfer") << QStringList{"--reply-delay-ms", "100"} << true;
 }
 
 void TestDownload::closingWindowEndsDownload()
 {
-    startAll({"--start-delay-ms", "20000"});
+    QFETCH(QStringList, simArgs);
+    QFETCH(bool, underWay);
+    startAll(simArgs);
     TMainForm& form = this->form();
-    QTimer::singleShot(500, &form, [&form] { form.close(); });
+    form.DebugMode->trigger();
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, &form, [&] {
+        if (!underWay || form.Memo->toPlainText().count("Tx: ACK") >= 3) {
+            closer.stop();
+            form.close();
+        }
+    });
+    closer.start(underWay ? 10 : 500);
     QElapsedTimer clock;
     clock.start();
     download();
@@ -327,6 +457,8 @@ void TestDownload::closingWindowEndsDownload()
     QVERIFY(!form.isVisible());
     QVERIFY(!ComPortOpen);
     QVERIFY(!form.downloadRunning());
+    // A transfer under way is cancelled with the instrument before the port closes.
+    QCOMPARE(form.Memo->toPlainText().contains("Tx: CAN CAN CAN"), underWay);
 }
 
 void TestDownload::timingsChangedDuringDownloadTakeEffect()
@@ -350,7 +482,7 @@ void TestDownload::timingsChangedDuringDownloadTakeEffect()
     QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(form.Timeout, 5);
     QCOMPARE(form.RxDelay, 50);
-    verifyIdle();
+    verifyIdle("No transfer within 6 s");
     QVERIFY(form.Memo->toPlainText().contains("Timeout."));
 }
 

@@ -1,5 +1,7 @@
 #include "picturesizes.h"
 #include "scaledimage.h"
+#include "screenfit.h"
+#include "testfiles.h"
 #include "windowsfixture.h"
 
 #include <QFrame>
@@ -24,6 +26,9 @@ private slots:
     void pictureIsScaledIntoTheArea();
     void placeholdersFollowTheSize();
     void sizeTableMakesMenuAndLayout();
+    void screenFit_data();
+    void screenFit();
+    void windowStaysOnTheScreen();
 
 private:
     [[nodiscard]] TMainForm& form() { return fixture_.mainForm(); }
@@ -201,6 +206,49 @@ void TestLayout::sizeTableMakesMenuAndLayout()
         form().SetBitmap(form().WaitBitmapName);
         QCOMPARE(form().ImageDSO->image().size(), size.panel - QSize(2, 2));
     }
+}
+
+void TestLayout::screenFit_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QPoint>("placed");
+    // Two screens side by side, 1280x1024 (a task bar at the bottom) and 1024x768.
+    QTest::newRow("fits: kept exactly") << QRect(314, 556, 362, 220) << QPoint(314, 556);
+    QTest::newRow("below the bottom") << QRect(314, 556, 618, 508) << QPoint(314, 476);
+    QTest::newRow("across both screens, whole") << QRect(1100, 10, 362, 220) << QPoint(1100, 10);
+    QTest::newRow("mostly on the second screen") << QRect(1200, 600, 362, 220) << QPoint(1280, 548);
+    QTest::newRow("on a screen that is gone") << QRect(3000, -900, 362, 220) << QPoint(918, 0);
+    QTest::newRow("larger than the screen") << QRect(-50, -50, 1400, 1100) << QPoint(0, 0);
+}
+
+void TestLayout::screenFit()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QPoint, placed);
+    const QRect first(0, 0, 1280, 984);
+    const QList<QRect> areas{first, QRect(1280, 0, 1024, 768)};
+    QCOMPARE(ScreenFit::placed(frame, areas, first), placed);
+}
+
+void TestLayout::windowStaysOnTheScreen()
+{
+    const QRect area = form().screen()->availableGeometry();
+    // The design position at the largest size with the log reaches beyond a small screen.
+    form().move(314, 556);
+    choose(3, true);
+    QVERIFY2(area.contains(form().frameGeometry()),
+             qPrintable(QStringLiteral("%1,%2").arg(form().x()).arg(form().y())));
+    // A place that fits is kept exactly, also when the layout changes.
+    choose(1, false);
+    form().move(area.topLeft() + QPoint(20, 30));
+    choose(2, false);
+    QCOMPARE(form().pos(), area.topLeft() + QPoint(20, 30));
+    // A position stored on a monitor that is no longer there.
+    fixture_.reset();
+    WriteTestFile(fixture_.path("Orvisnap.ini"),
+                  "[Common]\r\nCreationTime=2026-01-01 00:00:00\r\nLeft=5000\r\nTop=-3000\r\n");
+    fixture_.start();
+    QVERIFY(area.contains(form().frameGeometry()));
 }
 
 QTEST_MAIN(TestLayout)

@@ -138,3 +138,8 @@ void DsoSimProcess::takeLine(const QByteArray& line)
     summary.fault = std::exchange(fault_, {});
     summaries_.append(summary);
 }
+
+QStringList DsoSimProcess::oneAnswerBehind()
+{
+    return {"--keeps-input", "--start-delay-ms", "300", "--reply-delay-ms", "60"};
+}

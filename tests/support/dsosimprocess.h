@@ -43,6 +43,10 @@ public:
     [[nodiscard]] QByteArray errorOutput();
 
     [[nodiscard]] static QString executable();
+    // Options of an instrument that takes the request's second NAK for the answer to block 1
+    // and from then on acts on the answer to the block before; paced so that its blocks do not
+    // run together into one read.
+    [[nodiscard]] static QStringList oneAnswerBehind();
     // Writes a generated sample picture (small, medium or large); true on success.
     [[nodiscard]] static bool makeBmp(const QString& kind, const QString& outPath);
 

@@ -12,7 +12,7 @@ linux="$(cd "${2:?usage: endtoend.sh WINDOWS_BUILD LINUX_BUILD}" && pwd)"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 : "${WINEPREFIX:?}" "${DISPLAY:?}"
 export WINEDEBUG=-all
-dsosim="$linux/tools/dsosim/dsosim"
+dsosim="$linux/bin/dsosim"
 version="$(sed -n 's/^project(Orvisnap VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
 work="$(mktemp -d)"
 link="$work/dso"

@@ -15,6 +15,7 @@ public:
     int stallMs = 0;
     std::size_t lostAck = 0;    // this block is sent again after its ACK
     std::size_t closeAfter = 0; // the line is closed after this block's ACK
+    std::size_t skipBlock = 0;  // this block is never sent
     bool eotFirst = false;      // a lone EOT comes first and ends the transfer
 
     [[nodiscard]] bool wrongCrc(std::size_t block, bool firstTransmission,

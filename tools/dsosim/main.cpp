@@ -44,6 +44,7 @@ constexpr int kUsageError = 2;
         std::printf("PTY %s\n", pty.slavePath().c_str());
         std::fflush(stdout);
         SerialLine line(pty, signals, options.baud, options.burstMs);
+        line.keepInput(options.keepsInput);
         XmodemSender sender(line, options, file, randomFaults ? &*randomFaults : nullptr);
         const int status = sender.run();
         if (!options.loop || !sender.lineClosed())

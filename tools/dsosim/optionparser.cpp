@@ -101,7 +101,11 @@ const std::vector<OptionEntry>& optionTable()
          [](SimOptions& o, const V& v) {
              o.randomFaultSeed = static_cast<std::uint32_t>(number(v[0], 0, 0xFFFFFFFFLL));
          }},
+        {"--skip-block", 1,
+         [](SimOptions& o, const V& v) { o.faults.skipBlock = blockValue(v[0]); }},
         {"--eot-first", 0, [](SimOptions& o, const V&) { o.faults.eotFirst = true; }},
+        {"--keeps-input", 0, [](SimOptions& o, const V&) { o.keepsInput = true; }},
+        {"--first-block", 1, [](SimOptions& o, const V& v) { o.firstBlock = blockValue(v[0]); }},
         {"--loop", 0, [](SimOptions& o, const V&) { o.loop = true; }},
         {"--verbose", 0, [](SimOptions& o, const V&) { o.verbose = true; }},
         {"--help", 0, [](SimOptions& o, const V&) { o.help = true; }},
@@ -154,6 +158,11 @@ after each transfer.
   --answer-timeout-ms N   repeat a block when no answer comes in N ms (default 10000)
   --eot-repeats N         repeat EOT N times unless it is ACKed (default 2)
   --eot-interval-ms N     wait N ms for the ACK of each EOT (default 1000)
+  --keeps-input           do not clear the input when the transfer starts, as some firmware
+                          does: the request's second NAK answers block 1, and from then on
+                          each answer is taken for the block after the one it answers
+  --first-block K         begin the first transfer with block K, as an instrument whose
+                          receiver went away mid-file goes on when asked again
   --loop                  serve request after request until SIGINT/SIGTERM
   --verbose               describe the exchange on stderr
   --help                  show this text
@@ -165,12 +174,14 @@ Faults (blocks counted from 1 in sending order):
   --stall K:MS            stop for MS ms in the middle of block K's first transmission
   --lost-ack K            send block K again after its ACK, as if the ACK was lost
   --close-after K         close the line right after block K is acknowledged
+  --skip-block K          never send block K: go on with the next
   --eot-first             send a lone EOT before any block: an empty transfer
   --random-faults SEED    instead: one fault drawn for each transfer (none, wrong CRC, noise,
                           a stall of 100 to 1500 ms, a lost ACK, rarely a closed line) at a
                           random block; "fault KIND [BLOCK [MS]]" is printed when it starts
 
-A block is repeated at most 10 times, then the transfer is given up. With --loop a closed
+A block is repeated at most 10 times, then the transfer is given up; two CANs from the
+receiver give it up at once, and the simulator waits for the next request. With --loop a closed
 line is plugged in again: a new pseudo-terminal behind the same --link, announced by a new
 "PTY" line.
 Exit status: 0 finished (or closed by --close-after), 1 given up or cancelled by the

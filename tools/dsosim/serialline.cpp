@@ -1,5 +1,7 @@
 #include "serialline.h"
 
+#include "xmodemblock.h"
+
 #include "pseudoterminal.h"
 #include "signalwatch.h"
 
@@ -31,7 +33,8 @@ bool SerialLine::send(std::span<const std::uint8_t> bytes)
         std::size_t due = sent + 1;
         while (due < bytes.size() && releaseTime(start, due + 1) <= now)
             ++due;
-        discardInput();
+        if (!keepsInput_)
+            discardInput();
         if (!writeAll(bytes.subspan(sent, due - sent)))
             return false;
         sent = due;
@@ -63,10 +66,9 @@ SerialLine::Input SerialLine::readByte(Nanos deadline)
 
 void SerialLine::discardInput()
 {
-    pending_.clear();
-    std::uint8_t buffer[4096];
-    while (::read(master_, buffer, sizeof buffer) > 0) {
+    while (fillPending()) {
     }
+    std::erase_if(pending_, [](std::uint8_t byte) { return byte != XmodemBlock::kCan; });
 }
 
 int SerialLine::interruptSignal() const

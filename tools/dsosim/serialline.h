@@ -23,11 +23,14 @@ public:
     SerialLine(const PseudoTerminal& pty, const SignalWatch& signals, int baud, int burstMs);
 
     // Sends the bytes as one continuous run. Input received meanwhile is thrown away, so that
-    // whatever arrives after the last byte has gone out is an answer to the whole run.
+    // whatever arrives after the last byte has gone out is an answer to the whole run; unless
+    // the line keeps its input, as some firmware does.
     [[nodiscard]] bool send(std::span<const std::uint8_t> bytes);
     [[nodiscard]] bool pause(Nanos duration);
     [[nodiscard]] Input readByte(Nanos deadline);
+    // Throws away what has arrived, but for the receiver's CANs: a cancel is never lost.
     void discardInput();
+    void keepInput(bool keep) { keepsInput_ = keep; }
     [[nodiscard]] int interruptSignal() const;
 
 private:
@@ -43,4 +46,5 @@ private:
     Nanos epoch_;
     Nanos lineFreeAt_ = 0;
     std::deque<std::uint8_t> pending_;
+    bool keepsInput_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "faultplan.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,6 +22,11 @@ struct SimOptions {
     int eotRepeats = 2;
     int eotIntervalMs = 1000;
     bool loop = false;
+    // Keeps what arrived while it waited to start: the request's second NAK then answers block
+    // 1, and from there on the answer to each block is taken for the next.
+    bool keepsInput = false;
+    // The first transfer begins with this block, as one that lost its receiver would go on.
+    std::size_t firstBlock = 1;
     bool verbose = false;
     bool help = false;
     FaultPlan faults;

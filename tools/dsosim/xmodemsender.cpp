@@ -69,7 +69,8 @@ XmodemSender::Outcome XmodemSender::serve()
         // The user is still pressing the instrument's buttons; repeated requests fade away.
         if (!line_.pause(millis(options_.startDelayMs)))
             return Outcome::Interrupted;
-        line_.discardInput();
+        if (!options_.keepsInput)
+            line_.discardInput();
     }
     // An EOT that comes first ends the transfer before it began: the file is empty.
     if (faults_.eotFirst)
@@ -83,7 +84,12 @@ XmodemSender::Outcome XmodemSender::serve()
 XmodemSender::Outcome XmodemSender::sendBlocks()
 {
     const std::size_t count = XmodemBlock::blockCount(file_.size());
-    for (std::size_t index = 1; index <= count; ++index) {
+    const std::size_t first = transfers_++ == 0 ? options_.firstBlock : 1;
+    for (std::size_t index = first; index <= count; ++index) {
+        if (faults_.skipBlock == index) {
+            note("block %zu: skipped\n", index);
+            continue;
+        }
         Outcome outcome = deliverBlock(index, true);
         if (outcome == Outcome::Finished && faults_.lostAck == index) {
             note("block %zu: acting as if its ACK was lost\n", index);
@@ -122,6 +128,7 @@ XmodemSender::Outcome XmodemSender::deliverBlock(std::size_t index, bool firstTr
             note("block %zu: no answer\n", index);
             break;
         case Answer::Cancel:
+            note("block %zu: cancelled by the receiver\n", index);
             return Outcome::GaveUp;
         case Answer::Interrupted:
             return Outcome::Interrupted;

@@ -60,5 +60,6 @@ private:
     const std::vector<std::uint8_t>& file_;
     Stats stats_;
     std::size_t transmissions_ = 0;
+    std::size_t transfers_ = 0;
     bool lineClosed_ = false;
 };
