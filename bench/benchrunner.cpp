@@ -2,6 +2,7 @@
 
 #include "capturetoolprocess.h"
 #include "dsosimprocess.h"
+#include "bmpheader.h"
 #include "filehelpers.h"
 #include "orvisnapdownload.h"
 #include "receivedpicture.h"

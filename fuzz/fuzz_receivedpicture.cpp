@@ -7,6 +7,7 @@
 // picture fits the size its header states, and the cut removes no more than the padding of the
 // last block, and only where the header says so.
 
+#include "bmpheader.h"
 #include "filehelpers.h"
 #include "fuzzcheck.h"
 #include "receivedpicture.h"

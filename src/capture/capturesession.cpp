@@ -6,15 +6,15 @@
 #include "pictureoutput.h"
 #include "progresstext.h"
 #include "receivedpicture.h"
-#include "starttimeout.h"
+#include "transferlog.h"
 
 #include <QDateTime>
 
 namespace {
 using Ending = DownloadResult::Ending;
 
-// A capture after the first asks again every two seconds (a time-out of 1 ends after 2 s).
-constexpr std::int32_t RepeatedRequestTimeout = 1;
+// A capture after the first asks again every two seconds until the instrument sends.
+constexpr std::int64_t RepeatRequestMs = 2000;
 } // namespace
 
 CaptureSession::CaptureSession(Setup setup, StatusLine& status, std::function<bool()> interrupted)
@@ -84,38 +84,25 @@ ExitStatus CaptureSession::runCaptures()
 // passed. A series without end never gives up waiting.
 ExitStatus CaptureSession::captureOnce(int index)
 {
-    repeating_ = index > 1;
-    waiting_.start();
+    const RequestPolicy policy = index > 1 ? RequestPolicy{RepeatRequestMs} : RequestPolicy{};
     for (;;) {
-        const DownloadResult result = download();
+        const DownloadResult result = download(policy);
         if (result.complete())
             return save(result, index);
         if (interrupted_())
             return ExitStatus::Interrupted;
-        const bool nothingCame =
-            result.ending == Ending::TimedOut || (repeating_ && result.ending == Ending::NoData);
-        if (!nothingCame)
+        if (result.ending != Ending::TimedOut || !endless())
             return ended(result.ending, result.reason);
-        if (waitExpired()) {
-            if (!endless())
-                return ended(Ending::TimedOut, {});
-            waiting_.restart();
-        }
     }
 }
 
-DownloadResult CaptureSession::download()
+DownloadResult CaptureSession::download(RequestPolicy policy)
 {
     stop_ = false;
     firstBlock_ = true;
-    DownloadResult result = download_.run(portNumber_);
+    DownloadResult result = download_.run(portNumber_, policy);
     status_.clear();
     return result;
-}
-
-bool CaptureSession::waitExpired() const
-{
-    return EvaluateStartTimeout(waiting_.elapsed(), setup_.timings.timeoutSeconds).expired;
 }
 
 ExitStatus CaptureSession::ended(DownloadResult::Ending ending, const QString& reason)
@@ -199,7 +186,7 @@ bool CaptureSession::keep(const QByteArray& bytes, const QString& name)
 bool CaptureSession::stopRequested()
 {
     if (interrupted_() && !stop_) {
-        log({QStringLiteral("Cancelled.")});
+        log(TransferLog::cancelled());
         stop_ = true;
     }
     return stop_;
@@ -212,10 +199,7 @@ void CaptureSession::fail(const QString& message)
 
 DownloadTimings CaptureSession::timings() const
 {
-    DownloadTimings timings = setup_.timings;
-    if (repeating_)
-        timings.timeoutSeconds = RepeatedRequestTimeout;
-    return timings;
+    return setup_.timings;
 }
 
 void CaptureSession::log(const QStringList& lines)
@@ -224,12 +208,9 @@ void CaptureSession::log(const QStringList& lines)
         fail(written.reason());
 }
 
-void CaptureSession::countdown(std::int64_t /*secondsLeft*/)
+void CaptureSession::countdown(std::int64_t secondsLeft)
 {
-    // Over all the requests of this capture.
-    const StartTimeoutTick tick =
-        EvaluateStartTimeout(waiting_.elapsed(), setup_.timings.timeoutSeconds);
-    status_.show(ProgressText::waiting(device_, tick.secondsLeft));
+    status_.show(ProgressText::waiting(device_, secondsLeft));
 }
 
 void CaptureSession::blockArrived()

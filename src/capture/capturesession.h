@@ -46,8 +46,7 @@ public:
 private:
     [[nodiscard]] ExitStatus runCaptures();
     [[nodiscard]] ExitStatus captureOnce(int index);
-    [[nodiscard]] DownloadResult download();
-    [[nodiscard]] bool waitExpired() const;
+    [[nodiscard]] DownloadResult download(RequestPolicy policy);
     [[nodiscard]] ExitStatus ended(DownloadResult::Ending ending, const QString& reason);
     [[nodiscard]] ExitStatus save(const DownloadResult& result, int index);
     [[nodiscard]] ExitStatus keepRaw(const DownloadResult& result, const ReceivedPicture& received,
@@ -66,8 +65,6 @@ private:
     QString device_;
     std::int32_t portNumber_ = 0;
     bool stop_ = false;
-    bool repeating_ = false; // requests of a capture after the first
-    QElapsedTimer waiting_;  // since this capture's first request
     bool firstBlock_ = true;
     QElapsedTimer transfer_; // since the first block
     std::int64_t firstBlockBytes_ = 0;

@@ -3,22 +3,6 @@
 #include <QFile>
 #include <QSaveFile>
 
-QString MakeHexStr(const QByteArray& data)
-{
-    static constexpr char digits[] = "0123456789ABCDEF";
-    QString text;
-    text.reserve(data.size() * 3 + (data.size() / 16) * 2);
-    for (qsizetype i = 0; i < data.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(data[i]);
-        text += QLatin1Char(digits[byte >> 4]);
-        text += QLatin1Char(digits[byte & 0x0F]);
-        text += QLatin1Char(' ');
-        if ((i + 1) % 16 == 0 && i + 1 < data.size())
-            text += QLatin1String("\r\n");
-    }
-    return text;
-}
-
 Outcome FileToString(const QString& fileName, QByteArray& data)
 {
     data.clear();
@@ -55,41 +39,4 @@ Outcome StringToFile(const QByteArray& data, const QString& fileName)
         done += written;
     }
     return file.commit() ? Outcome() : failed(file);
-}
-
-bool PatchBMPBytes(QByteArray& data, std::uint8_t red, std::uint8_t green, std::uint8_t blue)
-{
-    if (data.size() < 61)
-        return false;
-    data[58] = static_cast<char>(blue);
-    data[59] = static_cast<char>(green);
-    data[60] = static_cast<char>(red);
-    return true;
-}
-
-std::optional<std::int64_t> DeclaredBmpSize(const QByteArray& data)
-{
-    // The smallest BMP (core header, one pixel) has 26 bytes; 64 MiB is far beyond any screen.
-    constexpr std::int64_t Smallest = 26;
-    constexpr std::int64_t Largest = std::int64_t{64} << 20;
-    if (data.size() < 6 || !data.startsWith("BM"))
-        return std::nullopt;
-    std::int64_t size = 0;
-    for (int i = 5; i >= 2; --i)
-        size = size * 256 + static_cast<unsigned char>(data[i]);
-    if (size < Smallest || size > Largest)
-        return std::nullopt;
-    return size;
-}
-
-Outcome PatchBMPBack(const QString& fileName, std::uint8_t red, std::uint8_t green,
-                     std::uint8_t blue)
-{
-    QByteArray data;
-    if (Outcome read = FileToString(fileName, data); !read)
-        return read;
-    if (!PatchBMPBytes(data, red, green, blue))
-        return Outcome::failure(
-            QStringLiteral("%1 is too short for a colour table.").arg(fileName));
-    return StringToFile(data, fileName);
 }

@@ -1,6 +1,6 @@
 #include "receivedpicture.h"
 
-#include "filehelpers.h"
+#include "bmpheader.h"
 
 #include <QBuffer>
 #include <QImageReader>

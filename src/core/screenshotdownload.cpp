@@ -1,9 +1,10 @@
 #include "screenshotdownload.h"
 
+#include "bmpheader.h"
 #include "delays.h"
-#include "filehelpers.h"
 #include "myserial.h"
 #include "starttimeout.h"
+#include "transferlog.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>
@@ -21,7 +22,7 @@ void discardInput()
 
 ScreenshotDownload::ScreenshotDownload(DownloadListener& listener) : listener_(listener) {}
 
-DownloadResult ScreenshotDownload::run(std::int32_t port)
+DownloadResult ScreenshotDownload::run(std::int32_t port, RequestPolicy policy)
 {
     DownloadResult result;
     if (running_) {
@@ -31,6 +32,7 @@ DownloadResult ScreenshotDownload::run(std::int32_t port)
     running_ = true;
     waiting_ = false;
     timedOut_ = false;
+    policy_ = policy;
     const auto idle = qScopeGuard([this] { running_ = false; });
     if (!openAndRequest(port, result))
         return result;
@@ -54,8 +56,7 @@ bool ScreenshotDownload::openAndRequest(std::int32_t port, DownloadResult& resul
     ComResetDevice();
     discardInput();
     listener_.portOpened();
-    logGroup({QStringLiteral("Waiting for XModem transfer..."), XModemReceiver::thinSeparator()});
-    const QByteArrayList request = receiver_.start();
+    logGroup(TransferLog::waiting());
     if (const Outcome ready = listener_.readyToRequest(); !ready) {
         ComClose();
         result.ending = Ending::NotReady;
@@ -64,11 +65,32 @@ bool ScreenshotDownload::openAndRequest(std::int32_t port, DownloadResult& resul
     }
     requestedAtMs_ = ComClockMs();
     nextTickMs_ = StartTimeoutTickMs;
+    secondsLeft_ = listener_.timings().timeoutSeconds;
     waiting_ = true;
+    request();
+    return true;
+}
+
+void ScreenshotDownload::request()
+{
+    lastRequestMs_ = elapsedMs();
+    const QByteArrayList request = receiver_.start();
     discardInput();
     for (const QByteArray& bytes : request)
         ComWrite(bytes);
-    return true;
+}
+
+void ScreenshotDownload::repeatRequestWhenDue()
+{
+    if (policy_.repeatEveryMs > 0 && waitingForFirstBlock() && !receiver_.readPending() &&
+        elapsedMs() - lastRequestMs_ >= policy_.repeatEveryMs)
+        request();
+}
+
+bool ScreenshotDownload::isLeftoverEot(const XModemStep& step) const
+{
+    return step.kind == XModemStep::Kind::Eot && policy_.repeatEveryMs > 0 &&
+           receiver_.blocksSeen() == 0;
 }
 
 DownloadResult ScreenshotDownload::receive()
@@ -81,15 +103,18 @@ DownloadResult ScreenshotDownload::receive()
         if (timedOut_ || listener_.stopRequested())
             return stopped(result, timedOut_ ? Ending::TimedOut : Ending::Cancelled);
         if (ComLineLost()) {
-            logGroup({QStringLiteral("The COM port was lost.")});
+            logGroup(TransferLog::lineLost());
             return stopped(result, Ending::LineLost);
         }
+        repeatRequestWhenDue();
         waitBeforeRead(wait);
         QByteArray bytes;
         ComReadAvailable(bytes);
         const XModemStep step = receiver_.feed(bytes, elapsedMs(), listener_.timings().nakDelayMs);
         carryOut(step, result);
-        if (step.kind == XModemStep::Kind::Eot)
+        if (isLeftoverEot(step))
+            (void)receiver_.start(); // forgets the EOT; the next request is due as planned
+        else if (step.kind == XModemStep::Kind::Eot)
             return endedByEot(result);
         if (step.kind == XModemStep::Kind::EarlierTransfer)
             return stopped(result, Ending::EarlierTransfer);
@@ -114,7 +139,7 @@ void ScreenshotDownload::carryOut(const XModemStep& step, DownloadResult& result
     // Each group is written if logging is on when it is due: the read's now, the answer's after
     // the NAK delay and the write.
     if (!step.read.isEmpty() && listener_.logging())
-        listener_.log(step.rxLog());
+        listener_.log(TransferLog::read(step));
     if (step.isBlock()) {
         waiting_ = false;
         listener_.blockArrived();
@@ -128,7 +153,7 @@ void ScreenshotDownload::carryOut(const XModemStep& step, DownloadResult& result
         if (step.send.front() == XModemReceiver::NAK)
             ++result.naks;
     }
-    logGroup(step.txLog);
+    logGroup(TransferLog::answer(step));
     if (step.kind == XModemStep::Kind::BlockAccepted) {
         const QByteArray& kept = receiver_.collected();
         listener_.progress(kept.size(), DeclaredBmpSize(kept).value_or(-1));
@@ -138,12 +163,12 @@ void ScreenshotDownload::carryOut(const XModemStep& step, DownloadResult& result
 DownloadResult ScreenshotDownload::endedByEot(DownloadResult result)
 {
     if (receiver_.acceptedBlocks() == 0) {
-        logGroup({QStringLiteral("No data received.")});
+        logGroup(TransferLog::noData());
         return stopped(result, Ending::NoData);
     }
     result.elapsedMs = elapsedMs();
     ComClose();
-    logGroup({QStringLiteral("XModem transfer complete"), XModemReceiver::thickSeparator()});
+    logGroup(TransferLog::complete());
     result.ending = Ending::Complete;
     result.data = receiver_.collected();
     result.blocks = receiver_.acceptedBlocks();
@@ -156,7 +181,7 @@ DownloadResult ScreenshotDownload::stopped(DownloadResult result, DownloadResult
     if (ending == Ending::Cancelled)
         cancelTransfer();
     ComClose();
-    logGroup({XModemReceiver::thickSeparator()});
+    logGroup(TransferLog::stopped());
     result.ending = ending;
     result.blocks = receiver_.acceptedBlocks();
     return result;
@@ -170,7 +195,7 @@ void ScreenshotDownload::cancelTransfer()
     if (cancelling.send.isEmpty())
         return;
     ComWrite(cancelling.send);
-    logGroup(cancelling.txLog);
+    logGroup(TransferLog::answer(cancelling));
 }
 
 void ScreenshotDownload::tickWhenDue()
@@ -187,12 +212,20 @@ void ScreenshotDownload::startTimeoutTick()
     nextTickMs_ = (now / StartTimeoutTickMs + 1) * StartTimeoutTickMs;
     const StartTimeoutTick tick = EvaluateStartTimeout(now, listener_.timings().timeoutSeconds);
     if (!tick.expired) {
+        secondsLeft_ = tick.secondsLeft;
         listener_.countdown(tick.secondsLeft);
         return;
     }
     timedOut_ = true;
-    logGroup({QStringLiteral("Timeout.")});
+    logGroup(TransferLog::timedOut());
     listener_.startTimeoutExpired();
+}
+
+std::optional<std::int64_t> ScreenshotDownload::secondsLeft() const
+{
+    if (!waitingForFirstBlock())
+        return std::nullopt;
+    return secondsLeft_;
 }
 
 std::int64_t ScreenshotDownload::elapsedMs() const

@@ -2,9 +2,11 @@
 
 #include "downloadlistener.h"
 #include "downloadresult.h"
+#include "requestpolicy.h"
 #include "xmodemreceiver.h"
 
 #include <cstdint>
+#include <optional>
 
 // One screen download from the instrument over the serial unit's port: opens the port, asks for
 // the transfer, runs the receive loop with the waits that keep the application responsive,
@@ -15,18 +17,14 @@ class ScreenshotDownload {
 public:
     static constexpr std::int32_t BaudRate = 38400; // whatever the user's port settings say
     static constexpr std::int64_t ReopenDelayMs = 100;
-    // How often the start time-out is looked at, as the window's timer does.
+    // How often the start time-out is looked at.
     static constexpr std::int64_t StartTimeoutTickMs = 200;
 
     explicit ScreenshotDownload(DownloadListener& listener);
 
     // Runs one download from COM`port` and returns when it has ended. Events are dispatched
     // meanwhile, so the front end's handlers run inside; a nested call is given up at once.
-    DownloadResult run(std::int32_t port);
-
-    // One tick of the start time-out: reports the countdown, or the expiry that ends the
-    // download. The driver ticks every 200 ms by itself; a front end's timer may tick too.
-    void startTimeoutTick();
+    DownloadResult run(std::int32_t port, RequestPolicy policy = {});
 
     // Tells the instrument to stop when a transfer is under way (XModem's cancel), so that it
     // does not go on waiting mid-file and answer the next request with the rest of this one.
@@ -36,11 +34,21 @@ public:
 
     [[nodiscard]] bool running() const { return running_; }
     [[nodiscard]] bool waitingForFirstBlock() const { return running_ && waiting_ && !timedOut_; }
+    // While waiting for the first block: the whole seconds left, as the last tick of the start
+    // time-out found them.
+    [[nodiscard]] std::optional<std::int64_t> secondsLeft() const;
 
 private:
     [[nodiscard]] bool openAndRequest(std::int32_t port, DownloadResult& result);
     [[nodiscard]] DownloadResult receive();
     void tickWhenDue();
+    // One tick of the start time-out: reports the countdown, or the expiry that ends the
+    // download.
+    void startTimeoutTick();
+    void request();
+    void repeatRequestWhenDue();
+    // A lone EOT before any block while requests repeat: the end of the last transfer.
+    [[nodiscard]] bool isLeftoverEot(const XModemStep& step) const;
     void waitBeforeRead(XModemStep::Wait wait);
     void carryOut(const XModemStep& step, DownloadResult& result);
     [[nodiscard]] DownloadResult endedByEot(DownloadResult result);
@@ -52,6 +60,9 @@ private:
     XModemReceiver receiver_;
     std::int64_t requestedAtMs_ = 0; // monotonic: a clock change neither ends nor extends a wait
     std::int64_t nextTickMs_ = 0;
+    std::int64_t lastRequestMs_ = 0;
+    std::int64_t secondsLeft_ = 0;
+    RequestPolicy policy_;
     bool running_ = false;
     bool waiting_ = false; // for the first block
     bool timedOut_ = false;

@@ -6,11 +6,6 @@
 #include <utility>
 
 namespace {
-QString hex4(unsigned value)
-{
-    return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')).toUpper();
-}
-
 [[nodiscard]] unsigned byteAt(const QByteArray& bytes, int index)
 {
     return static_cast<unsigned char>(bytes[index]);
@@ -67,7 +62,6 @@ XModemStep XModemReceiver::judge(const QByteArray& read)
         step.kind = XModemStep::Kind::Garbage;
         step.drain = true;
         step.send = QByteArray(1, NAK);
-        step.txLog << QStringLiteral("Tx: NAK") << thinSeparator();
     }
     return step;
 }
@@ -76,36 +70,27 @@ void XModemReceiver::judgeBlock(const QByteArray& read, XModemStep& step)
 {
     ++blocksSeen_;
     const QByteArray data = read.mid(3, DataSize);
-    std::uint16_t crc = 0;
-    Crc16OfBuffer(crc, data.constData(), static_cast<std::uint16_t>(DataSize));
-    const unsigned received = byteAt(read, 131) * 256U + byteAt(read, 132);
-    if (crc != received) {
+    Crc16OfBuffer(step.crc, data.constData(), static_cast<std::uint16_t>(DataSize));
+    step.receivedCrc = static_cast<std::uint16_t>(byteAt(read, 131) * 256U + byteAt(read, 132));
+    step.number = byteAt(read, 1);
+    if (step.crc != step.receivedCrc) {
         step.kind = XModemStep::Kind::BlockRejected;
         step.send = QByteArray(1, NAK);
-        step.txLog << QStringLiteral("CRC: %1 RxCRC: %2").arg(hex4(crc), hex4(received))
-                   << QStringLiteral("Tx: NAK") << thinSeparator();
         return;
     }
-    step.txLog << QStringLiteral("CRC: %1 ok").arg(hex4(crc));
-    const unsigned number = byteAt(read, 1);
     switch (placeOf(read)) {
     case Place::First:
         // Block 98 first: the instrument goes on with a transfer whose receiver went away, and
         // takes our request for a NAK of that block. Its tail is no picture.
-        endWithCancel(step, XModemStep::Kind::EarlierTransfer,
-                      QStringLiteral("Block %1 came first: an earlier transfer is still running")
-                          .arg(number));
+        endWithCancel(step, XModemStep::Kind::EarlierTransfer);
         return;
     case Place::Lost:
-        endWithCancel(step, XModemStep::Kind::BlockLost,
-                      QStringLiteral("Block %1 came instead of block %2: a block was lost")
-                          .arg(number)
-                          .arg((lastNumber_ + 1U) & 0xFFU));
+        step.expected = (lastNumber_ + 1U) & 0xFFU;
+        endWithCancel(step, XModemStep::Kind::BlockLost);
         return;
     case Place::Repeat:
         // The sender missed our ACK and sent the block again: keeping it would corrupt the file.
         step.kind = XModemStep::Kind::BlockRepeated;
-        step.txLog << QStringLiteral("Repeated block %1 not kept again").arg(number);
         break;
     case Place::Next:
         step.kind = XModemStep::Kind::BlockAccepted;
@@ -113,7 +98,6 @@ void XModemReceiver::judgeBlock(const QByteArray& read, XModemStep& step)
         break;
     }
     step.send = QByteArray(1, ACK);
-    step.txLog << QStringLiteral("Tx: ACK") << thinSeparator();
 }
 
 XModemReceiver::Place XModemReceiver::placeOf(const QByteArray& read) const
@@ -146,12 +130,10 @@ void XModemReceiver::keep(const QByteArray& read)
     ++acceptedBlocks_;
 }
 
-void XModemReceiver::endWithCancel(XModemStep& step, XModemStep::Kind kind, const QString& why)
+void XModemReceiver::endWithCancel(XModemStep& step, XModemStep::Kind kind)
 {
-    const XModemStep cancelling = cancel();
     step.kind = kind;
-    step.send = cancelling.send;
-    step.txLog << why << cancelling.txLog;
+    step.send = cancel().send;
 }
 
 XModemStep XModemReceiver::cancel()
@@ -161,6 +143,5 @@ XModemStep XModemReceiver::cancel()
         return step;
     cancelled_ = true;
     step.send = QByteArray(3, CAN);
-    step.txLog << QStringLiteral("Tx: CAN CAN CAN");
     return step;
 }

@@ -53,9 +53,6 @@ public:
     [[nodiscard]] bool eotSeen() const { return eotSeen_; }
     [[nodiscard]] bool readPending() const { return !pending_.isEmpty(); }
 
-    [[nodiscard]] static QString thinSeparator() { return QString(47, QLatin1Char('-')); }
-    [[nodiscard]] static QString thickSeparator() { return QString(47, QLatin1Char('=')); }
-
 private:
     [[nodiscard]] bool readComplete(std::int64_t nowMs, std::int32_t nakDelayMs) const;
     [[nodiscard]] XModemStep judge(const QByteArray& read);
@@ -63,7 +60,7 @@ private:
     enum class Place { Next, Repeat, First, Lost };
     [[nodiscard]] Place placeOf(const QByteArray& read) const;
     void keep(const QByteArray& read);
-    void endWithCancel(XModemStep& step, XModemStep::Kind kind, const QString& why);
+    void endWithCancel(XModemStep& step, XModemStep::Kind kind);
 
     QByteArray pending_;
     std::int64_t lastByteAtMs_ = 0;

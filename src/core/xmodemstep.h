@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QByteArray>
-#include <QStringList>
 
-// What the receiver asks its driver to do after one read, in this order: log the read
-// (rxLog()); when `drain` is set, wait the NAK delay and throw away what has arrived; write
-// `send`; log `txLog`; then wait as `wait` says before the next read. The driver decides each
-// group when it is due, by whether logging is on at that moment.
+#include <cstdint>
+
+// What the receiver asks its driver to do after one read, in this order: log the read; when
+// `drain` is set, wait the NAK delay and throw away what has arrived; write `send`; log the
+// judgement and the answer; then wait as `wait` says before the next read. The driver decides
+// each group of log lines when it is due, by whether logging is on at that moment; the words
+// are TransferLog's, made from the facts here.
 struct XModemStep {
     enum class Kind {
         Nothing,       // empty read
@@ -31,12 +33,13 @@ struct XModemStep {
     QByteArray read; // the judged read; empty while it is being completed
     bool drain = false;
     QByteArray send;
-    QStringList txLog;
     Wait wait = Wait::RxDelay;
-
-    // "Rx: N byte(s)", the hex dump and, for a lone EOT, "EOT". Built on demand: the hex dump
-    // costs something, and is made only while logging is on.
-    [[nodiscard]] QStringList rxLog() const;
+    // Of a block: its number, the number that was due (BlockLost), the CRC computed over its
+    // data and the one it carried.
+    unsigned number = 0;
+    unsigned expected = 0;
+    std::uint16_t crc = 0;
+    std::uint16_t receivedCrc = 0;
 
     // A 133-byte read, good or bad: the start time-out is over for good.
     [[nodiscard]] bool isBlock() const

@@ -139,9 +139,10 @@ QPushButton* TFormTimings::addButton(const QString& name, const QString& caption
 void TFormTimings::FormShow()
 {
     // A track bar clamps a stored value that lies outside its range.
-    tbTimeout->setValue(mainForm_.Timeout);
-    tbRxDelay->setValue(mainForm_.RxDelay);
-    tbNAKDelay->setValue(mainForm_.NAKDelay);
+    const DownloadTimings timings = mainForm_.downloadTimings();
+    tbTimeout->setValue(timings.timeoutSeconds);
+    tbRxDelay->setValue(timings.rxDelayMs);
+    tbNAKDelay->setValue(timings.nakDelayMs);
     // A bar that keeps its position reports no change, so its label is refreshed here.
     tbTimeoutChange();
     tbRxDelayChange();
@@ -165,10 +166,8 @@ void TFormTimings::tbNAKDelayChange()
 
 void TFormTimings::btnOKClick()
 {
-    // A running download reads these fields at each wait, so they apply at once.
-    mainForm_.Timeout = tbTimeout->value();
-    mainForm_.RxDelay = tbRxDelay->value();
-    mainForm_.NAKDelay = tbNAKDelay->value();
+    // A running download reads them at each wait, so they apply at once.
+    mainForm_.setDownloadTimings({tbTimeout->value(), tbRxDelay->value(), tbNAKDelay->value()});
     accept();
 }
 

@@ -51,6 +51,10 @@ public:
     QString AppDir;
     QString IniFileName;
 
+    // The three timings as one value, as the Timings dialog shows and hands them back.
+    [[nodiscard]] DownloadTimings downloadTimings() const { return {Timeout, RxDelay, NAKDelay}; }
+    void setDownloadTimings(const DownloadTimings& timings);
+
     // Operations used across windows and by tests
     [[nodiscard]] QString GetProgramVersion(bool full) const;
     void SetBitmap(const QString& name);
@@ -152,7 +156,6 @@ private:
     void log(const QStringList& lines) override;
     void portOpened() override;
     [[nodiscard]] Outcome readyToRequest() override;
-    void countdown(std::int64_t secondsLeft) override;
     void startTimeoutExpired() override;
     void blockArrived() override;
     void progress(std::int64_t received, std::int64_t expected) override;

@@ -10,6 +10,7 @@
 #include "prompts.h"
 #include "receivedpicture.h"
 #include "scaledimage.h"
+#include "transferlog.h"
 
 #include <QAction>
 #include <QDir>
@@ -100,12 +101,14 @@ void TMainForm::showEnding(const DownloadResult& result, std::int64_t pictureByt
 
 void TMainForm::TimerCancelTimer()
 {
-    download_.startTimeoutTick();
+    // The driver keeps the start time-out; this timer only shows what is left of it.
+    if (const std::optional<std::int64_t> left = download_.secondsLeft())
+        lblCounter->setText(QString::number(*left));
 }
 
 void TMainForm::btnCancelClick()
 {
-    logGroup({QStringLiteral("Cancelled.")});
+    logGroup(TransferLog::cancelled());
     TransferStop = true;
 }
 
@@ -121,7 +124,14 @@ void TMainForm::logGroup(const QStringList& lines)
 
 DownloadTimings TMainForm::timings() const
 {
-    return {Timeout, RxDelay, NAKDelay};
+    return downloadTimings();
+}
+
+void TMainForm::setDownloadTimings(const DownloadTimings& timings)
+{
+    Timeout = timings.timeoutSeconds;
+    RxDelay = timings.rxDelayMs;
+    NAKDelay = timings.nakDelayMs;
 }
 
 bool TMainForm::logging() const
@@ -155,15 +165,9 @@ Outcome TMainForm::readyToRequest()
     return {};
 }
 
-void TMainForm::countdown(std::int64_t secondsLeft)
-{
-    lblCounter->setText(QString::number(secondsLeft));
-}
-
 void TMainForm::startTimeoutExpired()
 {
-    TimerCancel->stop();
-    TransferStop = true;
+    TimerCancel->stop(); // the driver ends the download itself
 }
 
 void TMainForm::blockArrived()

@@ -1,10 +1,12 @@
 // The download driver's endings over a scripted line on a synthetic clock: no pty, no waiting,
 // the same on every platform.
 #include "crc16.h"
+#include "goldenlogs.h"
 #include "linescript.h"
 #include "myserial.h"
 #include "recordinglistener.h"
 #include "screenshotdownload.h"
+#include "transferlog.h"
 
 #include <QTest>
 
@@ -72,6 +74,10 @@ private slots:
     void logGroupIsDecidedWhenDue_data();
     void logGroupIsDecidedWhenDue();
     void refusalsAndFrontEndsNotReady();
+    void repeatedRequests_data();
+    void repeatedRequests();
+    void goldenLogs_data();
+    void goldenLogs();
 };
 
 void TestDownloadDriver::endings_data()
@@ -263,6 +269,75 @@ void TestDownloadDriver::refusalsAndFrontEndsNotReady()
     line.at(100, [&] { QCOMPARE(download.run(1).ending, Ending::AlreadyRunning); });
     line.at(200, [&] { listener.stop = true; });
     QCOMPARE(download.run(1).ending, Ending::Cancelled);
+}
+
+void TestDownloadDriver::repeatedRequests_data()
+{
+    QTest::addColumn<bool>("instrumentSends");
+    QTest::newRow("until the transfer starts") << true;
+    QTest::newRow("until the start time-out") << false;
+}
+
+// orvisnap-capture after its first picture: the instrument may still be ending the last
+// transfer, whose EOT comes again, and hears only a later request.
+void TestDownloadDriver::repeatedRequests()
+{
+    QFETCH(bool, instrumentSends);
+    LineScript line;
+    line.arrive(100, Eot);
+    if (instrumentSends) {
+        line.arrive(4500, block(1));
+        line.arrive(4700, Eot);
+    }
+    RecordingListener listener;
+    ScreenshotDownload download(listener);
+
+    const DownloadResult result = download.run(1, RequestPolicy{2000});
+
+    QList<std::int64_t> requests;
+    for (const LineScript::Write& write : line.writes())
+        if (write.bytes == Nak)
+            requests << write.atMs / 1000;
+    if (instrumentSends) {
+        QCOMPARE(result.ending, Ending::Complete);
+        QCOMPARE(result.data, dataOf(1));
+        QCOMPARE(requests, QList<std::int64_t>({0, 0, 2, 2, 4, 4}));
+    } else {
+        // One start time-out over all the requests, counted from the first.
+        QCOMPARE(result.ending, Ending::TimedOut);
+        QVERIFY(result.elapsedMs >= 11000 && result.elapsedMs < 11200);
+        QCOMPARE(requests.size(), 12);
+        QCOMPARE(listener.countdowns.last(), std::int64_t(0));
+    }
+}
+
+void TestDownloadDriver::goldenLogs_data()
+{
+    GoldenLogs::addRows();
+}
+
+// Every line of the golden logs comes from the driver and its one log writer; the window only
+// shows them (its own test runs the same exchanges).
+void TestDownloadDriver::goldenLogs()
+{
+    QFETCH(QByteArrayList, messages);
+    QFETCH(QString, golden);
+    LineScript line;
+    line.playInstrument(messages);
+    RecordingListener listener;
+    listener.loggingOn = true;
+    listener.timingsNow.timeoutSeconds = 1;
+    ScreenshotDownload download(listener);
+    if (golden == "cancel")
+        line.at(500, [&listener] {
+            listener.log(TransferLog::cancelled());
+            listener.stop = true;
+        });
+
+    (void)download.run(1);
+
+    const QString log = listener.lines.join('\n').replace("\r\n", "\n") + '\n';
+    QCOMPARE(log, GoldenLogs::read(golden));
 }
 
 QTEST_GUILESS_MAIN(TestDownloadDriver)

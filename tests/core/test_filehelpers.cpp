@@ -1,4 +1,6 @@
+#include "bmpheader.h"
 #include "filehelpers.h"
+#include "hexdump.h"
 
 #include <QFile>
 #include <QTemporaryDir>

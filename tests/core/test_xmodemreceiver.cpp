@@ -1,5 +1,6 @@
 #include "crc16.h"
 #include "downloadtimings.h"
+#include "transferlog.h"
 #include "xmodemreceiver.h"
 
 #include <QTest>
@@ -90,15 +91,15 @@ void TestXModemReceiver::goodBlockIsKeptAndLoggedExactly()
     QCOMPARE(step.wait, Wait::RxDelay);
     QCOMPARE(rx.collected(), dataOf(0));
     QCOMPARE(rx.acceptedBlocks(), 1);
-    QCOMPARE(step.rxLog().size(), 2);
-    QCOMPARE(step.rxLog()[0], QStringLiteral("Rx: 133 byte(s)"));
-    const QStringList dump = step.rxLog()[1].split(QStringLiteral("\r\n"));
+    QCOMPARE(TransferLog::read(step).size(), 2);
+    QCOMPARE(TransferLog::read(step)[0], QStringLiteral("Rx: 133 byte(s)"));
+    const QStringList dump = TransferLog::read(step)[1].split(QStringLiteral("\r\n"));
     QCOMPARE(dump.size(), 9);
     QCOMPARE(dump[0], QStringLiteral("01 01 FE 41 41 41 41 41 41 41 41 41 41 41 41 41 "));
     QCOMPARE(dump[8].size(), 15);
     // CRC-16/XMODEM of 128 'A' bytes is 1CCE.
-    QCOMPARE(step.txLog, QStringList({QStringLiteral("CRC: 1CCE ok"), QStringLiteral("Tx: ACK"),
-                                      QString(47, '-')}));
+    QCOMPARE(TransferLog::answer(step), QStringList({QStringLiteral("CRC: 1CCE ok"),
+                                                     QStringLiteral("Tx: ACK"), QString(47, '-')}));
 }
 
 void TestXModemReceiver::wrongCrcIsDroppedAndLogged()
@@ -110,8 +111,8 @@ void TestXModemReceiver::wrongCrcIsDroppedAndLogged()
     QVERIFY(step.isBlock());
     QCOMPARE(step.send, QByteArray(1, XModemReceiver::NAK));
     QVERIFY(rx.collected().isEmpty());
-    QCOMPARE(step.txLog, QStringList({QStringLiteral("CRC: 0000 RxCRC: 0101"),
-                                      QStringLiteral("Tx: NAK"), QString(47, '-')}));
+    QCOMPARE(TransferLog::answer(step), QStringList({QStringLiteral("CRC: 0000 RxCRC: 0101"),
+                                                     QStringLiteral("Tx: NAK"), QString(47, '-')}));
 }
 
 void TestXModemReceiver::readsAreJudgedByLength_data()
@@ -140,12 +141,14 @@ void TestXModemReceiver::readsAreJudgedByLength()
     if (kind == Kind::Garbage) {
         QVERIFY(step.drain);
         QCOMPARE(step.send, QByteArray(1, XModemReceiver::NAK));
-        QCOMPARE(step.txLog, QStringList({QStringLiteral("Tx: NAK"), QString(47, '-')}));
+        QCOMPARE(TransferLog::answer(step),
+                 QStringList({QStringLiteral("Tx: NAK"), QString(47, '-')}));
     }
     if (kind == Kind::Eot) {
         QVERIFY(step.send.isEmpty());
-        QCOMPARE(step.rxLog(), QStringList({QStringLiteral("Rx: 1 byte(s)"), QStringLiteral("04 "),
-                                            QStringLiteral("EOT")}));
+        QCOMPARE(TransferLog::read(step),
+                 QStringList({QStringLiteral("Rx: 1 byte(s)"), QStringLiteral("04 "),
+                              QStringLiteral("EOT")}));
     }
 }
 
@@ -156,7 +159,7 @@ void TestXModemReceiver::partialReadIsCompletedBeforeItIsJudged()
     XModemStep step = rx.feed(block.left(100), 30, NakDelay);
     QCOMPARE(step.kind, Kind::Incomplete);
     QCOMPARE(step.wait, Wait::Poll);
-    QVERIFY(step.rxLog().isEmpty());
+    QVERIFY(TransferLog::read(step).isEmpty());
     QVERIFY(step.send.isEmpty());
     step = rx.feed(block.mid(100, 20), 34, NakDelay);
     QCOMPARE(step.kind, Kind::Incomplete);
@@ -165,7 +168,7 @@ void TestXModemReceiver::partialReadIsCompletedBeforeItIsJudged()
     QCOMPARE(step.kind, Kind::Incomplete);
     step = rx.feed(block.mid(120), 34 + 21, NakDelay);
     QCOMPARE(step.kind, Kind::BlockAccepted);
-    QCOMPARE(step.rxLog().value(0), QStringLiteral("Rx: 133 byte(s)"));
+    QCOMPARE(TransferLog::read(step).value(0), QStringLiteral("Rx: 133 byte(s)"));
     QCOMPARE(rx.collected(), dataOf(3));
 }
 
@@ -186,7 +189,7 @@ void TestXModemReceiver::shortReadIsJudgedAfterTheQuietTime()
     QCOMPARE(rx.feed({}, 100 + quiet - 1, nakDelay).kind, Kind::Incomplete);
     const XModemStep step = rx.feed({}, 100 + quiet, nakDelay);
     QCOMPARE(step.kind, Kind::Garbage);
-    QCOMPARE(step.rxLog().value(0), QStringLiteral("Rx: 60 byte(s)"));
+    QCOMPARE(TransferLog::read(step).value(0), QStringLiteral("Rx: 60 byte(s)"));
     QVERIFY(step.drain);
     QVERIFY(!rx.readPending());
 }
@@ -197,7 +200,8 @@ void TestXModemReceiver::emptyReadWaitsRxDelay()
     const XModemStep step = rx.feed({}, 0, NakDelay);
     QCOMPARE(step.kind, Kind::Nothing);
     QCOMPARE(step.wait, Wait::RxDelay);
-    QVERIFY(step.rxLog().isEmpty() && step.txLog.isEmpty() && step.send.isEmpty());
+    QVERIFY(TransferLog::read(step).isEmpty() && TransferLog::answer(step).isEmpty() &&
+            step.send.isEmpty());
 }
 
 void TestXModemReceiver::repeatedBlockAfterLostAckIsNotKeptTwice()
@@ -209,7 +213,8 @@ void TestXModemReceiver::repeatedBlockAfterLostAckIsNotKeptTwice()
     const XModemStep repeat = feedWhole(rx, makeBlock(2, dataOf(2)), now);
     QCOMPARE(repeat.kind, Kind::BlockRepeated);
     QCOMPARE(repeat.send, QByteArray(1, XModemReceiver::ACK));
-    QCOMPARE(repeat.txLog.value(repeat.txLog.size() - 2), QStringLiteral("Tx: ACK"));
+    const QStringList answer = TransferLog::answer(repeat);
+    QCOMPARE(answer.value(answer.size() - 2), QStringLiteral("Tx: ACK"));
     QCOMPARE(feedWhole(rx, makeBlock(3, dataOf(3)), now).kind, Kind::BlockAccepted);
     QCOMPARE(rx.collected(), dataOf(1) + dataOf(2) + dataOf(3));
     QCOMPARE(rx.acceptedBlocks(), 3);
@@ -311,7 +316,7 @@ void TestXModemReceiver::numbering()
     QCOMPARE(step.ends(), step.kind == Kind::EarlierTransfer || step.kind == Kind::BlockLost);
     if (step.ends()) {
         QCOMPARE(step.send, QByteArray(3, XModemReceiver::CAN));
-        QCOMPARE(step.txLog.last(), QStringLiteral("Tx: CAN CAN CAN"));
+        QCOMPARE(TransferLog::answer(step).last(), QStringLiteral("Tx: CAN CAN CAN"));
         QVERIFY(rx.cancel().send.isEmpty()); // said once
     }
 }
@@ -320,13 +325,13 @@ void TestXModemReceiver::endingsSayWhatCame()
 {
     XModemReceiver rx;
     qint64 now = 0;
-    QCOMPARE(feedWhole(rx, makeBlock(98, dataOf(1)), now).txLog,
+    QCOMPARE(TransferLog::answer(feedWhole(rx, makeBlock(98, dataOf(1)), now)),
              QStringList({"CRC: " + crcText(dataOf(1)) + " ok",
                           "Block 98 came first: an earlier transfer is still running",
                           "Tx: CAN CAN CAN"}));
     (void)rx.start();
     (void)feedWhole(rx, makeBlock(1, dataOf(1)), now);
-    QCOMPARE(feedWhole(rx, makeBlock(3, dataOf(3)), now).txLog.mid(1, 1),
+    QCOMPARE(TransferLog::answer(feedWhole(rx, makeBlock(3, dataOf(3)), now)).mid(1, 1),
              QStringList{"Block 3 came instead of block 2: a block was lost"});
 }
 
@@ -338,7 +343,7 @@ void TestXModemReceiver::cancelOnlyWhileATransferIsUnderWay()
     (void)feedWhole(rx, makeBlock(1, dataOf(1), false), now);
     const XModemStep cancelling = rx.cancel();
     QCOMPARE(cancelling.send, QByteArray(3, XModemReceiver::CAN));
-    QCOMPARE(cancelling.txLog, QStringList{"Tx: CAN CAN CAN"});
+    QCOMPARE(TransferLog::answer(cancelling), QStringList{"Tx: CAN CAN CAN"});
     QVERIFY(rx.cancel().send.isEmpty());
     (void)rx.start();
     (void)feedWhole(rx, makeBlock(1, dataOf(1)), now);

@@ -1,5 +1,7 @@
+#include "bmpheader.h"
 #include "dsosimprocess.h"
 #include "filehelpers.h"
+#include "goldenlogs.h"
 #include "scaledimage.h"
 #include "scriptedinstrument.h"
 #include "testfiles.h"
@@ -31,16 +33,6 @@ QByteArray paddedAndPatched(QByteArray data)
         data += '\x1A';
     PatchBMPBytes(data, 240, 255, 0);
     return data;
-}
-
-// One block of the golden logs: block 1 with data bytes 3, 10, 17, ... (7 apart).
-QByteArray goldenBlock(bool goodCrc)
-{
-    QByteArray data(128, Qt::Uninitialized);
-    for (int i = 0; i < 128; ++i)
-        data[i] = static_cast<char>(i * 7 + 3);
-    const std::uint16_t crc = goodCrc ? 0x2EE4 : 0x2EE4 ^ 0x0101;
-    return QByteArray("\x01\x01\xFE", 3) + data + char(crc >> 8) + char(crc & 0xFF);
 }
 
 QStringList logLines(const TMainForm& form)
@@ -197,16 +189,7 @@ void TestDownload::cleanDownloadShowsPatchedPicture()
 // the same; compared with logs written down from the protocol's rules.
 void TestDownload::logsAreExact_data()
 {
-    const QByteArray block = goldenBlock(true);
-    const QByteArray eot(1, '\x04');
-    QTest::addColumn<QByteArrayList>("messages");
-    QTest::addColumn<QString>("golden");
-    QTest::newRow("clean block") << QByteArrayList{block, eot} << "clean-block";
-    QTest::newRow("bad CRC") << QByteArrayList{goldenBlock(false), block, eot} << "bad-crc";
-    QTest::newRow("noise") << QByteArrayList{"\x55\xAA\x55", block, eot} << "noise";
-    QTest::newRow("lost ACK") << QByteArrayList{block, block, eot} << "lost-ack";
-    QTest::newRow("time-out") << QByteArrayList{} << "timeout";
-    QTest::newRow("cancel") << QByteArrayList{} << "cancel";
+    GoldenLogs::addRows();
 }
 
 void TestDownload::logsAreExact()
@@ -222,9 +205,7 @@ void TestDownload::logsAreExact()
     if (golden == "cancel")
         QTimer::singleShot(500, form.btnCancel, &QPushButton::click);
     download();
-    const QString expected = QString::fromLatin1(
-        ReadTestFile(QStringLiteral(ORVISNAP_TEST_DATA "/log/%1.txt").arg(golden)));
-    QCOMPARE(form.Memo->toPlainText() + '\n', expected);
+    QCOMPARE(form.Memo->toPlainText() + '\n', GoldenLogs::read(golden));
 }
 
 void TestDownload::startTimeoutRestoresPicture_data()

@@ -1,6 +1,7 @@
 #include "downloadsoak.h"
 
 #include "appwindows.h"
+#include "bmpheader.h"
 #include "filehelpers.h"
 #include "myserial.h"
 #include "scaledimage.h"
