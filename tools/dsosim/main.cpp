@@ -1,9 +1,9 @@
 // dsosim: a simulated oscilloscope that sends its screen over a pseudo-terminal with XModem-CRC.
 #include "optionparser.h"
 #include "pseudoterminal.h"
+#include "ptyline.h"
 #include "randomfaults.h"
 #include "samplefile.h"
-#include "serialline.h"
 #include "signalwatch.h"
 #include "symlinkguard.h"
 #include "xmodemsender.h"
@@ -43,7 +43,7 @@ constexpr int kUsageError = 2;
         // Whoever started us waits for this line before opening the device.
         std::printf("PTY %s\n", pty.slavePath().c_str());
         std::fflush(stdout);
-        SerialLine line(pty, signals, options.baud, options.burstMs);
+        PtyLine line(pty, signals, options.baud, options.burstMs);
         line.keepInput(options.keepsInput);
         XmodemSender sender(line, options, file, randomFaults ? &*randomFaults : nullptr);
         const int status = sender.run();

@@ -1,7 +1,7 @@
 #include "xmodemsender.h"
 
+#include "ptyline.h"
 #include "randomfaults.h"
-#include "serialline.h"
 #include "xmodemblock.h"
 
 #include <algorithm>
@@ -17,7 +17,7 @@ constexpr int kMaxRepeats = 10;
 }
 } // namespace
 
-XmodemSender::XmodemSender(SerialLine& line, const SimOptions& options,
+XmodemSender::XmodemSender(PtyLine& line, const SimOptions& options,
                            const std::vector<std::uint8_t>& file, RandomFaults* randomFaults)
     : line_(line), options_(options), randomFaults_(randomFaults), faults_(options.faults),
       file_(file)
@@ -53,8 +53,8 @@ void XmodemSender::drawFaults()
 bool XmodemSender::waitForRequest()
 {
     for (;;) {
-        const SerialLine::Input input = line_.readByte(kNever);
-        if (input.status == SerialLine::Wait::Interrupted)
+        const PtyLine::Input input = line_.readByte(kNever);
+        if (input.status == PtyLine::Wait::Interrupted)
             return false;
         if (input.byte == XmodemBlock::kNak || input.byte == XmodemBlock::kCrcRequest) {
             note("request 0x%02X\n", input.byte);
@@ -203,10 +203,10 @@ XmodemSender::Answer XmodemSender::waitAnswer(Nanos timeout)
     const Nanos deadline = monotonicNow() + timeout;
     int cancels = 0;
     for (;;) {
-        const SerialLine::Input input = line_.readByte(deadline);
-        if (input.status == SerialLine::Wait::Interrupted)
+        const PtyLine::Input input = line_.readByte(deadline);
+        if (input.status == PtyLine::Wait::Interrupted)
             return Answer::Interrupted;
-        if (input.status == SerialLine::Wait::TimedOut)
+        if (input.status == PtyLine::Wait::TimedOut)
             return Answer::Silence;
         const std::uint8_t byte = input.byte;
         if (byte == XmodemBlock::kAck || byte == XmodemBlock::kNak || byte == XmodemBlock::kCan)

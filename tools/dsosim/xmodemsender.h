@@ -9,7 +9,7 @@
 #include <vector>
 
 class RandomFaults;
-class SerialLine;
+class PtyLine;
 
 // The instrument's side of the exchange: waits for the receiver's request (NAK or 'C'), sends the
 // file in XModem-CRC blocks, repeats on NAK or silence, ends with EOT, and prints a summary line
@@ -17,7 +17,7 @@ class SerialLine;
 // each transfer, are injected on the way.
 class XmodemSender {
 public:
-    XmodemSender(SerialLine& line, const SimOptions& options, const std::vector<std::uint8_t>& file,
+    XmodemSender(PtyLine& line, const SimOptions& options, const std::vector<std::uint8_t>& file,
                  RandomFaults* randomFaults);
 
     // Serves one transfer, or transfers until a signal or a closed line with --loop; returns the
@@ -53,7 +53,7 @@ private:
     void printSummary();
     void note(const char* format, ...) const __attribute__((format(printf, 2, 3)));
 
-    SerialLine& line_;
+    PtyLine& line_;
     const SimOptions& options_;
     RandomFaults* randomFaults_;
     FaultPlan faults_;

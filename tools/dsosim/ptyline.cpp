@@ -1,4 +1,4 @@
-#include "serialline.h"
+#include "ptyline.h"
 
 #include "xmodemblock.h"
 
@@ -16,13 +16,13 @@ namespace {
 constexpr std::int64_t kBitsPerByte = 10; // start bit, 8 data bits, stop bit
 } // namespace
 
-SerialLine::SerialLine(const PseudoTerminal& pty, const SignalWatch& signals, int baud, int burstMs)
+PtyLine::PtyLine(const PseudoTerminal& pty, const SignalWatch& signals, int baud, int burstMs)
     : master_(pty.masterFd()), signals_(signals), baud_(baud), burst_(millis(burstMs)),
       epoch_(monotonicNow())
 {
 }
 
-bool SerialLine::send(std::span<const std::uint8_t> bytes)
+bool PtyLine::send(std::span<const std::uint8_t> bytes)
 {
     const Nanos start = std::max(monotonicNow(), lineFreeAt_);
     std::size_t sent = 0;
@@ -43,12 +43,12 @@ bool SerialLine::send(std::span<const std::uint8_t> bytes)
     return true;
 }
 
-bool SerialLine::pause(Nanos duration)
+bool PtyLine::pause(Nanos duration)
 {
     return waitUntil(monotonicNow() + duration, 0) != Wait::Interrupted;
 }
 
-SerialLine::Input SerialLine::readByte(Nanos deadline)
+PtyLine::Input PtyLine::readByte(Nanos deadline)
 {
     while (pending_.empty()) {
         const Wait status = waitUntil(deadline, POLLIN);
@@ -64,21 +64,21 @@ SerialLine::Input SerialLine::readByte(Nanos deadline)
     return {Wait::Ready, byte};
 }
 
-void SerialLine::discardInput()
+void PtyLine::discardInput()
 {
     while (fillPending()) {
     }
     std::erase_if(pending_, [](std::uint8_t byte) { return byte != XmodemBlock::kCan; });
 }
 
-int SerialLine::interruptSignal() const
+int PtyLine::interruptSignal() const
 {
     return signals_.caught();
 }
 
 // Byte n (counted from 1) of a run is complete on the line n byte-times after the run's start;
 // in burst mode it is handed over at the end of the adapter's window that it falls in.
-Nanos SerialLine::releaseTime(Nanos start, std::size_t bytesDone) const
+Nanos PtyLine::releaseTime(Nanos start, std::size_t bytesDone) const
 {
     const Nanos due =
         start + static_cast<Nanos>(bytesDone) * kBitsPerByte * kNanosPerSecond / baud_;
@@ -88,7 +88,7 @@ Nanos SerialLine::releaseTime(Nanos start, std::size_t bytesDone) const
     return epoch_ + windows * burst_;
 }
 
-SerialLine::Wait SerialLine::waitUntil(Nanos deadline, short masterEvents)
+PtyLine::Wait PtyLine::waitUntil(Nanos deadline, short masterEvents)
 {
     for (;;) {
         if (signals_.caught() != 0)
@@ -114,7 +114,7 @@ SerialLine::Wait SerialLine::waitUntil(Nanos deadline, short masterEvents)
     }
 }
 
-bool SerialLine::writeAll(std::span<const std::uint8_t> bytes)
+bool PtyLine::writeAll(std::span<const std::uint8_t> bytes)
 {
     while (!bytes.empty()) {
         const auto n = ::write(master_, bytes.data(), bytes.size());
@@ -131,7 +131,7 @@ bool SerialLine::writeAll(std::span<const std::uint8_t> bytes)
     return true;
 }
 
-bool SerialLine::fillPending()
+bool PtyLine::fillPending()
 {
     std::uint8_t buffer[4096];
     const auto n = ::read(master_, buffer, sizeof buffer);

@@ -12,7 +12,7 @@ class SignalWatch;
 // The line as the receiver sees it: bytes leave at the speed of an 8N1 line (10 bits per byte),
 // optionally delivered in bursts like a USB serial adapter does. Every wait ends early on
 // SIGINT/SIGTERM; the calls then report it and the caller unwinds.
-class SerialLine {
+class PtyLine {
 public:
     enum class Wait { Ready, TimedOut, Interrupted };
     struct Input {
@@ -20,7 +20,7 @@ public:
         std::uint8_t byte = 0;
     };
 
-    SerialLine(const PseudoTerminal& pty, const SignalWatch& signals, int baud, int burstMs);
+    PtyLine(const PseudoTerminal& pty, const SignalWatch& signals, int baud, int burstMs);
 
     // Sends the bytes as one continuous run. Input received meanwhile is thrown away, so that
     // whatever arrives after the last byte has gone out is an answer to the whole run; unless
