@@ -2,6 +2,8 @@
 
 #include "filehelpers.h"
 
+#include <QCoreApplication>
+
 bool PatchBMPBytes(QByteArray& data, std::uint8_t red, std::uint8_t green, std::uint8_t blue)
 {
     if (data.size() < 61)
@@ -35,6 +37,7 @@ Outcome PatchBMPBack(const QString& fileName, std::uint8_t red, std::uint8_t gre
         return read;
     if (!PatchBMPBytes(data, red, green, blue))
         return Outcome::failure(
-            QStringLiteral("%1 is too short for a colour table.").arg(fileName));
+            QCoreApplication::translate("BmpHeader", "%1 is too short for a colour table.")
+                .arg(fileName));
     return StringToFile(data, fileName);
 }

@@ -1,5 +1,7 @@
 #include "endingmessages.h"
 
+#include <QCoreApplication>
+
 namespace {
 using Ending = DownloadResult::Ending;
 
@@ -13,14 +15,17 @@ QString EndingMessages::sentence(DownloadResult::Ending ending)
 {
     switch (ending) {
     case Ending::PortNotOpened:
-        return QStringLiteral("Error while opening COM port.");
+        return QCoreApplication::translate("EndingMessages", "Error while opening COM port.");
     case Ending::LineLost:
-        return QStringLiteral("The connection to the COM port was lost.");
+        return QCoreApplication::translate("EndingMessages",
+                                           "The connection to the COM port was lost.");
     case Ending::EarlierTransfer:
-        return QStringLiteral("The instrument was still sending an earlier picture. Start the "
+        return QCoreApplication::translate(
+            "EndingMessages", "The instrument was still sending an earlier picture. Start the "
                               "transfer on the instrument again.");
     case Ending::BlockLost:
-        return QStringLiteral("A block was lost on the line: the picture is incomplete. Start the "
+        return QCoreApplication::translate(
+            "EndingMessages", "A block was lost on the line: the picture is incomplete. Start the "
                               "transfer on the instrument again.");
     default:
         return {};
@@ -29,31 +34,35 @@ QString EndingMessages::sentence(DownloadResult::Ending ending)
 
 QString EndingMessages::notAPicture()
 {
-    return QStringLiteral("The received file is not a valid BMP picture.");
+    return QCoreApplication::translate("EndingMessages",
+                                       "The received file is not a valid BMP picture.");
 }
 
 QString EndingMessages::status(const DownloadResult& result, std::int64_t pictureBytes)
 {
     switch (result.ending) {
     case Ending::Complete:
-        return pictureBytes < 0 ? QStringLiteral("Received, but not a picture")
-                                : QStringLiteral("Received %1").arg(kilobytes(pictureBytes));
+        return pictureBytes < 0
+                   ? QCoreApplication::translate("EndingMessages", "Received, but not a picture")
+                   : QCoreApplication::translate("EndingMessages", "Received %1")
+                         .arg(kilobytes(pictureBytes));
     case Ending::TimedOut:
-        return QStringLiteral("No transfer within %1 s").arg(result.elapsedMs / 1000);
+        return QCoreApplication::translate("EndingMessages", "No transfer within %1 s")
+            .arg(result.elapsedMs / 1000);
     case Ending::Cancelled:
-        return QStringLiteral("Cancelled");
+        return QCoreApplication::translate("EndingMessages", "Cancelled");
     case Ending::NoData:
-        return QStringLiteral("Ended without data");
+        return QCoreApplication::translate("EndingMessages", "Ended without data");
     case Ending::LineLost:
-        return QStringLiteral("Line lost");
+        return QCoreApplication::translate("EndingMessages", "Line lost");
     case Ending::PortNotOpened:
-        return QStringLiteral("Port not opened");
+        return QCoreApplication::translate("EndingMessages", "Port not opened");
     case Ending::NotReady:
-        return QStringLiteral("Working file not written");
+        return QCoreApplication::translate("EndingMessages", "Working file not written");
     case Ending::EarlierTransfer:
-        return QStringLiteral("Earlier transfer cancelled");
+        return QCoreApplication::translate("EndingMessages", "Earlier transfer cancelled");
     case Ending::BlockLost:
-        return QStringLiteral("Block lost, picture not kept");
+        return QCoreApplication::translate("EndingMessages", "Block lost, picture not kept");
     case Ending::AlreadyRunning:
         break;
     }

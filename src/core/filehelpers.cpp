@@ -1,5 +1,6 @@
 #include "filehelpers.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -8,13 +9,13 @@ Outcome FileToString(const QString& fileName, QByteArray& data)
     data.clear();
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return Outcome::failure(
-            QStringLiteral("Cannot open %1: %2").arg(fileName, file.errorString()));
+        return Outcome::failure(QCoreApplication::translate("FileHelpers", "Cannot open %1: %2")
+                                    .arg(fileName, file.errorString()));
     data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         data.clear();
-        return Outcome::failure(
-            QStringLiteral("Cannot read %1: %2").arg(fileName, file.errorString()));
+        return Outcome::failure(QCoreApplication::translate("FileHelpers", "Cannot read %1: %2")
+                                    .arg(fileName, file.errorString()));
     }
     return {};
 }
@@ -22,8 +23,8 @@ Outcome FileToString(const QString& fileName, QByteArray& data)
 Outcome StringToFile(const QByteArray& data, const QString& fileName)
 {
     const auto failed = [&fileName](const QSaveFile& file) {
-        return Outcome::failure(
-            QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
+        return Outcome::failure(QCoreApplication::translate("FileHelpers", "Cannot write %1: %2")
+                                    .arg(fileName, file.errorString()));
     };
     // Written beside the target and renamed over it, so a crash never leaves a torn file.
     // Unbuffered: through the buffer, a short write (full disk, size limit) goes unnoticed and

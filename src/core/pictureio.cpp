@@ -3,6 +3,7 @@
 #include "filehelpers.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -20,7 +21,9 @@ Outcome PictureIo::save(const QImage& image, const QString& path, const char* fo
 {
     const QByteArray bytes = encode(image, format);
     if (bytes.isEmpty())
-        return Outcome::failure(QStringLiteral("There is no picture to write to %1.").arg(path));
+        return Outcome::failure(
+            QCoreApplication::translate("PictureIo", "There is no picture to write to %1.")
+                .arg(path));
     return StringToFile(bytes, path);
 }
 
@@ -32,6 +35,9 @@ Outcome PictureIo::load(const QString& path, QImage& image)
     if (!image.isNull())
         return {};
     const QString reason =
-        QFileInfo::exists(path) ? reader.errorString() : QStringLiteral("The file does not exist.");
-    return Outcome::failure(QStringLiteral("Cannot load %1: %2").arg(path, reason));
+        QFileInfo::exists(path)
+            ? reader.errorString()
+            : QCoreApplication::translate("PictureIo", "The file does not exist.");
+    return Outcome::failure(
+        QCoreApplication::translate("PictureIo", "Cannot load %1: %2").arg(path, reason));
 }

@@ -3,6 +3,7 @@
 #include "bmpheader.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 
 namespace {
@@ -11,7 +12,8 @@ QString sizeProblemOf(const QByteArray& received)
     const std::optional<std::int64_t> size = DeclaredBmpSize(received);
     if (!size || (*size <= received.size() && received.size() - *size < ReceivedPicture::BlockData))
         return {};
-    return QStringLiteral("Its header states %1 bytes; %2 bytes arrived.")
+    return QCoreApplication::translate("ReceivedPicture",
+                                       "Its header states %1 bytes; %2 bytes arrived.")
         .arg(*size)
         .arg(received.size());
 }

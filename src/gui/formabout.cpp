@@ -4,6 +4,7 @@
 #include "uicolours.h"
 #include "uifonts.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QImage>
@@ -29,33 +30,75 @@ struct LabelDesign {
 const LabelDesign Labels[] = {
     {"Label1", {72, 14, 105, 19}, 15, true, C::Navy, Qt::AlignLeft, ""},
     {"Label2", {72, 36, 105, 13}, 12, false, C::Maroon, Qt::AlignLeft, ""},
-    {"Label3", {16, 70, 209, 19}, 13, true, C::Navy, Qt::AlignHCenter, "Idea & Realization"},
-    {"Label4", {16, 90, 209, 19}, 12, false, C::Green, Qt::AlignHCenter, "The Orvisnap developers"},
-    {"Label5", {16, 120, 209, 19}, 13, true, C::Navy, Qt::AlignHCenter, "Special thanks to:"},
-    {"Label6", {24, 142, 201, 16}, 12, false, C::Purple, Qt::AlignLeft, "The makers of the DSOs,"},
-    {"Label7", {24, 158, 201, 16}, 12, false, C::Purple, Qt::AlignLeft, "for XModem screen dumps."},
+    {"Label3",
+     {16, 70, 209, 19},
+     13,
+     true,
+     C::Navy,
+     Qt::AlignHCenter,
+     QT_TRANSLATE_NOOP("TFormAbout", "Idea & Realization")},
+    {"Label4",
+     {16, 90, 209, 19},
+     12,
+     false,
+     C::Green,
+     Qt::AlignHCenter,
+     QT_TRANSLATE_NOOP("TFormAbout", "The Orvisnap developers")},
+    {"Label5",
+     {16, 120, 209, 19},
+     13,
+     true,
+     C::Navy,
+     Qt::AlignHCenter,
+     QT_TRANSLATE_NOOP("TFormAbout", "Special thanks to:")},
+    {"Label6",
+     {24, 142, 201, 16},
+     12,
+     false,
+     C::Purple,
+     Qt::AlignLeft,
+     QT_TRANSLATE_NOOP("TFormAbout", "The makers of the DSOs,")},
+    {"Label7",
+     {24, 158, 201, 16},
+     12,
+     false,
+     C::Purple,
+     Qt::AlignLeft,
+     QT_TRANSLATE_NOOP("TFormAbout", "for XModem screen dumps.")},
     {"Label8",
      {24, 178, 201, 16},
      12,
      false,
      C::Purple,
      Qt::AlignLeft,
-     "Everyone who tested early"},
+     QT_TRANSLATE_NOOP("TFormAbout", "Everyone who tested early")},
     {"Label9",
      {24, 194, 201, 16},
      12,
      false,
      C::Purple,
      Qt::AlignLeft,
-     "versions and reported bugs."},
-    {"Label10", {24, 224, 73, 16}, 12, false, C::Grey, Qt::AlignLeft, "First release"},
-    {"Label11", {144, 224, 73, 16}, 12, false, C::Grey, Qt::AlignRight, "June, 2010"},
+     QT_TRANSLATE_NOOP("TFormAbout", "versions and reported bugs.")},
+    {"Label10",
+     {24, 224, 73, 16},
+     12,
+     false,
+     C::Grey,
+     Qt::AlignLeft,
+     QT_TRANSLATE_NOOP("TFormAbout", "First release")},
+    {"Label11",
+     {144, 224, 73, 16},
+     12,
+     false,
+     C::Grey,
+     Qt::AlignRight,
+     QT_TRANSLATE_NOOP("TFormAbout", "June, 2010")},
 };
 
 QLabel* addLabel(QWidget* parent, const LabelDesign& design)
 {
     // Plain text: "&" is shown, not taken as an accelerator.
-    auto* label = new QLabel(QString::fromUtf8(design.text), parent);
+    auto* label = new QLabel(QCoreApplication::translate("TFormAbout", design.text), parent);
     label->setObjectName(QString::fromLatin1(design.name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(design.place);
@@ -74,7 +117,7 @@ QFrame* addBar(QWidget* parent, const QString& name, int top)
 TFormAbout::TFormAbout(TMainForm& mainForm, QWidget* parent) : NoEscapeDialog(parent)
 {
     setObjectName(QStringLiteral("FormAbout"));
-    setWindowTitle(QStringLiteral("About Orvisnap"));
+    setWindowTitle(tr("About Orvisnap"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(UiFonts::dialogFont());
@@ -102,7 +145,7 @@ void TFormAbout::createControls()
     Shape1 = addBar(this, QStringLiteral("Shape1"), 64);
     Shape2 = addBar(this, QStringLiteral("Shape2"), 114);
     Shape3 = addBar(this, QStringLiteral("Shape3"), 218);
-    btnClose = new QPushButton(QStringLiteral("Ok"), this);
+    btnClose = new QPushButton(tr("Ok"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setGeometry(80, 264, 75, 25);
     connect(btnClose, &QPushButton::clicked, this, &TFormAbout::btnCloseClick);

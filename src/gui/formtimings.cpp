@@ -50,7 +50,7 @@ TFormTimings::TFormTimings(TMainForm& mainForm, QWidget* parent)
     : NoEscapeDialog(parent), mainForm_(mainForm)
 {
     setObjectName(QStringLiteral("FormTimings"));
-    setWindowTitle(QStringLiteral("Timings"));
+    setWindowTitle(tr("Timings"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(UiFonts::dialogFont());
@@ -66,37 +66,36 @@ void TFormTimings::createControls()
     GroupBox1->setGeometry(8, 8, 353, 225);
 
     tbTimeout = addSection(
-        {8, QStringLiteral("Label1"), QStringLiteral("Transfer start timeout"),
-         QStringLiteral("lblTimeout"), QStringLiteral("Label2"), QStringLiteral("seconds"),
-         QStringLiteral("tbTimeout"), 5, 30, 10, QStringLiteral("Label4"),
-         QStringLiteral("This is the time you have to press the buttons on your DSO to start "
-                        "transfer."),
-         129},
+        {8, QStringLiteral("Label1"), tr("Transfer start timeout"), QStringLiteral("lblTimeout"),
+         QStringLiteral("Label2"), tr("seconds"), QStringLiteral("tbTimeout"), 5, 30, 10,
+         QStringLiteral("Label4"),
+         //: DSO: the instrument, a digital storage oscilloscope
+         tr("This is the time you have to press the buttons on your DSO to start transfer."), 129},
         lblTimeout);
     Shape1 = addBar(GroupBox1, QStringLiteral("Shape1"), 72);
     tbRxDelay = addSection(
-        {80, QStringLiteral("Label3"), QStringLiteral("Rx delay"), QStringLiteral("lblRxDelay"),
-         QStringLiteral("Label7"), QStringLiteral("milliseconds"), QStringLiteral("tbRxDelay"), 10,
-         100, 20, QStringLiteral("Label6"),
-         QStringLiteral("Here you set an additional delay between request and buffer reading. "
-                        "You should increase it on fast systems."),
+        {80, QStringLiteral("Label3"), tr("Rx delay"), QStringLiteral("lblRxDelay"),
+         QStringLiteral("Label7"), tr("milliseconds"), QStringLiteral("tbRxDelay"), 10, 100, 20,
+         QStringLiteral("Label6"),
+         tr("Here you set an additional delay between request and buffer reading. You should "
+            "increase it on fast systems."),
          137},
         lblRxDelay);
     Shape2 = addBar(GroupBox1, QStringLiteral("Shape2"), 144);
     tbNAKDelay = addSection(
-        {152, QStringLiteral("Label5"), QStringLiteral("NAK delay"), QStringLiteral("lblNAKDelay"),
-         QStringLiteral("Label8"), QStringLiteral("milliseconds"), QStringLiteral("tbNAKDelay"), 10,
-         100, 30, QStringLiteral("Label9"),
-         QStringLiteral("Transfer errors are answered by sending NAKs. Sometimes it helps, to "
-                        "have a little delay here."),
+        {152, QStringLiteral("Label5"), tr("NAK delay"), QStringLiteral("lblNAKDelay"),
+         QStringLiteral("Label8"), tr("milliseconds"), QStringLiteral("tbNAKDelay"), 10, 100, 30,
+         QStringLiteral("Label9"),
+         tr("Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little "
+            "delay here."),
          137},
         lblNAKDelay);
     connect(tbTimeout, &QSlider::valueChanged, this, &TFormTimings::tbTimeoutChange);
     connect(tbRxDelay, &QSlider::valueChanged, this, &TFormTimings::tbRxDelayChange);
     connect(tbNAKDelay, &QSlider::valueChanged, this, &TFormTimings::tbNAKDelayChange);
 
-    btnCancel = addButton(QStringLiteral("btnCancel"), QStringLiteral("Cancel"), 200);
-    btnOK = addButton(QStringLiteral("btnOK"), QStringLiteral("OK"), 280);
+    btnCancel = addButton(QStringLiteral("btnCancel"), tr("Cancel"), 200);
+    btnOK = addButton(QStringLiteral("btnOK"), tr("OK"), 280);
     connect(btnCancel, &QPushButton::clicked, this, &TFormTimings::btnCancelClick);
     connect(btnOK, &QPushButton::clicked, this, &TFormTimings::btnOKClick);
 }

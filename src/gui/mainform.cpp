@@ -83,8 +83,8 @@ void TMainForm::FormCreate()
         return;
     }
     prompts_.message(nullptr,
-                     QStringLiteral("No COM ports detected on your system.\r\n\nProgram will "
-                                    "terminate."),
+                     tr("No COM ports detected on your system.") + QStringLiteral("\r\n\n") +
+                         tr("Program will terminate."),
                      {});
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }

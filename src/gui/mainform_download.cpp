@@ -39,8 +39,7 @@ void TMainForm::btnGetScreenShotClick()
     case DownloadResult::Ending::NotReady:
         SettingsToStatusBar();
         showEnding(result);
-        prompts_.message(this, QStringLiteral("The working file could not be written."),
-                         result.reason);
+        prompts_.message(this, tr("The working file could not be written."), result.reason);
         return;
     case DownloadResult::Ending::AlreadyRunning:
         return;
@@ -67,7 +66,7 @@ void TMainForm::showReceived(const DownloadResult& result)
     if (!received.isPicture()) {
         restoreAfterDownload(pictureBefore_);
         showEnding(result, -1);
-        QString detail = QStringLiteral("The received bytes are kept in %1.")
+        QString detail = tr("The received bytes are kept in %1.")
                              .arg(QDir::current().absoluteFilePath(WorkingFile));
         if (!received.sizeProblem().isEmpty())
             detail = received.sizeProblem() + QLatin1Char('\n') + detail;
@@ -78,8 +77,7 @@ void TMainForm::showReceived(const DownloadResult& result)
     showEnding(result, received.trimmedFile().size());
     autoSave_->pictureArrived(received.file(), received.image());
     if (!written)
-        prompts_.message(this, QStringLiteral("The working file could not be written."),
-                         written.reason());
+        prompts_.message(this, tr("The working file could not be written."), written.reason());
 }
 
 void TMainForm::restoreAfterDownload(const QImage& picture)
@@ -173,7 +171,7 @@ void TMainForm::startTimeoutExpired()
 void TMainForm::blockArrived()
 {
     TimerCancel->stop();
-    lblCounter->setText(QStringLiteral("Receiving data..."));
+    lblCounter->setText(tr("Receiving data..."));
 }
 
 void TMainForm::progress(std::int64_t received, std::int64_t expected)

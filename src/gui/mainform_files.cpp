@@ -44,7 +44,7 @@ void TMainForm::loadPicture(const QString& path)
 {
     QImage image;
     if (const Outcome loaded = PictureIo::load(path, image); !loaded) {
-        prompts_.message(this, QStringLiteral("The picture could not be loaded."), loaded.reason());
+        prompts_.message(this, tr("The picture could not be loaded."), loaded.reason());
         return;
     }
     ImageDSO->setImage(image);
@@ -69,24 +69,24 @@ void TMainForm::savePictureAs(const QString& filter, const QString& extension, c
     if (path.isEmpty())
         return;
     if (const Outcome saved = PictureIo::save(ImageDSO->image(), path, format); !saved)
-        prompts_.message(this, QStringLiteral("The picture could not be saved."), saved.reason());
+        prompts_.message(this, tr("The picture could not be saved."), saved.reason());
 }
 
 void TMainForm::SaveBitmapClick()
 {
-    savePictureAs(QStringLiteral("Bitmap files (*.bmp)|*.bmp"), QStringLiteral("bmp"), "BMP");
+    savePictureAs(tr("Bitmap files (*.bmp)|*.bmp"), QStringLiteral("bmp"), "BMP");
 }
 
 void TMainForm::SaveasPNG1Click()
 {
-    savePictureAs(QStringLiteral("PNG files (*.png)|*.png"), QStringLiteral("png"), "PNG");
+    savePictureAs(tr("PNG files (*.png)|*.png"), QStringLiteral("png"), "PNG");
 }
 
 void TMainForm::bntSaveMemoClick()
 {
     // A log typed without an extension is a text file, not a ".bmp".
-    const QString path = runSaveDialog(
-        QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"), QStringLiteral("txt"));
+    const QString path =
+        runSaveDialog(tr("Text files (*.txt)|*.txt|All files (*.*)|*.*"), QStringLiteral("txt"));
     if (path.isEmpty())
         return;
     QByteArray text;
@@ -95,7 +95,7 @@ void TMainForm::bntSaveMemoClick()
             text += block.text().toLocal8Bit() + "\r\n";
     }
     if (const Outcome saved = StringToFile(text, path); !saved)
-        prompts_.message(this, QStringLiteral("The log could not be saved."), saved.reason());
+        prompts_.message(this, tr("The log could not be saved."), saved.reason());
 }
 
 void TMainForm::btnClearMemoClick()

@@ -26,25 +26,25 @@ QAction* addItem(QMenu* menu, const QString& name, const QString& caption)
 
 void TMainForm::createMenu()
 {
-    File1 = menuBar()->addMenu(QStringLiteral("File"));
+    File1 = menuBar()->addMenu(tr("File"));
     File1->setObjectName(QStringLiteral("File1"));
-    LoadBitmap = addItem(File1, QStringLiteral("LoadBitmap"), QStringLiteral("Load bitmap"));
-    SaveBitmap = addItem(File1, QStringLiteral("SaveBitmap"), QStringLiteral("Save bitmap"));
+    LoadBitmap = addItem(File1, QStringLiteral("LoadBitmap"), tr("Load bitmap"));
+    SaveBitmap = addItem(File1, QStringLiteral("SaveBitmap"), tr("Save bitmap"));
     File1->addSeparator()->setObjectName(QStringLiteral("N1"));
-    Exit1 = addItem(File1, QStringLiteral("Exit1"), QStringLiteral("Exit"));
+    Exit1 = addItem(File1, QStringLiteral("Exit1"), tr("Exit"));
 
-    Settings1 = menuBar()->addMenu(QStringLiteral("Settings"));
+    Settings1 = menuBar()->addMenu(tr("Settings"));
     Settings1->setObjectName(QStringLiteral("Settings1"));
     Comportsettings1 =
-        addItem(Settings1, QStringLiteral("Comportsettings1"), QStringLiteral("Comport settings"));
-    Timings1 = addItem(Settings1, QStringLiteral("Timings1"), QStringLiteral("Timings"));
+        addItem(Settings1, QStringLiteral("Comportsettings1"), tr("Comport settings"));
+    Timings1 = addItem(Settings1, QStringLiteral("Timings1"), tr("Timings"));
     Settings1->addSeparator()->setObjectName(QStringLiteral("N2"));
     createResolutionItems();
     Settings1->addSeparator()->setObjectName(QStringLiteral("N4"));
-    DebugMode = addItem(Settings1, QStringLiteral("DebugMode"), QStringLiteral("Logging"));
+    DebugMode = addItem(Settings1, QStringLiteral("DebugMode"), tr("Logging"));
     DebugMode->setCheckable(true);
 
-    About1 = menuBar()->addAction(QStringLiteral("About"));
+    About1 = menuBar()->addAction(tr("About"));
     About1->setObjectName(QStringLiteral("About1"));
 
     connect(LoadBitmap, &QAction::triggered, this, &TMainForm::LoadBitmapClick);
@@ -97,10 +97,12 @@ void TMainForm::createControls()
     UiColours::set(lblCounter, QPalette::WindowText, UiColours::Maroon);
     lblCounter->setGeometry(0, 108, 258, 13);
 
-    btnGetScreenShot = new WrapButton(QStringLiteral("Download from DSO"), Client);
+    btnGetScreenShot = new WrapButton(
+        //: DSO: the instrument, a digital storage oscilloscope
+        tr("Download from DSO"), Client);
     btnGetScreenShot->setObjectName(QStringLiteral("btnGetScreenShot"));
     btnGetScreenShot->setGeometry(274, 7, 72, 41);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), Client);
+    btnCancel = new QPushButton(tr("Cancel"), Client);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(274, 50, 72, 25);
     btnCancel->setEnabled(false);
@@ -113,11 +115,11 @@ void TMainForm::createControls()
     Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo->setGeometry(8, 142, 436, 131);
 
-    btnClearMemo = new QPushButton(QStringLiteral("Clear Log"), Client);
+    btnClearMemo = new QPushButton(tr("Clear Log"), Client);
     btnClearMemo->setObjectName(QStringLiteral("btnClearMemo"));
     btnClearMemo->setGeometry(8, 284, 75, 25);
     btnClearMemo->setFocusPolicy(Qt::ClickFocus);
-    bntSaveMemo = new QPushButton(QStringLiteral("Save Log"), Client);
+    bntSaveMemo = new QPushButton(tr("Save Log"), Client);
     bntSaveMemo->setObjectName(QStringLiteral("bntSaveMemo"));
     bntSaveMemo->setGeometry(88, 284, 75, 25);
     bntSaveMemo->setFocusPolicy(Qt::ClickFocus);
@@ -135,9 +137,8 @@ void TMainForm::createControls()
     StartTimer->setInterval(500);
     connect(StartTimer, &QTimer::timeout, this, &TMainForm::StartTimerTimer);
 
-    OpenDialog = {QStringLiteral("Bitmap files (*.bmp)|*.bmp"), QStringLiteral("bmp"), {}};
-    SaveDialog = {
-        QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"), QStringLiteral("bmp"), {}};
+    OpenDialog = {tr("Bitmap files (*.bmp)|*.bmp"), QStringLiteral("bmp"), {}};
+    SaveDialog = {tr("Text files (*.txt)|*.txt|All files (*.*)|*.*"), QStringLiteral("bmp"), {}};
 }
 
 void TMainForm::createStatusBar()

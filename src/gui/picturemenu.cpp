@@ -19,15 +19,15 @@ PictureMenu::PictureMenu(TMainForm& form, AutoSave& autoSave)
     setObjectName(QStringLiteral("PictureMenu"));
     menu_ = new QMenu(&form);
     menu_->setObjectName(QStringLiteral("PictureMenu1"));
-    Copypicture1 = addItem(QStringLiteral("Copypicture1"), QStringLiteral("Copy picture"));
+    Copypicture1 = addItem(QStringLiteral("Copypicture1"), tr("Copy picture"));
     Copyprintablepicture1 =
-        addItem(QStringLiteral("Copyprintablepicture1"), QStringLiteral("Copy printable picture"));
-    SaveasPNG1 = addItem(QStringLiteral("SaveasPNG1"), QStringLiteral("Save as PNG..."));
+        addItem(QStringLiteral("Copyprintablepicture1"), tr("Copy printable picture"));
+    SaveasPNG1 = addItem(QStringLiteral("SaveasPNG1"), tr("Save as PNG..."));
     menu_->addSeparator();
-    Saveeachpicture1 = addItem(QStringLiteral("Saveeachpicture1"),
-                               QStringLiteral("Save each picture to a folder..."));
-    Stopsavingeachpicture1 = addItem(QStringLiteral("Stopsavingeachpicture1"),
-                                     QStringLiteral("Stop saving each picture"));
+    Saveeachpicture1 =
+        addItem(QStringLiteral("Saveeachpicture1"), tr("Save each picture to a folder..."));
+    Stopsavingeachpicture1 =
+        addItem(QStringLiteral("Stopsavingeachpicture1"), tr("Stop saving each picture"));
     Stopsavingeachpicture1->setVisible(autoSave.isOn());
 
     Copypicture1->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
