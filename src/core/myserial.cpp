@@ -72,7 +72,7 @@ void ComStopUnit()
 void ComRefreshPorts()
 {
     if (unitScan)
-        ComEnumeratePorts(ComMaxPorts, ComPortList, unitScan());
+        ComEnumeratePorts(ComHighestPort, ComPortList, unitScan());
 }
 
 void ComEnumeratePorts(int count, QStringList& list, const PortProbe& probe)
@@ -237,6 +237,12 @@ std::uint8_t StopBitsCode(std::uint8_t code)
     default:
         return 0;
     }
+}
+
+QString ComPortDescription(int index)
+{
+    const QString path = ComPortField(index, 2);
+    return path.isEmpty() ? QString() : SystemSerial::describe(path);
 }
 
 bool ComLineLost()

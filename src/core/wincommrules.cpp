@@ -77,3 +77,12 @@ std::optional<std::int32_t> WinCommRules::portNumberOfName(const QString& name)
         return std::nullopt;
     return match.captured(1).toInt();
 }
+
+QMap<int, QString> WinCommRules::listedPorts(const QStringList& names)
+{
+    QMap<int, QString> ports;
+    for (const QString& name : names)
+        if (const auto number = portNumberOfName(name.trimmed())) // blanks a driver left
+            ports.insert(*number, devicePath(*number));
+    return ports;
+}

@@ -3,7 +3,9 @@
 #include "myserial.h"
 #include "serialline.h"
 
+#include <QMap>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstdint>
@@ -27,6 +29,10 @@ namespace WinCommRules {
 [[nodiscard]] QString devicePath(std::int32_t port);
 // The n of "COMn" or "\\.\COMn" (letters in any case, n from 1 on), else nothing.
 [[nodiscard]] std::optional<std::int32_t> portNumberOfName(const QString& name);
+// The ports of the names the system lists for its serial devices (the values of
+// HKLM\HARDWARE\DEVICEMAP\SERIALCOMM), by number, with their device paths. Names that are no
+// COMn (a driver may give its ports other names) are left out.
+[[nodiscard]] QMap<int, QString> listedPorts(const QStringList& names);
 
 inline constexpr std::uint8_t DtrControlEnable = 1;
 inline constexpr std::uint8_t RtsControlEnable = 1;

@@ -41,6 +41,8 @@ private slots:
     void goneDevice();
     void portNames_data();
     void portNames();
+    void listedPorts_data();
+    void listedPorts();
     void cleanLine_data();
     void cleanLine();
     void refusedBlockIsRetried_data();
@@ -137,6 +139,29 @@ void TestWinCommRules::portNames()
     QCOMPARE(WinCommRules::portNumberOfName(name).value_or(0), number);
     if (number > 0)
         QCOMPARE(WinCommRules::devicePath(number), QStringLiteral("\\\\.\\COM%1").arg(number));
+}
+
+void TestWinCommRules::listedPorts_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QList<int>>("ports");
+    QTest::newRow("none") << QStringList{} << QList<int>{};
+    QTest::newRow("ascending, above COM30 too")
+        << QStringList{"COM45", "COM3", "COM1", "COM31"} << QList<int>{1, 3, 31, 45};
+    QTest::newRow("the same port twice") << QStringList{"COM5", "COM5"} << QList<int>{5};
+    QTest::newRow("other names left out")
+        << QStringList{"CNCA0", "COM0", "", "COM7"} << QList<int>{7};
+    QTest::newRow("lower case, blanks") << QStringList{"com9 "} << QList<int>{9};
+}
+
+void TestWinCommRules::listedPorts()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QList<int>, ports);
+    const QMap<int, QString> listed = WinCommRules::listedPorts(names);
+    QCOMPARE(listed.keys(), ports);
+    for (const int n : ports)
+        QCOMPARE(listed.value(n), QStringLiteral("\\\\.\\COM%1").arg(n));
 }
 
 void TestWinCommRules::cleanLine_data()
