@@ -48,9 +48,10 @@ stop_sim() {
 # until the installer's part.
 wineserver -p >/dev/null 2>&1
 serialcomm='HKLM\HARDWARE\DEVICEMAP\SERIALCOMM'
-wine reg add "$serialcomm" /v '\Device\Serial8' /t REG_SZ /d COM9 /f >/dev/null 2>&1 &&
-  wine reg add "$serialcomm" /v '\Device\USBSER044' /t REG_SZ /d COM45 /f >/dev/null 2>&1 ||
-  fail "COM9 and COM45 could not be registered"
+for port in 'Serial8 COM9' 'USBSER044 COM45'; do
+  wine reg add "$serialcomm" /v "\\Device\\${port% *}" /t REG_SZ /d "${port#* }" /f \
+    >/dev/null 2>&1 || fail "${port#* } could not be registered"
+done
 
 # What the instrument sends, as the programs keep it: colour-table entry 1 recoloured, and for
 # the working file the XModem padding too.
