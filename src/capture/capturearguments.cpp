@@ -119,6 +119,7 @@ const QList<Option>& options()
              o.logFile = v;
              return v.isEmpty() ? QStringLiteral("a file name") : QString();
          }},
+        {QLatin1StringView("--list-ports"), false, flag(&CaptureOptions::listPorts)},
         {QLatin1StringView("--printable"), false, flag(&CaptureOptions::printable)},
         {QLatin1StringView("--quiet"), false, flag(&CaptureOptions::quiet)},
         {QLatin1StringView("--help"), false, flag(&CaptureOptions::help)},
@@ -184,6 +185,8 @@ Waits for the oscilloscope to send its screen over the serial port and saves it.
   --rx-delay MS     wait before every read (default: stored, 30)
   --nak-delay MS    wait before draining a bad read (default: stored, 30)
   --log FILE        append the hex log of the exchange to FILE
+  --list-ports      list the ports (COM number, device, what the system says it
+                    is) and exit
   --printable       save a copy for paper: colours inverted, background white
   --quiet           no progress and no end lines, only errors
   -h, --help        show this text

@@ -28,4 +28,5 @@ struct CaptureOptions {
     bool quiet = false;
     bool help = false;
     bool version = false;
+    bool listPorts = false;
 };

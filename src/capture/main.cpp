@@ -3,6 +3,7 @@
 #include "capturesession.h"
 #include "capturesettings.h"
 #include "orvisnap_version.h"
+#include "portlisting.h"
 #include "statusline.h"
 #include "terminationsignals.h"
 
@@ -51,8 +52,10 @@ int main(int argc, char* argv[])
             printVersion();
         return static_cast<int>(ExitStatus::Saved);
     }
-    TerminationSignals::install();
     const QString iniPath = CaptureSettings::filePath();
+    if (options.listPorts)
+        return static_cast<int>(PortListing::print(iniPath, stdout, stderr));
+    TerminationSignals::install();
     StatusLine status(stderr, stderrIsTerminal(), options.quiet);
     CaptureSession session(
         CaptureSession::Setup::make(options, CaptureSettings::read(iniPath), iniPath), status,

@@ -12,8 +12,10 @@ std::uint8_t ComStopBits = 1;
 bool ComPortOpen = false;
 
 namespace {
-// The port while it is held (open, or held after a failed configuration).
-std::unique_ptr<SerialLine> ComHandle;
+// The port while it is held (open, or held after a failed configuration). Shared with the wait
+// that runs on it: a handler that runs inside the wait may close the port, and the line must
+// outlive the wait all the same.
+std::shared_ptr<SerialLine> ComHandle;
 PortScan unitScan;
 SerialLineFactory lineFactory;
 
@@ -70,7 +72,7 @@ void ComStopUnit()
 void ComRefreshPorts()
 {
     if (unitScan)
-        ComEnumeratePorts(ComMaxPorts, ComPortList, unitScan());
+        ComEnumeratePorts(ComHighestPort, ComPortList, unitScan());
 }
 
 void ComEnumeratePorts(int count, QStringList& list, const PortProbe& probe)
@@ -151,7 +153,9 @@ bool ComSetParams(std::int32_t baud, std::uint8_t dataBits, char parity, std::ui
 void ComClose()
 {
     ComPortOpen = false;
-    ComHandle.reset(); // the line closes as it goes
+    // The device is released now, also while a wait still holds the line.
+    if (const std::shared_ptr<SerialLine> line = std::exchange(ComHandle, nullptr))
+        line->close();
 }
 
 void ComResetDevice()
@@ -177,10 +181,12 @@ int ComReadAvailable(QByteArray& bytes)
 
 void ComWaitForData(std::int64_t maxMilliseconds)
 {
-    if (lineUsable())
-        ComHandle->waitForData(maxMilliseconds);
-    else
+    if (!lineUsable()) {
         ComDelayWithMessages(maxMilliseconds);
+        return;
+    }
+    const std::shared_ptr<SerialLine> line = ComHandle; // alive until the wait is over
+    line->waitForData(maxMilliseconds);
 }
 
 std::int64_t ComClockMs()
@@ -190,8 +196,8 @@ std::int64_t ComClockMs()
 
 void ComDelayWithMessages(std::int64_t milliseconds)
 {
-    if (ComHandle)
-        ComHandle->delay(milliseconds);
+    if (const std::shared_ptr<SerialLine> line = ComHandle) // alive until the wait is over
+        line->delay(milliseconds);
     else
         DelayWithMessages(milliseconds);
 }
@@ -231,6 +237,12 @@ std::uint8_t StopBitsCode(std::uint8_t code)
     default:
         return 0;
     }
+}
+
+QString ComPortDescription(int index)
+{
+    const QString path = ComPortField(index, 2);
+    return path.isEmpty() ? QString() : SystemSerial::describe(path);
 }
 
 bool ComLineLost()

@@ -27,9 +27,13 @@ extern bool ComPortOpen;
 
 inline constexpr std::array<std::int32_t, 10> ComBaudRates{110,  300,   1200,  2400,  4800,
                                                            9600, 19200, 38400, 57600, 115200};
+// The numbers the program gives the system's ports where the system has none of its own.
 inline constexpr int ComMaxPorts = 30;
+// The unit lists the ports up to this number: Windows numbers its ports itself, up to COM4096
+// (the bound of its COM name arbiter).
+inline constexpr int ComHighestPort = 4096;
 
-// Starts the unit: keeps the scan, detects ports 1 to 30 with it, takes the first as
+// Starts the unit: keeps the scan, detects ports 1 to ComHighestPort with it, takes the first as
 // ComPortNumber and sets 9600,8,N,1. Starting again first ends the unit.
 void ComStartUnit(PortScan scan);
 // A probe that looks at its source anew at every call serves as its own scan.
@@ -56,6 +60,9 @@ void ComEnumeratePorts(int count, QStringList& list, const PortProbe& probe);
 [[nodiscard]] int ComFindByName(const QString& name);
 [[nodiscard]] int ComFindByNumber(std::int32_t number);
 [[nodiscard]] std::int32_t ComPortNumberAt(int index);
+// What the system says the device of record `index` is, so that the user can tell ports apart;
+// empty when it says nothing.
+[[nodiscard]] QString ComPortDescription(int index);
 
 // Opens and configures the port. A failure names the device and tells a missing device, a
 // missing permission and a port that another program holds apart.

@@ -24,10 +24,10 @@ constexpr std::uint32_t ErrorOperationAborted = 995;
 constexpr std::uint32_t ErrorDeviceNotConnected = 1167;
 constexpr std::uint32_t ErrorDeviceRemoved = 1617;
 
-constexpr std::array<std::uint32_t, 9> DeviceGoneErrors{
-    ErrorAccessDenied,     ErrorInvalidHandle,      ErrorBadCommand,
-    ErrorGenFailure,       ErrorDevNotExist,        ErrorNoSuchDevice,
-    ErrorOperationAborted, ErrorDeviceNotConnected, ErrorDeviceRemoved};
+// An aborted request is not among them: it is what a purge or a cancel gives.
+constexpr std::array<std::uint32_t, 8> DeviceGoneErrors{
+    ErrorAccessDenied, ErrorInvalidHandle,      ErrorBadCommand,   ErrorGenFailure,
+    ErrorDevNotExist,  ErrorDeviceNotConnected, ErrorNoSuchDevice, ErrorDeviceRemoved};
 } // namespace
 
 bool WinCommRules::defersRead(std::uint32_t errorWord)
@@ -57,6 +57,11 @@ bool WinCommRules::meansDeviceGone(std::uint32_t lastError)
            DeviceGoneErrors.end();
 }
 
+bool WinCommRules::countsAsFailure(std::uint32_t lastError)
+{
+    return lastError != ErrorOperationAborted;
+}
+
 QString WinCommRules::devicePath(std::int32_t port)
 {
     return QStringLiteral("\\\\.\\COM%1").arg(port);
@@ -71,4 +76,13 @@ std::optional<std::int32_t> WinCommRules::portNumberOfName(const QString& name)
     if (!match.hasMatch())
         return std::nullopt;
     return match.captured(1).toInt();
+}
+
+QMap<int, QString> WinCommRules::listedPorts(const QStringList& names)
+{
+    QMap<int, QString> ports;
+    for (const QString& name : names)
+        if (const auto number = portNumberOfName(name.trimmed())) // blanks a driver left
+            ports.insert(*number, devicePath(*number));
+    return ports;
 }

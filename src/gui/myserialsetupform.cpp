@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include <algorithm>
+
 TMySerialSetupForm::TMySerialSetupForm(QWidget* parent) : NoEscapeDialog(parent)
 {
     setObjectName(QStringLiteral("MySerialSetupForm"));
@@ -58,7 +60,8 @@ QComboBox* TMySerialSetupForm::addList(const QString& name, const QString& capti
 {
     auto* label = new QLabel(caption, GroupBox1);
     label->setObjectName(QStringLiteral("Label%1").arg(row + 1));
-    label->setGeometry(8, 24 + 24 * row, 70, 13);
+    // Wider where the font needs it: "Flow control" is wider than 70 pixels in some fonts.
+    label->setGeometry(8, 24 + 24 * row, std::max(70, label->sizeHint().width()), 13);
     auto* list = new QComboBox(GroupBox1);
     list->setObjectName(name);
     list->setEditable(false);
@@ -66,21 +69,25 @@ QComboBox* TMySerialSetupForm::addList(const QString& name, const QString& capti
     return list;
 }
 
-void TMySerialSetupForm::fillPortList()
+// Each entry's tooltip tells which device the port is, so that the user can find the
+// instrument: what the system says about it, and its device path ("COMn" alone says nothing
+// outside Windows).
+void TMySerialSetupForm::fillPortList(bool described)
 {
     ComboPort->clear();
     for (int i = 0; i < ComPortList.size(); ++i) {
         ComboPort->addItem(ComPortField(i, 1));
-#ifndef Q_OS_WIN
-        // Outside Windows "COMn" is only a label; the user needs to see which device it is.
-        ComboPort->setItemData(i, ComPortField(i, 2), Qt::ToolTipRole);
-#endif
+        const QString description = described ? ComPortDescription(i) : QString();
+        const QString path = ComPortField(i, 2);
+        ComboPort->setItemData(i, description.isEmpty() ? path : description + '\n' + path,
+                               Qt::ToolTipRole);
     }
 }
 
 void TMySerialSetupForm::FormCreate()
 {
-    fillPortList();
+    // Described when shown: asking the system about each device would hold up the start.
+    fillPortList(false);
     for (const std::int32_t rate : ComBaudRates)
         ComboBaud->addItem(QString::number(rate));
     ComboDataBits->addItems({QStringLiteral("7"), QStringLiteral("8")});
@@ -96,7 +103,7 @@ void TMySerialSetupForm::FormShow()
 {
     // An adapter plugged in or pulled out since the last showing is seen now.
     ComRefreshPorts();
-    fillPortList();
+    fillPortList(true);
     ComboPort->setCurrentIndex(ComFindByNumber(ComPortNumber));
     const int baud = ComboBaud->findText(QString::number(ComBaudRate));
     ComboBaud->setCurrentIndex(baud < 0 ? 0 : baud);

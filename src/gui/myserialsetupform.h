@@ -35,7 +35,7 @@ protected:
 private:
     void createControls();
     QComboBox* addList(const QString& name, const QString& caption, int row);
-    void fillPortList();
+    void fillPortList(bool described);
     void FormCreate();
     void FormShow();
 };

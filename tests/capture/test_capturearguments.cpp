@@ -20,7 +20,8 @@ QString describe(const CaptureOptions& o)
     for (const auto& [on, name] : {std::pair{o.printable, "printable"},
                                    {o.quiet, "quiet"},
                                    {o.help, "help"},
-                                   {o.version, "version"}})
+                                   {o.version, "version"},
+                                   {o.listPorts, "list-ports"}})
         if (on)
             flags << QLatin1String(name);
     return QStringLiteral("port=%1 out=%2 count=%3 timeout=%4 rx=%5 nak=%6 log=%7 %8")
@@ -58,8 +59,8 @@ void TestCaptureArguments::parse_data()
          "--nak-delay=60000", "--log", "x.txt"},
         "port=- out=a.BMP count=0 timeout=5 rx=0 nak=60000 log=x.txt");
     row("standard output", {"--output", "-"}, "port=- out=- count=1 timeout=- rx=- nak=- log=");
-    row("flags", {"--printable", "--quiet", "--help", "--version"},
-        none + " printable,quiet,help,version");
+    row("flags", {"--printable", "--quiet", "--help", "--version", "--list-ports"},
+        none + " printable,quiet,help,version,list-ports");
     row("-h", {"-h"}, none + " help");
     row("last one counts", {"--count", "2", "--count", "3"},
         "port=- out= count=3 timeout=- rx=- nak=- log=");

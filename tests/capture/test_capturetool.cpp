@@ -2,10 +2,12 @@
 // lrzsz's sz) on a real pty, judged by its exit status, its files and its words.
 #include "capturetoolprocess.h"
 #include "dsosimprocess.h"
+#include "ptypair.h"
 #include "szbridge.h"
 #include "testfiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QImage>
 #include <QTemporaryDir>
@@ -64,6 +66,7 @@ private slots:
     void interrupted_data();
     void interrupted();
     void fromSz();
+    void listPorts();
 
 private:
     [[nodiscard]] static QStringList toolArguments(const QString& device);
@@ -272,6 +275,27 @@ void TestCaptureTool::fromSz()
     QCOMPARE(ended.exitCode, 0);
     QVERIFY2(bridge.waitForSuccess(30000), bridge.szErrors().constData());
     QVERIFY(ReadTestFile(work.filePath("shot.bmp")) == patched(sent_));
+}
+
+// The ports as the window numbers them, from a portable folder whose settings map two.
+void TestCaptureTool::listPorts()
+{
+    const QTemporaryDir folder;
+    const PtyPair pty;
+    const QString tool = folder.filePath("orvisnap-capture");
+    QVERIFY(QFile::copy(CaptureToolProcess::executable(), tool));
+    WriteTestFile(folder.filePath("Orvisnap.ini"),
+                  "[Ports]\nCOM7=" + pty.slavePath().toUtf8() + "\nCOM8=/dev/orvisnap-gone\n");
+
+    const auto ended = CaptureToolProcess::run({"--list-ports"}, folder.path(), ToolMs, tool);
+
+    QCOMPARE(ended.exitCode, 0);
+    const QStringList lines = QString::fromLocal8Bit(ended.standardOutput).split('\n');
+    QVERIFY2(lines.contains("COM7\t" + pty.slavePath()), ended.standardOutput.constData());
+    QVERIFY(!ended.standardOutput.contains("COM8"));
+    QCOMPARE(lines.last(), QString()); // every line ended
+    for (const QString& line : lines.sliced(0, lines.size() - 1))
+        QVERIFY2(line.count('\t') >= 1 && line.startsWith("COM"), qPrintable(line));
 }
 
 QStringList TestCaptureTool::toolArguments(const QString& device)

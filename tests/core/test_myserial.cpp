@@ -7,6 +7,7 @@
 #include <QScopeGuard>
 #include <QSerialPort>
 #include <QTest>
+#include <QTimer>
 
 #include <fcntl.h>
 #include <optional>
@@ -20,6 +21,39 @@ PortProbe portsAt(QList<int> numbers)
         return numbers.contains(n) ? QStringLiteral("/dev/ttyFAKE%1").arg(n) : QString();
     };
 }
+
+// A line whose waits look at the line again after their nested event loop, as the Windows
+// line's do; it tells what happened to it.
+class WatchfulLine final : public SerialLine {
+public:
+    explicit WatchfulLine(QStringList& events) : events_(events) {}
+    ~WatchfulLine() override { events_ << "destroyed"; }
+
+    [[nodiscard]] Opened open(const QString& /*device*/) override { return {}; }
+    [[nodiscard]] bool configure(const LineSettings& /*settings*/) override { return true; }
+    [[nodiscard]] QString errorString() const override { return {}; }
+    void close() override
+    {
+        if (std::exchange(open_, false))
+            events_ << "closed";
+    }
+    void resetDevice() override {}
+    void write(const QByteArray& /*bytes*/) override {}
+    [[nodiscard]] QByteArray readAvailable() override { return {}; }
+    void waitForData(std::int64_t maxMs) override { wait(maxMs); }
+    void delay(std::int64_t milliseconds) override { wait(milliseconds); }
+    [[nodiscard]] bool lost() const override { return false; }
+
+private:
+    void wait(std::int64_t ms)
+    {
+        DelayWithMessages(ms);
+        events_ << (open_ ? "woke open" : "woke closed");
+    }
+
+    QStringList& events_;
+    bool open_ = true;
+};
 
 // Takes what arrives within `ms`.
 QByteArray readFor(int ms)
@@ -49,22 +83,26 @@ private slots:
     void stopBitCodes_data();
     void stopBitCodes();
     void openWriteReadCloseOnPty();
-    void lineIsEightBitTransparent();
+    void lineIsTheDialogsLine_data();
+    void lineIsTheDialogsLine();
     void secondOpenOfHeldPortFails();
     void closedPortSendsAndTakesNothing();
     void openFailureTellsTheCause_data();
     void openFailureTellsTheCause();
-    void flowControlStaysAsTheDriverHasIt();
     void refreshSeesPortsComeAndGo();
     void lostLineIsNoticed();
+    void lineClosedInsideItsOwnWait_data();
+    void lineClosedInsideItsOwnWait();
 };
 
 void TestMySerial::detectsPortsInAscendingOrder()
 {
-    const MySerialUnit unit(portsAt({12, 1, 3}));
+    // Above COM30 too, where the system numbers its ports itself.
+    const MySerialUnit unit(portsAt({45, 12, 1, 3}));
     QCOMPARE(ComPortList, QStringList({QStringLiteral("1,COM1,/dev/ttyFAKE1"),
                                        QStringLiteral("3,COM3,/dev/ttyFAKE3"),
-                                       QStringLiteral("12,COM12,/dev/ttyFAKE12")}));
+                                       QStringLiteral("12,COM12,/dev/ttyFAKE12"),
+                                       QStringLiteral("45,COM45,/dev/ttyFAKE45")}));
     QCOMPARE(ComPortNumber, 1);
     QCOMPARE(ComBaudRate, 9600);
     QCOMPARE(ComDataBits, 8);
@@ -181,11 +219,37 @@ void TestMySerial::openWriteReadCloseOnPty()
     QVERIFY(!ComPortOpen);
 }
 
-void TestMySerial::lineIsEightBitTransparent()
+void TestMySerial::lineIsTheDialogsLine_data()
 {
+    QTest::addColumn<tcflag_t>("leftCflag"); // what the last program left on the device
+    QTest::addColumn<tcflag_t>("leftIflag");
+    QTest::newRow("a fresh device") << tcflag_t{0} << tcflag_t{0};
+    QTest::newRow("left with RTS/CTS and XON/XOFF")
+        << tcflag_t{CRTSCTS} << tcflag_t{IXON | IXOFF | IXANY};
+}
+
+// 38400 baud, 8 data bits, no parity, one stop bit, flow control "None": every byte value
+// passes both ways, whatever the device was left with.
+void TestMySerial::lineIsTheDialogsLine()
+{
+    QFETCH(tcflag_t, leftCflag);
+    QFETCH(tcflag_t, leftIflag);
     PtyPair pty;
     const MySerialUnit unit([&](int n) { return n == 1 ? pty.slavePath() : QString(); });
+    const int line = ::open(QFile::encodeName(pty.slavePath()).constData(), O_RDWR | O_NOCTTY);
+    const auto closeLine = qScopeGuard([line] { ::close(line); });
+    termios tio{};
+    QCOMPARE(::tcgetattr(line, &tio), 0);
+    tio.c_cflag |= leftCflag;
+    tio.c_iflag |= leftIflag;
+    QCOMPARE(::tcsetattr(line, TCSANOW, &tio), 0);
+
     QVERIFY(ComOpen(1, 38400, 8, 'N', 1));
+
+    QCOMPARE(::tcgetattr(line, &tio), 0);
+    QCOMPARE(tio.c_cflag & (CRTSCTS | PARENB | CSTOPB | CSIZE), tcflag_t{CS8});
+    QCOMPARE(tio.c_iflag & (IXON | IXOFF | IXANY | ISTRIP), tcflag_t{0});
+    QCOMPARE(::cfgetispeed(&tio), speed_t{B38400});
     QByteArray all(256, '\0');
     for (int i = 0; i < 256; ++i)
         all[i] = static_cast<char>(i);
@@ -264,26 +328,6 @@ void TestMySerial::openFailureTellsTheCause()
         QVERIFY(opened.reason().startsWith(path + QStringLiteral(": ")));
 }
 
-// Only the four line settings and the raw mode change; obeying received XON/XOFF is part of
-// the raw mode.
-void TestMySerial::flowControlStaysAsTheDriverHasIt()
-{
-    PtyPair pty;
-    const MySerialUnit unit([&](int n) { return n == 1 ? pty.slavePath() : QString(); });
-    const int line = ::open(QFile::encodeName(pty.slavePath()).constData(), O_RDWR | O_NOCTTY);
-    const auto closeLine = qScopeGuard([line] { ::close(line); });
-    termios tio{};
-    QCOMPARE(::tcgetattr(line, &tio), 0);
-    tio.c_cflag |= CRTSCTS;
-    tio.c_iflag |= IXOFF | IXON;
-    QCOMPARE(::tcsetattr(line, TCSANOW, &tio), 0);
-    QVERIFY(ComOpen(1, 38400, 8, 'N', 1));
-    QCOMPARE(::tcgetattr(line, &tio), 0);
-    QCOMPARE(tio.c_cflag & CRTSCTS, tcflag_t{CRTSCTS});
-    QCOMPARE(tio.c_iflag & (IXOFF | IXON), tcflag_t{IXOFF});
-    QCOMPARE(::cfgetispeed(&tio), speed_t{B38400});
-}
-
 void TestMySerial::refreshSeesPortsComeAndGo()
 {
     QString plugged; // the adapter's device while it is plugged in
@@ -316,6 +360,34 @@ void TestMySerial::lostLineIsNoticed()
         ComReadAvailable(out);
     }
     QVERIFY(ComLineLost());
+}
+
+void TestMySerial::lineClosedInsideItsOwnWait_data()
+{
+    QTest::addColumn<bool>("forData");
+    QTest::newRow("wait for data") << true;
+    QTest::newRow("plain wait") << false;
+}
+
+// Closing the window runs inside the download's wait and closes the port: the device is
+// released at once, and the line lives until its wait is over.
+void TestMySerial::lineClosedInsideItsOwnWait()
+{
+    QFETCH(bool, forData);
+    QStringList events;
+    const MySerialUnit unit([](int n) { return n == 1 ? QStringLiteral("/dev/null") : QString(); });
+    ComUseLines([&events] { return std::make_unique<WatchfulLine>(events); });
+    const auto ownLines = qScopeGuard([] { ComUseLines({}); });
+    QVERIFY(ComOpen(1, 38400, 8, 'N', 1));
+    QTimer::singleShot(20, [] { ComClose(); });
+
+    if (forData)
+        ComWaitForData(300);
+    else
+        ComDelayWithMessages(300);
+
+    QCOMPARE(events, QStringList({"closed", "woke closed", "destroyed"}));
+    QVERIFY(!ComPortOpen);
 }
 
 QTEST_GUILESS_MAIN(TestMySerial)

@@ -1,6 +1,7 @@
 #include "windowsfixture.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -55,9 +56,7 @@ private slots:
         const TMySerialSetupForm& d = fixture_.windows().MySerialSetupForm;
         ComPortList.append(QStringLiteral("20,COM20,/dev/null-20")); // appears after creation
         QCOMPARE(entries(d.ComboPort), QStringList({"COM1", "COM3", "COM12"}));
-#ifndef Q_OS_WIN
         QCOMPARE(d.ComboPort->itemData(2, Qt::ToolTipRole).toString(), "/dev/null-12");
-#endif
         QCOMPARE(entries(d.ComboBaud), QStringList({"110", "300", "1200", "2400", "4800", "9600",
                                                     "19200", "38400", "57600", "115200"}));
         QCOMPARE(entries(d.ComboDataBits), QStringList({"7", "8"}));
@@ -154,6 +153,34 @@ private slots:
         }
         ComStopUnit(); // `plugged` goes with this scope
         QCOMPARE(seen, QStringList({"COM1|", "COM1,COM4|COM4", "COM1|"}));
+    }
+
+    // Which device each port is: what the system says about it, and always its device path; a
+    // device about which the system says nothing shows its path alone.
+    void tooltipsTellTheDevice()
+    {
+        QStringList shown;
+        runFromMenu([&shown](TMySerialSetupForm& d) {
+            for (int i = 0; i < d.ComboPort->count(); ++i)
+                shown << d.ComboPort->itemData(i, Qt::ToolTipRole).toString();
+            d.ButtonCancel->click();
+        });
+        QCOMPARE(shown, QStringList({"/dev/null-1", "/dev/null-3", "/dev/null-12"}));
+    }
+
+    // The labels' own texts fit, whatever the font: "Flow control" was cut to "Flow contro".
+    void labelsAreNotCut()
+    {
+        TMySerialSetupForm& dialog = fixture_.windows().MySerialSetupForm;
+        dialog.show();
+        const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+        QCOMPARE(labels.size(), 6);
+        for (const QLabel* label : labels) {
+            QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
+                     qPrintable(label->text()));
+            QCOMPARE(label->x(), 8);
+        }
+        dialog.hide();
     }
 
     void okWithoutSelectionKeepsStoredPort()

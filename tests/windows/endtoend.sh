@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The Windows programs end to end under Wine, on a real Wine COM port: the simulated instrument
-# on a pty behind COM9 of a Wine prefix. orvisnap-capture.exe receives pictures byte for byte,
-# also through line faults, and gives up at the start time-out; orvisnap.exe downloads with one
-# click and keeps its settings beside itself; the installer installs a program that starts and
-# its uninstaller removes it again.
+# on a pty behind COM9 of a Wine prefix, and behind COM45, which is registered as Windows
+# registers its ports. orvisnap-capture.exe receives pictures byte for byte, also through line
+# faults and after another program left flow control on the port, lists the ports, and gives up
+# at the start time-out; the serial unit lists every registered port and survives a line closed
+# inside its own wait; orvisnap.exe downloads with one click and keeps its settings beside
+# itself; the installer installs a program that starts and its uninstaller removes it again.
 #     tests/windows/endtoend.sh WINDOWS_BUILD LINUX_BUILD
 # Needs DISPLAY and WINEPREFIX (scripts/test-windows.sh sets both up).
 set -euo pipefail
@@ -40,7 +42,16 @@ stop_sim() {
   if [ -n "$sim" ]; then kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true; fi
   sim=""
 }
-"$root/scripts/wine-prefix.sh" "$WINEPREFIX" "9=$link"
+"$root/scripts/wine-prefix.sh" "$WINEPREFIX" "9=$link" "45=$link"
+# Windows lists every serial port under SERIALCOMM; Wine lists there only the ports it found
+# itself. HKLM\HARDWARE is volatile: the entries live as long as this Wine server, which stays
+# until the installer's part.
+wineserver -p >/dev/null 2>&1
+serialcomm='HKLM\HARDWARE\DEVICEMAP\SERIALCOMM'
+for port in 'Serial8 COM9' 'USBSER044 COM45'; do
+  wine reg add "$serialcomm" /v "\\Device\\${port% *}" /t REG_SZ /d "${port#* }" /f \
+    >/dev/null 2>&1 || fail "${port#* } could not be registered"
+done
 
 # What the instrument sends, as the programs keep it: colour-table entry 1 recoloured, and for
 # the working file the XModem padding too.
@@ -80,17 +91,37 @@ for fault in "--corrupt-crc 2,5" "--noise-before 3" "--stall 4:400" "--lost-ack 
   pass "through $fault"
 done
 # Every byte value through the line (XON and XOFF among them), kept as received since it is no
-# picture: the port is set to binary with received XON/XOFF not obeyed.
+# picture, after another program left XON/XOFF and the handshakes on the port (Wine keeps them
+# in the pty's settings): the port is set to binary without flow control.
 # shellcheck disable=SC2059 # each byte is made by its own octal escape
 for _ in 1 2 3 4; do for i in $(seq 0 255); do printf "\\$(printf %03o "$i")"; done; done \
   >"$work/bytes.bin"
 padded "$work/bytes.bin" "$work/bytes.expected"
 start_sim --file "$work/bytes.bin"
+wine "$win/bin/comstate.exe" leave COM9 || fail "comstate.exe could not set COM9"
+status=0
+wine "$win/bin/comstate.exe" show COM9 >/dev/null || status=$?
+[ "$status" -eq 1 ] || fail "comstate.exe did not leave flow control on COM9"
 status=0
 capture "$work/c-bytes" --output shot.bmp || status=$?
 [ "$status" -eq 5 ] || fail "every byte value: exit status $status, not 5 (no picture)"
 cmp -s "$work/c-bytes/shot.bmp.raw" "$work/bytes.expected" || fail "every byte value: bytes differ"
-pass "all 256 byte values arrive unchanged"
+left="$(wine "$win/bin/comstate.exe" show COM9)" || fail "flow control left on COM9: $left"
+pass "all 256 byte values arrive unchanged over a port left with flow control, which is off after"
+wine "$win/bin/orvisnap-capture.exe" --list-ports >"$work/ports.txt" 2>&1 ||
+  fail "--list-ports: $(cat "$work/ports.txt")"
+tr -d '\r' <"$work/ports.txt" | grep -Fx -e $'COM9\t\\\\.\\COM9' -e $'COM45\t\\\\.\\COM45' |
+  cut -f1 | paste -sd' ' | grep -qx 'COM9 COM45' || fail "--list-ports: $(cat "$work/ports.txt")"
+pass "--list-ports lists COM9 and COM45, in this order"
+start_sim --file "$work/small.bmp"
+capture "$work/c-com45" --port COM45 --output shot.bmp ||
+  fail "COM45: $(cat "$work/c-com45/out.txt")"
+cmp -s "$work/c-com45/shot.bmp" "$work/small.expected" || fail "COM45: the picture differs"
+pass "a capture through COM45, byte for byte"
+start_sim --file "$work/small.bmp"
+"$root/scripts/wine-test.sh" "$win/bin/test_wineports.exe" >"$work/wineports.txt" 2>&1 ||
+  fail "test_wineports.exe: $(grep -v '^PASS' "$work/wineports.txt")"
+pass "the serial unit lists COM9 and COM45 in the COM dialog, and a line closed in its own wait"
 start_sim --file "$work/small.bmp" --close-after 3
 status=0
 capture "$work/c-closed" --output shot.bmp || status=$?
@@ -151,6 +182,8 @@ grep -q $'^Port=9\r$' "$portable/Orvisnap.ini" || fail "the settings were not wr
 grep -q $'^BMPRes=2\r$' "$portable/Orvisnap.ini" || fail "the settings file lacks BMPRes"
 pass "closed in order: Orvisnap.ini written beside the executable"
 stop_sim
+
+wineserver -k # the installer's part waits for Wine's processes to end
 
 echo "== Installer"
 setup="$win/Orvisnap-$version-win64-setup.exe"

@@ -34,9 +34,7 @@ DeviceHold::DeviceHold(const QString& path)
         const int error = errno;
         refusal_ = refusalOf(error);
         words_ = QString::fromLocal8Bit(std::strerror(error));
-        return;
     }
-    haveSettings_ = ::tcgetattr(fd_, &settings_) == 0; // not a terminal: nothing to keep
 }
 
 DeviceHold::~DeviceHold()
@@ -44,17 +42,4 @@ DeviceHold::~DeviceHold()
     // Qt's descriptor is still open when this one goes, so the line is not hung up.
     if (fd_ >= 0)
         ::close(fd_);
-}
-
-void DeviceHold::restoreFlowControl(qintptr fd) const
-{
-    termios now{};
-    const int line = static_cast<int>(fd);
-    if (!haveSettings_ || line < 0 || ::tcgetattr(line, &now) != 0)
-        return;
-    constexpr tcflag_t hardware = CRTSCTS;
-    constexpr tcflag_t requests = IXOFF;
-    now.c_cflag = (now.c_cflag & ~hardware) | (settings_.c_cflag & hardware);
-    now.c_iflag = (now.c_iflag & ~requests) | (settings_.c_iflag & requests);
-    ::tcsetattr(line, TCSANOW, &now);
 }

@@ -50,20 +50,16 @@ SerialLine::Opened refusedByQt(const QSerialPort& serial)
 SerialLine::Opened QtSerialLine::open(const QString& device)
 {
     close();
-    hold_.emplace(device);
-    if (hold_->refusal() != Refusal::None) {
-        const Opened refused{hold_->refusal(), hold_->systemWords()};
-        hold_.reset();
-        return refused;
-    }
+    const DeviceHold hold(device);
+    if (hold.refusal() != Refusal::None)
+        return {hold.refusal(), hold.systemWords()};
     auto serial = std::make_unique<QSerialPort>();
     serial->setPortName(device);
-    // Qt opens the device exclusively (TIOCEXCL and a lock file) and in raw mode: no echo, no
-    // line editing, no CR/LF translation.
-    if (!serial->open(QIODevice::ReadWrite)) {
-        hold_.reset();
+    // Qt opens the device exclusively (TIOCEXCL and a lock file) and in raw mode without flow
+    // control: no echo, no line editing, no CR/LF translation, no XON/XOFF, no RTS/CTS, whatever
+    // the last program left on the device. The kernel raises DTR and RTS.
+    if (!serial->open(QIODevice::ReadWrite))
         return refusedByQt(*serial);
-    }
     lost_ = false;
     readErrors_ = 0;
     QObject::connect(serial.get(), &QSerialPort::errorOccurred,
@@ -85,17 +81,12 @@ bool QtSerialLine::configure(const LineSettings& settings)
 {
     if (!port_)
         return false;
-    const bool applied =
-        port_->setBaudRate(settings.baudRate) &&
-        port_->setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)) &&
-        port_->setParity(qtParity(settings.parity)) &&
-        port_->setStopBits(qtStopBits(settings.stopBits));
-    if (applied && hold_) {
-        // Qt's open also switched flow control off; the device keeps what its driver had.
-        hold_->restoreFlowControl(port_->handle());
-        hold_.reset();
-    }
-    return applied;
+    // Flow control "None", as the COM settings dialog shows.
+    return port_->setBaudRate(settings.baudRate) &&
+           port_->setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)) &&
+           port_->setParity(qtParity(settings.parity)) &&
+           port_->setStopBits(qtStopBits(settings.stopBits)) &&
+           port_->setFlowControl(QSerialPort::NoFlowControl);
 }
 
 QString QtSerialLine::errorString() const
@@ -110,7 +101,6 @@ void QtSerialLine::close()
         port_->close();
         port_.reset();
     }
-    hold_.reset();
 }
 
 void QtSerialLine::resetDevice()

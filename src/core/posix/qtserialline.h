@@ -6,7 +6,6 @@
 #include <QSerialPort>
 
 #include <memory>
-#include <optional>
 
 // A serial line through Qt SerialPort, with the device held by DeviceHold while it opens.
 class QtSerialLine final : public SerialLine {
@@ -29,8 +28,6 @@ private:
     void noteError(QSerialPort::SerialPortError error);
 
     std::unique_ptr<QSerialPort> port_;
-    // Until the first configuration has put the driver's flow control back.
-    std::optional<DeviceHold> hold_;
     bool lost_ = false;
     int readErrors_ = 0;
 };

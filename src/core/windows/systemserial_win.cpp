@@ -3,6 +3,7 @@
 #include "systemportprobe.h"
 #include "systemserial.h"
 #include "wincommrules.h"
+#include "windeviceinfo.h"
 #include "winserialline.h"
 
 #include "myserial.h"
@@ -45,7 +46,14 @@ std::optional<std::int32_t> SystemSerial::portNumberOfName(const QString& name)
     return WinCommRules::portNumberOfName(name);
 }
 
-PortProbe SystemPortProbe::make(const QString& /*iniPath*/)
+QString SystemSerial::describe(const QString& devicePath)
+{
+    const auto port = WinCommRules::portNumberOfName(devicePath);
+    return port ? WinDeviceInfo::friendlyName(*port) : QString();
+}
+
+namespace {
+QMap<int, QString> probedPorts()
 {
     QMap<int, QString> ports;
     for (int n = 1; n <= ComMaxPorts; ++n) {
@@ -54,5 +62,16 @@ PortProbe SystemPortProbe::make(const QString& /*iniPath*/)
         if (hasCommConfig(path.mid(4)) || hasCommConfig(path))
             ports.insert(n, path);
     }
+    return ports;
+}
+} // namespace
+
+PortProbe SystemPortProbe::make(const QString& /*iniPath*/)
+{
+    // The system lists every serial port it has, whatever its number, in one read; probing each
+    // name in turn takes seconds where Bluetooth serial ports exist, and stops at COM30. The
+    // probe is left for a system whose list cannot be read.
+    const std::optional<QStringList> listed = WinDeviceInfo::serialCommNames();
+    const QMap<int, QString> ports = listed ? WinCommRules::listedPorts(*listed) : probedPorts();
     return [ports](int n) { return ports.value(n); };
 }

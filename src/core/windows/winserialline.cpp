@@ -1,7 +1,6 @@
 #include "winserialline.h"
 
 #include "delays.h"
-#include "myserial.h"
 #include "wincommrules.h"
 
 #include <QElapsedTimer>
@@ -9,23 +8,22 @@
 #include <string>
 
 namespace {
-// How long a close lets writes still in flight go out before it cancels them.
+// How long a close lets writes still in flight go out (the last ACK of a download) before it
+// aborts them.
 constexpr DWORD WriteDrainMs = 200;
+// How long a close waits for the driver to complete the requests it aborted; a driver that takes
+// longer is not waited for.
+constexpr DWORD AbortedRequestsMs = 250;
+// A read takes only bytes that are queued already and reads return at once, so it completes at
+// once; one that does not within this bound is cancelled.
+constexpr DWORD ReadBoundMs = 500;
 // Other failures than those of a gone device count as a lost line once they repeat.
 constexpr int FailuresOfALostLine = 3;
 
-// Reads return at once with what has arrived, whatever time-outs the driver had: a read of the
-// queued count then never waits, also where a driver counts the queue before the bytes can be
-// taken. Write time-outs stay as the driver has them.
-void makeReadsImmediate(HANDLE port)
+DWORD remainingOf(const QElapsedTimer& clock, DWORD boundMs)
 {
-    COMMTIMEOUTS timeouts{};
-    if (!GetCommTimeouts(port, &timeouts))
-        return;
-    timeouts.ReadIntervalTimeout = MAXDWORD;
-    timeouts.ReadTotalTimeoutMultiplier = 0;
-    timeouts.ReadTotalTimeoutConstant = 0;
-    SetCommTimeouts(port, &timeouts);
+    const qint64 left = static_cast<qint64>(boundMs) - clock.elapsed();
+    return left > 0 ? static_cast<DWORD>(left) : 0;
 }
 } // namespace
 
@@ -51,7 +49,6 @@ SerialLine::Opened WinSerialLine::open(const QString& device)
         return {WinCommRules::refusalOf(error), systemMessage(error)};
     }
     port_ = std::move(port);
-    makeReadsImmediate(port_.get());
     commMask_ = WakeMask;
     SetCommMask(port_.get(), commMask_);
     read_ = std::make_unique<WinOverlapped>();
@@ -68,25 +65,33 @@ SerialLine::Opened WinSerialLine::open(const QString& device)
 
 bool WinSerialLine::configure(const LineSettings& settings)
 {
-    DCB dcb{};
-    dcb.DCBlength = sizeof dcb;
-    if (!port_.valid() || !GetCommState(port_.get(), &dcb)) {
-        lastError_ = GetLastError();
-        return false;
-    }
-    dcb.BaudRate = static_cast<DWORD>(settings.baudRate);
-    dcb.ByteSize = settings.dataBits;
-    dcb.Parity = ParityCode(settings.parity);
-    dcb.StopBits = StopBitsCode(settings.stopBits);
-    dcb.fBinary = TRUE; // the only mode Windows supports
-    // Obeying received XON/XOFF would take bytes 0x11 and 0x13 out of a binary transfer. The
-    // other flow-control members stay as the driver has them.
-    dcb.fOutX = FALSE;
-    if (!SetCommState(port_.get(), &dcb)) {
-        lastError_ = GetLastError();
-        return false;
-    }
+    DCB driver{};
+    driver.DCBlength = sizeof driver;
+    if (!port_.valid() || !GetCommState(port_.get(), &driver))
+        return failed();
+    COMMPROP properties{};
+    const DWORD rxQueue =
+        GetCommProperties(port_.get(), &properties) ? properties.dwCurrentRxQueue : 0;
+    const bool taken = WinCommRules::configureLine(driver, settings, rxQueue, [this](DCB block) {
+        block.DCBlength = sizeof block;
+        return SetCommState(port_.get(), &block) != 0;
+    });
+    if (!taken)
+        return failed();
+    // Reads return at once with what has arrived, whatever time-outs the last program left: a
+    // read of the queued count never waits for the line. Writes have no time-out: a leftover
+    // one completes a write short, and an ACK that never went out leaves the download waiting.
+    COMMTIMEOUTS timeouts{};
+    timeouts.ReadIntervalTimeout = MAXDWORD;
+    if (!SetCommTimeouts(port_.get(), &timeouts))
+        return failed();
     return true;
+}
+
+bool WinSerialLine::failed()
+{
+    lastError_ = GetLastError();
+    return false;
 }
 
 QString WinSerialLine::errorString() const
@@ -99,18 +104,35 @@ void WinSerialLine::close()
     if (!port_.valid())
         return;
     notifier_.reset();
-    if (commPending_) {
-        // A new mask ends a pending WaitCommEvent; its record is free once it has completed.
-        SetCommMask(port_.get(), 0);
-        CancelIoEx(port_.get(), &commEvent_->record);
-        DWORD ignored = 0;
-        GetOverlappedResult(port_.get(), &commEvent_->record, &ignored, TRUE);
-        commPending_ = false;
-    }
-    finishWrites();
+    QElapsedTimer clock;
+    clock.start();
+    for (const auto& pending : writes_)
+        static_cast<void>(pending->awaitCompletion(remainingOf(clock, WriteDrainMs)));
+    endRequests();
     port_.reset();
     read_.reset();
     commEvent_.reset();
+    commPending_ = false;
+}
+
+// Every request still pending is aborted and given a bounded time to complete: a driver that does
+// not complete an aborted request never holds up a close.
+void WinSerialLine::endRequests()
+{
+    SetCommMask(port_.get(), 0); // ends a pending comm-event wait
+    PurgeComm(port_.get(), PURGE_TXABORT | PURGE_RXABORT);
+    CancelIoEx(port_.get(), nullptr);
+    QElapsedTimer clock;
+    clock.start();
+    const auto settle = [&clock](std::unique_ptr<WinOverlapped> pending) {
+        if (pending && !pending->awaitCompletion(remainingOf(clock, AbortedRequestsMs)))
+            WinOverlapped::letGo(std::move(pending));
+    };
+    if (commPending_)
+        settle(std::move(commEvent_));
+    for (auto& pending : writes_)
+        settle(std::move(pending));
+    writes_.clear();
 }
 
 void WinSerialLine::resetDevice()
@@ -126,16 +148,14 @@ void WinSerialLine::write(const QByteArray& bytes)
         return;
     auto pending = std::make_unique<WinOverlapped>();
     pending->bytes = bytes; // our own reference: the caller may change or drop its bytes
-    if (WriteFile(port_.get(), pending->bytes.constData(),
-                  static_cast<DWORD>(pending->bytes.size()), nullptr, &pending->record)) {
-        noteSuccess();
-        return;
+    if (!WriteFile(port_.get(), pending->bytes.constData(),
+                   static_cast<DWORD>(pending->bytes.size()), nullptr, &pending->record)) {
+        if (const DWORD error = GetLastError(); error != ERROR_IO_PENDING) {
+            noteFailure(error);
+            return;
+        }
     }
-    if (const DWORD error = GetLastError(); error != ERROR_IO_PENDING) {
-        noteFailure(error);
-        return;
-    }
-    writes_.push_back(std::move(pending));
+    writes_.push_back(std::move(pending)); // its count is looked at once it has completed
 }
 
 void WinSerialLine::reapWrites()
@@ -148,23 +168,12 @@ void WinSerialLine::reapWrites()
         DWORD sent = 0;
         if (!GetOverlappedResult(port_.get(), &(*it)->record, &sent, FALSE))
             noteFailure(GetLastError());
+        else if (sent < static_cast<DWORD>((*it)->bytes.size()))
+            noteFailure(ERROR_WRITE_FAULT); // bytes that never went out, an ACK among them
+        else
+            noteSuccess();
         it = writes_.erase(it);
     }
-}
-
-void WinSerialLine::finishWrites()
-{
-    QElapsedTimer clock;
-    clock.start();
-    for (const auto& pending : writes_) {
-        const qint64 left = WriteDrainMs - clock.elapsed();
-        if (WaitForSingleObject(pending->event.get(), left > 0 ? static_cast<DWORD>(left) : 0) !=
-            WAIT_OBJECT_0)
-            CancelIoEx(port_.get(), &pending->record);
-        DWORD sent = 0;
-        GetOverlappedResult(port_.get(), &pending->record, &sent, TRUE);
-    }
-    writes_.clear();
 }
 
 std::optional<DWORD> WinSerialLine::queueStatus()
@@ -172,10 +181,10 @@ std::optional<DWORD> WinSerialLine::queueStatus()
     DWORD errors = 0;
     COMSTAT status{};
     if (!ClearCommError(port_.get(), &errors, &status)) {
-        noteFailure(GetLastError());
+        lastError_ = GetLastError();
+        lost_ = true; // a port that cannot tell its queue is gone
         return std::nullopt;
     }
-    noteSuccess();
     errors_ |= errors; // a wait that looked at the queue must not hide a line error from the read
     return status.cbInQue;
 }
@@ -193,22 +202,28 @@ QByteArray WinSerialLine::readAvailable()
 
 QByteArray WinSerialLine::readQueued(DWORD count)
 {
-    QByteArray bytes(static_cast<qsizetype>(count), Qt::Uninitialized);
-    // The bytes are queued and reads return at once, so a read that went pending completes
-    // without waiting for the line.
-    if (!ReadFile(port_.get(), bytes.data(), count, nullptr, &read_->record) &&
+    read_->bytes.resize(static_cast<qsizetype>(count));
+    if (!ReadFile(port_.get(), read_->bytes.data(), count, nullptr, &read_->record) &&
         GetLastError() != ERROR_IO_PENDING) {
         noteFailure(GetLastError());
         return {};
     }
+    if (!read_->awaitCompletion(ReadBoundMs)) {
+        CancelIoEx(port_.get(), &read_->record);
+        if (!read_->awaitCompletion(AbortedRequestsMs)) {
+            WinOverlapped::letGo(std::move(read_));
+            read_ = std::make_unique<WinOverlapped>();
+        }
+        noteFailure(ERROR_TIMEOUT);
+        return {};
+    }
     DWORD got = 0;
-    if (!GetOverlappedResult(port_.get(), &read_->record, &got, TRUE)) {
+    if (!GetOverlappedResult(port_.get(), &read_->record, &got, FALSE)) {
         noteFailure(GetLastError());
         return {};
     }
     noteSuccess();
-    bytes.truncate(static_cast<qsizetype>(got));
-    return bytes;
+    return read_->bytes.left(static_cast<qsizetype>(got));
 }
 
 WinSerialLine::CommEvent WinSerialLine::armCommEvent()
@@ -217,13 +232,14 @@ WinSerialLine::CommEvent WinSerialLine::armCommEvent()
         return CommEvent::Pending;
     if (commMask_ == 0)
         return CommEvent::Failed;
-    firedMask_ = 0;
-    if (WaitCommEvent(port_.get(), &firedMask_, &commEvent_->record)) {
+    commEvent_->events = 0;
+    if (WaitCommEvent(port_.get(), &commEvent_->events, &commEvent_->record)) {
         ResetEvent(commEvent_->event.get()); // completed at once, and signalled all the same
         return CommEvent::Happened;
     }
-    if (GetLastError() != ERROR_IO_PENDING) {
-        commEventFailed();
+    if (const DWORD error = GetLastError(); error != ERROR_IO_PENDING) {
+        if (WinCommRules::countsAsFailure(error))
+            commEventFailed();
         return CommEvent::Failed;
     }
     commPending_ = true;
@@ -232,11 +248,13 @@ WinSerialLine::CommEvent WinSerialLine::armCommEvent()
 
 void WinSerialLine::collectCommEvent()
 {
+    // Also after a wait in which a handler closed the line: then nothing is pending.
     if (!commPending_ || !commEvent_->completed())
         return;
     commPending_ = false;
     DWORD ignored = 0;
-    if (!GetOverlappedResult(port_.get(), &commEvent_->record, &ignored, FALSE))
+    if (!GetOverlappedResult(port_.get(), &commEvent_->record, &ignored, FALSE) &&
+        WinCommRules::countsAsFailure(GetLastError()))
         commEventFailed();
     ResetEvent(commEvent_->event.get());
 }
@@ -277,6 +295,8 @@ void WinSerialLine::commEventFailed()
 
 void WinSerialLine::noteFailure(DWORD error)
 {
+    if (!WinCommRules::countsAsFailure(error))
+        return;
     if (WinCommRules::meansDeviceGone(error) || ++failures_ >= FailuresOfALostLine)
         lost_ = true;
 }

@@ -10,9 +10,10 @@
 #include <memory>
 #include <optional>
 
-// A serial line through the Windows communications interface: an exclusive overlapped handle,
-// writes that never wait, reads of what the queue holds, and a comm event that wakes a wait as
-// soon as bytes arrive.
+// A serial line through the Windows communications interface: an exclusive overlapped handle set
+// to the line the COM settings dialog shows, writes that never wait, reads of what the queue
+// holds, and a comm event that wakes a wait as soon as bytes arrive. No call waits on the driver
+// without a bound.
 class WinSerialLine final : public SerialLine {
 public:
     WinSerialLine() = default;
@@ -33,6 +34,7 @@ public:
     [[nodiscard]] static QString systemMessage(DWORD error);
 
 private:
+    [[nodiscard]] bool failed();
     // The bytes waiting, gathering the error word for the next read; nothing when the line
     // does not answer.
     [[nodiscard]] std::optional<DWORD> queueStatus();
@@ -42,7 +44,7 @@ private:
     void collectCommEvent();
     void commEventFailed();
     void reapWrites();
-    void finishWrites();
+    void endRequests();
     void noteFailure(DWORD error);
     void noteSuccess() { failures_ = 0; }
 
@@ -51,8 +53,7 @@ private:
     std::unique_ptr<WinOverlapped> read_;
     std::unique_ptr<WinOverlapped> commEvent_;
     static constexpr DWORD WakeMask = EV_RXCHAR | EV_ERR;
-    DWORD commMask_ = 0;  // the events waited for; none: plain waits
-    DWORD firedMask_ = 0; // what a completed wait reports
+    DWORD commMask_ = 0; // the events waited for; none: plain waits
 
     bool commPending_ = false;
     std::unique_ptr<QWinEventNotifier> notifier_;

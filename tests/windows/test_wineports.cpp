@@ -1,0 +1,72 @@
+// The serial unit on the ports of the Wine prefix that tests/windows/endtoend.sh sets up: the
+// simulated instrument behind COM9, and COM45 registered as Windows registers its ports.
+#include "myserial.h"
+#include "myserialsetupform.h"
+#include "systemportprobe.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdlib>
+#include <cstring>
+#include <malloc.h>
+#include <new>
+
+// Freed memory is filled and never handed out again, as a sanitizer's quarantine does: code that
+// touches a freed object reads garbage and crashes rather than passing by chance.
+void* operator new(std::size_t size)
+{
+    if (void* memory = std::malloc(size > 0 ? size : 1))
+        return memory;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept
+{
+    if (memory != nullptr)
+        std::memset(memory, 0xDD, _msize(memory));
+}
+
+void operator delete(void* memory, std::size_t /*size*/) noexcept
+{
+    operator delete(memory);
+}
+
+class TestWinePorts : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { ComStopUnit(); }
+
+    // Every port the system lists, also above COM30, in ascending order.
+    void dialogListsEveryListedPort()
+    {
+        ComStartUnit(SystemPortProbe::scan({}));
+        TMySerialSetupForm dialog;
+        dialog.show();
+        const int com9 = dialog.ComboPort->findText("COM9");
+        const int com45 = dialog.ComboPort->findText("COM45");
+        QVERIFY(com9 >= 0 && com45 > com9);
+        QCOMPARE(dialog.ComboPort->itemData(com45, Qt::ToolTipRole).toString(), "\\\\.\\COM45");
+    }
+
+    // Closing the window runs inside the download's wait for the line's comm event and closes
+    // the port: the wait ends without touching a freed line, and the port is free at once.
+    void lineClosedInsideItsOwnWait()
+    {
+        ComStartUnit([](int n) { return n == 9 ? QStringLiteral("\\\\.\\COM9") : QString(); });
+        for (int round = 0; round < 3; ++round) {
+            QVERIFY(ComOpen(9, 38400, 8, 'N', 1));
+            QTimer::singleShot(0, [] { ComClose(); });
+            QElapsedTimer waited;
+            waited.start();
+            while (ComPortOpen && waited.elapsed() < 5000)
+                ComWaitForData(300);
+            QVERIFY(!ComPortOpen);
+        }
+    }
+};
+
+QTEST_MAIN(TestWinePorts)
+#include "test_wineports.moc"
