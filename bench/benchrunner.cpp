@@ -1,8 +1,8 @@
 #include "benchrunner.h"
 
+#include "bmpheader.h"
 #include "capturetoolprocess.h"
 #include "dsosimprocess.h"
-#include "bmpheader.h"
 #include "filehelpers.h"
 #include "orvisnapdownload.h"
 #include "receivedpicture.h"

@@ -1,6 +1,6 @@
 #include "orvisnapdownload.h"
 
-#include "myserial.h"
+#include "deviceport.h"
 #include "receivedpicture.h"
 #include "screenshotdownload.h"
 
@@ -35,14 +35,15 @@ QString timingsText()
 
 OrvisnapDownload::Result OrvisnapDownload::run(const QString& devicePath)
 {
-    const MySerialUnit unit([&](int n) { return n == 1 ? devicePath : QString(); });
+    DevicePort port(devicePath);
+    SystemClock downloadClock;
     BenchListener listener;
     ScreenshotDownload download(listener);
     Result result;
     result.timings = timingsText();
     QElapsedTimer clock;
     clock.start();
-    const DownloadResult downloaded = download.run(1);
+    const DownloadResult downloaded = download.run(port, downloadClock);
     result.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     if (downloaded.complete())
         result.file = ReceivedPicture(downloaded.data).file();

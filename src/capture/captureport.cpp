@@ -2,25 +2,29 @@
 
 #include "myserial.h"
 #include "systemportprobe.h"
+#include "systemserial.h"
 
-CapturePort CapturePort::choose(const std::optional<PortArgument>& given,
-                                std::optional<std::int32_t> stored, const QString& iniPath)
+#include <QCoreApplication>
+
+Outcome CapturePort::resolve(const std::optional<PortArgument>& given,
+                             std::optional<std::int32_t> stored, const QString& iniPath,
+                             QString& device)
 {
+    device.clear();
     if (given && given->isPath()) {
-        const QString path = given->path;
-        return {[path](int n) { return n == 1 ? path : QString(); }, 1, true};
+        device = given->path;
+        return {};
     }
-    return {SystemPortProbe::make(iniPath), given ? std::optional(given->number) : stored,
-            given.has_value()};
-}
-
-std::int32_t CapturePort::resolved() const
-{
-    return number.value_or(ComPortNumber);
-}
-
-QString CapturePort::deviceName(std::int32_t number)
-{
-    const QString path = ComPortField(ComFindByNumber(number), 2);
-    return path.isEmpty() ? QStringLiteral("COM%1").arg(number) : path;
+    const MySerialUnit unit(SystemPortProbe::make(iniPath));
+    const std::optional<std::int32_t> number = given ? given->number : stored;
+    if (!number && ComPortList.isEmpty())
+        return Outcome::failure(
+            QCoreApplication::translate("CapturePort", "No COM ports detected on your system."));
+    const std::int32_t port = number.value_or(ComPortNumberAt(0));
+    device = SystemSerial::devicePath(port, ComPortField(ComFindByNumber(port), 2));
+    if (device.isEmpty())
+        return Outcome::failure(
+            QCoreApplication::translate("MySerial", "COM%1 is not among the detected ports.")
+                .arg(port));
+    return {};
 }

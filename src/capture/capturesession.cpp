@@ -1,8 +1,9 @@
 #include "capturesession.h"
 
+#include "captureport.h"
+
 #include "endingmessages.h"
 #include "filehelpers.h"
-#include "myserial.h"
 #include "pictureoutput.h"
 #include "progresstext.h"
 #include "receivedpicture.h"
@@ -28,7 +29,9 @@ CaptureSession::Setup CaptureSession::Setup::make(const CaptureOptions& options,
                                                   const QString& iniPath)
 {
     Setup setup;
-    setup.port = CapturePort::choose(options.port, settings.port, iniPath);
+    setup.port = options.port;
+    setup.storedPort = settings.port;
+    setup.iniPath = iniPath;
     setup.timings = settings.timings;
     setup.timings.timeoutSeconds = options.timeoutSeconds.value_or(setup.timings.timeoutSeconds);
     setup.timings.rxDelayMs = options.rxDelayMs.value_or(setup.timings.rxDelayMs);
@@ -61,14 +64,13 @@ ExitStatus CaptureSession::runCaptures()
             fail(opened.reason());
             return ExitStatus::NotWritten;
         }
-    const MySerialUnit unit(setup_.port.probe);
-    // A port named on the command line is opened as given, also where no port was detected.
-    if (ComPortList.isEmpty() && !setup_.port.named) {
-        fail(QStringLiteral("No COM ports detected on your system."));
-        return ExitStatus::PortNotOpened;
-    }
-    portNumber_ = setup_.port.resolved();
-    device_ = CapturePort::deviceName(portNumber_);
+    QString device;
+    if (const Outcome found =
+            CapturePort::resolve(setup_.port, setup_.storedPort, setup_.iniPath, device);
+        !found)
+        return ended(Ending::PortNotOpened, found.reason());
+    device_ = device;
+    port_.emplace(device);
     for (int index = 1; setup_.count == 0 || index <= setup_.count; ++index) {
         if (interrupted_())
             return ExitStatus::Interrupted;
@@ -100,7 +102,7 @@ DownloadResult CaptureSession::download(RequestPolicy policy)
 {
     stop_ = false;
     firstBlock_ = true;
-    DownloadResult result = download_.run(portNumber_, policy);
+    DownloadResult result = download_.run(*port_, clock_, policy);
     status_.clear();
     return result;
 }
@@ -109,7 +111,7 @@ ExitStatus CaptureSession::ended(DownloadResult::Ending ending, const QString& r
 {
     switch (ending) {
     case Ending::PortNotOpened:
-        fail(QStringLiteral("Error while opening COM port. %1").arg(reason));
+        fail(EndingMessages::sentence(ending) + QLatin1Char(' ') + reason);
         return ExitStatus::PortNotOpened;
     case Ending::TimedOut:
         fail(QStringLiteral("No transfer from %1 within %2 s.")

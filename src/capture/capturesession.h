@@ -1,8 +1,9 @@
 #pragma once
 
 #include "capturelog.h"
-#include "captureport.h"
+#include "captureoptions.h"
 #include "capturesettings.h"
+#include "deviceport.h"
 #include "exitstatus.h"
 #include "outputnaming.h"
 #include "receivedpicture.h"
@@ -12,13 +13,16 @@
 #include <QElapsedTimer>
 
 #include <functional>
+#include <optional>
 
 // Runs the captures one after the other, each a new download through the shared driver, and
 // saves each picture. Stops at the first failure; a series without end never stops waiting.
 class CaptureSession final : public DownloadListener {
 public:
     struct Setup {
-        CapturePort port;
+        std::optional<PortArgument> port; // none: the stored one, else the first found
+        std::optional<std::int32_t> storedPort;
+        QString iniPath;
         DownloadTimings timings;
         QString output; // as given; empty for time-stamped names
         int count = 1;  // 0: until interrupted
@@ -59,11 +63,12 @@ private:
     Setup setup_;
     StatusLine& status_;
     std::function<bool()> interrupted_;
+    std::optional<DevicePort> port_;
+    SystemClock clock_;
     ScreenshotDownload download_{*this};
     OutputNaming naming_;
     CaptureLog log_;
     QString device_;
-    std::int32_t portNumber_ = 0;
     bool stop_ = false;
     bool firstBlock_ = true;
     QElapsedTimer transfer_; // since the first block

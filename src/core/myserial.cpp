@@ -1,7 +1,11 @@
 #include "myserial.h"
 
 #include "delays.h"
+#include "lineopening.h"
+#include "portrecord.h"
 #include "systemserial.h"
+
+#include <QCoreApplication>
 
 QStringList ComPortList;
 std::int32_t ComPortNumber = 0;
@@ -18,26 +22,6 @@ namespace {
 std::shared_ptr<SerialLine> ComHandle;
 PortScan unitScan;
 SerialLineFactory lineFactory;
-
-Outcome refused(const QString& path, SerialLine::Refusal why, const QString& words)
-{
-    QString reason = QStringLiteral("%1: %2").arg(path, words);
-    switch (why) {
-    case SerialLine::Refusal::NoDevice:
-        reason += QStringLiteral("\nThe device is not there: was the adapter unplugged?");
-        break;
-    case SerialLine::Refusal::Permission:
-        reason += QStringLiteral("\nYour user may need to be in the group that owns the device "
-                                 "(often \"dialout\"); log in again after joining it.");
-        break;
-    case SerialLine::Refusal::Busy:
-        reason += QStringLiteral("\nAnother program has the port open.");
-        break;
-    default:
-        break;
-    }
-    return Outcome::failure(reason);
-}
 
 [[nodiscard]] bool lineUsable()
 {
@@ -80,46 +64,50 @@ void ComEnumeratePorts(int count, QStringList& list, const PortProbe& probe)
     if (count < 1)
         return;
     list.clear();
-    for (int n = 1; n <= count; ++n) {
-        const QString path = probe ? probe(n) : QString();
-        // A comma would split the record in the wrong place.
-        if (path.isEmpty() || path.contains(QLatin1Char(',')))
-            continue;
-        list.append(QStringLiteral("%1,COM%1,%2").arg(n).arg(path));
-    }
+    for (int n = 1; n <= count; ++n)
+        if (const auto record = PortRecord::of(n, probe ? probe(n) : QString()))
+            list.append(record->text());
 }
+
+namespace {
+[[nodiscard]] std::optional<PortRecord> recordAt(int index)
+{
+    if (index < 0 || index >= ComPortList.size())
+        return std::nullopt;
+    return PortRecord::parse(ComPortList.at(index));
+}
+
+// The last record that matches, as the list is scanned whole.
+template <typename Match> [[nodiscard]] int findLast(Match matches)
+{
+    int found = -1;
+    for (int i = 0; i < ComPortList.size(); ++i)
+        if (matches(PortRecord::parse(ComPortList.at(i))))
+            found = i;
+    return found;
+}
+} // namespace
 
 QString ComPortField(int index, int field)
 {
-    if (index < 0 || index >= ComPortList.size())
-        return {};
-    return ComPortList.at(index).section(QLatin1Char(','), field, field);
+    const std::optional<PortRecord> record = recordAt(index);
+    return record ? record->field(field) : QString();
 }
 
 int ComFindByName(const QString& name)
 {
-    int found = -1;
-    for (int i = 0; i < ComPortList.size(); ++i)
-        if (ComPortField(i, 1) == name)
-            found = i;
-    return found;
+    return findLast([&name](const PortRecord& record) { return record.name == name; });
 }
 
 int ComFindByNumber(std::int32_t number)
 {
-    const QString text = QString::number(number);
-    int found = -1;
-    for (int i = 0; i < ComPortList.size(); ++i)
-        if (ComPortField(i, 0) == text)
-            found = i;
-    return found;
+    return findLast([number](const PortRecord& record) { return record.number == number; });
 }
 
 std::int32_t ComPortNumberAt(int index)
 {
-    if (index < 0 || index >= ComPortList.size())
-        return -1;
-    return ComPortField(index, 0).toInt();
+    const std::optional<PortRecord> record = recordAt(index);
+    return record ? record->number : -1;
 }
 
 Outcome ComOpenChecked(std::int32_t port, std::int32_t baud, std::uint8_t dataBits, char parity,
@@ -128,11 +116,13 @@ Outcome ComOpenChecked(std::int32_t port, std::int32_t baud, std::uint8_t dataBi
     ComPortOpen = false;
     const QString path = SystemSerial::devicePath(port, ComPortField(ComFindByNumber(port), 2));
     if (path.isEmpty())
-        return Outcome::failure(QStringLiteral("COM%1 is not among the detected ports.").arg(port));
-    std::unique_ptr<SerialLine> line = lineFactory ? lineFactory() : SystemSerial::makeLine();
-    if (const SerialLine::Opened opened = line->open(path); !opened.ok())
-        return refused(path, opened.refusal, opened.words);
-    ComHandle = std::move(line);
+        return Outcome::failure(
+            QCoreApplication::translate("MySerial", "COM%1 is not among the detected ports.")
+                .arg(port));
+    std::shared_ptr<SerialLine> line = MakeSerialLine();
+    if (Outcome opened = OpenDevice(*line, path); !opened)
+        return opened;
+    ComHandle = std::move(line); // held, also when the configuration fails
     if (!ComSetParams(baud, dataBits, parity, stopBits))
         return Outcome::failure(QStringLiteral("%1: %2").arg(path, ComHandle->errorString()));
     ComPortOpen = true;
@@ -143,6 +133,11 @@ bool ComOpen(std::int32_t port, std::int32_t baud, std::uint8_t dataBits, char p
              std::uint8_t stopBits)
 {
     return ComOpenChecked(port, baud, dataBits, parity, stopBits).ok();
+}
+
+std::shared_ptr<SerialLine> ComLine()
+{
+    return ComPortOpen ? ComHandle : nullptr;
 }
 
 bool ComSetParams(std::int32_t baud, std::uint8_t dataBits, char parity, std::uint8_t stopBits)
@@ -182,29 +177,21 @@ int ComReadAvailable(QByteArray& bytes)
 void ComWaitForData(std::int64_t maxMilliseconds)
 {
     if (!lineUsable()) {
-        ComDelayWithMessages(maxMilliseconds);
+        DelayWithMessages(maxMilliseconds);
         return;
     }
     const std::shared_ptr<SerialLine> line = ComHandle; // alive until the wait is over
     line->waitForData(maxMilliseconds);
 }
 
-std::int64_t ComClockMs()
-{
-    return ComHandle ? ComHandle->clockMs() : SerialLine::systemClockMs();
-}
-
-void ComDelayWithMessages(std::int64_t milliseconds)
-{
-    if (const std::shared_ptr<SerialLine> line = ComHandle) // alive until the wait is over
-        line->delay(milliseconds);
-    else
-        DelayWithMessages(milliseconds);
-}
-
 void ComUseLines(SerialLineFactory factory)
 {
     lineFactory = std::move(factory);
+}
+
+std::unique_ptr<SerialLine> MakeSerialLine()
+{
+    return lineFactory ? lineFactory() : SystemSerial::makeLine();
 }
 
 std::uint8_t ParityCode(char letter)

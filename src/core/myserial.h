@@ -78,10 +78,8 @@ void ComWrite(const QByteArray& bytes);
 int ComReadAvailable(QByteArray& bytes);
 // Like DelayWithMessages, but also returns as soon as bytes have arrived on the open port.
 void ComWaitForData(std::int64_t maxMilliseconds);
-// The clock a download runs on, and DelayWithMessages on it: the open line's, so that a scripted
-// line can run a download on time of its own; a real line's is the monotonic clock.
-[[nodiscard]] std::int64_t ComClockMs();
-void ComDelayWithMessages(std::int64_t milliseconds);
+// The open port's line, or none; a download runs on it (UnitPort).
+[[nodiscard]] std::shared_ptr<SerialLine> ComLine();
 
 [[nodiscard]] std::uint8_t ParityCode(char letter);
 [[nodiscard]] std::uint8_t StopBitsCode(std::uint8_t code);
@@ -93,3 +91,5 @@ void ComDelayWithMessages(std::int64_t milliseconds);
 // hand in scripted lines this way.
 using SerialLineFactory = std::function<std::unique_ptr<SerialLine>()>;
 void ComUseLines(SerialLineFactory factory);
+// A closed line of the kind the next open uses.
+[[nodiscard]] std::unique_ptr<SerialLine> MakeSerialLine();

@@ -1,8 +1,6 @@
 #include "screenshotdownload.h"
 
 #include "bmpheader.h"
-#include "delays.h"
-#include "myserial.h"
 #include "starttimeout.h"
 #include "transferlog.h"
 
@@ -11,18 +9,12 @@
 
 namespace {
 using Ending = DownloadResult::Ending;
-
-void discardInput()
-{
-    QByteArray discard;
-    ComReadAvailable(discard);
-}
-
 } // namespace
 
 ScreenshotDownload::ScreenshotDownload(DownloadListener& listener) : listener_(listener) {}
 
-DownloadResult ScreenshotDownload::run(std::int32_t port, RequestPolicy policy)
+DownloadResult ScreenshotDownload::run(DownloadPort& port, DownloadClock& clock,
+                                       RequestPolicy policy)
 {
     DownloadResult result;
     if (running_) {
@@ -33,37 +25,44 @@ DownloadResult ScreenshotDownload::run(std::int32_t port, RequestPolicy policy)
     waiting_ = false;
     timedOut_ = false;
     policy_ = policy;
-    const auto idle = qScopeGuard([this] { running_ = false; });
-    if (!openAndRequest(port, result))
+    port_ = &port;
+    clock_ = &clock;
+    const auto idle = qScopeGuard([this] {
+        running_ = false;
+        line_.reset();
+        port_ = nullptr;
+        clock_ = nullptr;
+    });
+    if (!openAndRequest(result))
         return result;
     return receive();
 }
 
-bool ScreenshotDownload::openAndRequest(std::int32_t port, DownloadResult& result)
+bool ScreenshotDownload::openAndRequest(DownloadResult& result)
 {
-    ComClose();
-    DelayWithMessages(ReopenDelayMs);
+    port_->close();
+    clock_->delay(ReopenDelayMs);
     if (listener_.stopRequested()) {
         result.ending = Ending::Cancelled; // closed while waiting: nothing was opened
         return false;
     }
-    if (const Outcome opened = ComOpenChecked(port, BaudRate, 8, 'N', 1); !opened) {
-        ComClose(); // a port held after a failed configuration is released too
+    if (const Outcome opened = port_->open(); !opened) {
         result.ending = Ending::PortNotOpened;
         result.reason = opened.reason();
         return false;
     }
-    ComResetDevice();
+    line_ = port_->line();
+    line_->resetDevice();
     discardInput();
     listener_.portOpened();
     logGroup(TransferLog::waiting());
     if (const Outcome ready = listener_.readyToRequest(); !ready) {
-        ComClose();
+        port_->close();
         result.ending = Ending::NotReady;
         result.reason = ready.reason();
         return false;
     }
-    requestedAtMs_ = ComClockMs();
+    requestedAtMs_ = clock_->nowMs();
     nextTickMs_ = StartTimeoutTickMs;
     secondsLeft_ = listener_.timings().timeoutSeconds;
     waiting_ = true;
@@ -77,7 +76,7 @@ void ScreenshotDownload::request()
     const QByteArrayList request = receiver_.start();
     discardInput();
     for (const QByteArray& bytes : request)
-        ComWrite(bytes);
+        line_->write(bytes);
 }
 
 void ScreenshotDownload::repeatRequestWhenDue()
@@ -102,14 +101,13 @@ DownloadResult ScreenshotDownload::receive()
         tickWhenDue();
         if (timedOut_ || listener_.stopRequested())
             return stopped(result, timedOut_ ? Ending::TimedOut : Ending::Cancelled);
-        if (ComLineLost()) {
+        if (line_->lost()) {
             logGroup(TransferLog::lineLost());
             return stopped(result, Ending::LineLost);
         }
         repeatRequestWhenDue();
         waitBeforeRead(wait);
-        QByteArray bytes;
-        ComReadAvailable(bytes);
+        const QByteArray bytes = line_->readAvailable();
         const XModemStep step = receiver_.feed(bytes, elapsedMs(), listener_.timings().nakDelayMs);
         carryOut(step, result);
         if (isLeftoverEot(step))
@@ -129,9 +127,9 @@ void ScreenshotDownload::waitBeforeRead(XModemStep::Wait wait)
     // Timings are read at every wait, so a change takes effect at once. A read being completed
     // is looked at again as soon as more bytes come.
     if (wait == XModemStep::Wait::Poll)
-        ComWaitForData(XModemReceiver::PollMs);
+        line_->waitForData(XModemReceiver::PollMs);
     else
-        ComDelayWithMessages(listener_.timings().rxDelayMs);
+        clock_->delay(listener_.timings().rxDelayMs);
 }
 
 void ScreenshotDownload::carryOut(const XModemStep& step, DownloadResult& result)
@@ -145,11 +143,11 @@ void ScreenshotDownload::carryOut(const XModemStep& step, DownloadResult& result
         listener_.blockArrived();
     }
     if (step.drain) {
-        ComDelayWithMessages(listener_.timings().nakDelayMs);
+        clock_->delay(listener_.timings().nakDelayMs);
         discardInput();
     }
     if (!step.send.isEmpty()) {
-        ComWrite(step.send);
+        line_->write(step.send);
         if (step.send.front() == XModemReceiver::NAK)
             ++result.naks;
     }
@@ -167,7 +165,7 @@ DownloadResult ScreenshotDownload::endedByEot(DownloadResult result)
         return stopped(result, Ending::NoData);
     }
     result.elapsedMs = elapsedMs();
-    ComClose();
+    port_->close();
     logGroup(TransferLog::complete());
     result.ending = Ending::Complete;
     result.data = receiver_.collected();
@@ -180,7 +178,7 @@ DownloadResult ScreenshotDownload::stopped(DownloadResult result, DownloadResult
     result.elapsedMs = elapsedMs();
     if (ending == Ending::Cancelled)
         cancelTransfer();
-    ComClose();
+    port_->close();
     logGroup(TransferLog::stopped());
     result.ending = ending;
     result.blocks = receiver_.acceptedBlocks();
@@ -194,7 +192,7 @@ void ScreenshotDownload::cancelTransfer()
     const XModemStep cancelling = receiver_.cancel();
     if (cancelling.send.isEmpty())
         return;
-    ComWrite(cancelling.send);
+    line_->write(cancelling.send);
     logGroup(TransferLog::answer(cancelling));
 }
 
@@ -230,7 +228,12 @@ std::optional<std::int64_t> ScreenshotDownload::secondsLeft() const
 
 std::int64_t ScreenshotDownload::elapsedMs() const
 {
-    return ComClockMs() - requestedAtMs_;
+    return clock_->nowMs() - requestedAtMs_;
+}
+
+void ScreenshotDownload::discardInput()
+{
+    (void)line_->readAvailable();
 }
 
 void ScreenshotDownload::logGroup(const QStringList& lines)

@@ -1,30 +1,32 @@
 #pragma once
 
+#include "downloadclock.h"
 #include "downloadlistener.h"
+#include "downloadport.h"
 #include "downloadresult.h"
 #include "requestpolicy.h"
 #include "xmodemreceiver.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
-// One screen download from the instrument over the serial unit's port: opens the port, asks for
-// the transfer, runs the receive loop with the waits that keep the application responsive,
-// applies the start time-out and ends the exchange. Every front end drives this one loop and
-// handles the picture itself. Time is the serial unit's clock, so that a scripted line can run
-// a download on time of its own.
+// One screen download from the instrument: opens the port it is given, asks for the transfer,
+// runs the receive loop with the waits that keep the application responsive, applies the start
+// time-out and ends the exchange. Every wait and time-out runs on the clock it is given. Every
+// front end drives this one loop and handles the picture itself.
 class ScreenshotDownload {
 public:
-    static constexpr std::int32_t BaudRate = 38400; // whatever the user's port settings say
     static constexpr std::int64_t ReopenDelayMs = 100;
     // How often the start time-out is looked at.
     static constexpr std::int64_t StartTimeoutTickMs = 200;
 
     explicit ScreenshotDownload(DownloadListener& listener);
 
-    // Runs one download from COM`port` and returns when it has ended. Events are dispatched
-    // meanwhile, so the front end's handlers run inside; a nested call is given up at once.
-    DownloadResult run(std::int32_t port, RequestPolicy policy = {});
+    // Runs one download on `port` and returns when it has ended; the port is closed again.
+    // Events are dispatched meanwhile, so the front end's handlers run inside; a nested call is
+    // given up at once.
+    DownloadResult run(DownloadPort& port, DownloadClock& clock, RequestPolicy policy = {});
 
     // Tells the instrument to stop when a transfer is under way (XModem's cancel), so that it
     // does not go on waiting mid-file and answer the next request with the rest of this one.
@@ -39,7 +41,8 @@ public:
     [[nodiscard]] std::optional<std::int64_t> secondsLeft() const;
 
 private:
-    [[nodiscard]] bool openAndRequest(std::int32_t port, DownloadResult& result);
+    [[nodiscard]] bool openAndRequest(DownloadResult& result);
+    void discardInput();
     [[nodiscard]] DownloadResult receive();
     void tickWhenDue();
     // One tick of the start time-out: reports the countdown, or the expiry that ends the
@@ -57,6 +60,10 @@ private:
     void logGroup(const QStringList& lines);
 
     DownloadListener& listener_;
+    // While a download runs: what it runs on.
+    DownloadPort* port_ = nullptr;
+    DownloadClock* clock_ = nullptr;
+    std::shared_ptr<SerialLine> line_; // alive for the whole download, also when closed under it
     XModemReceiver receiver_;
     std::int64_t requestedAtMs_ = 0; // monotonic: a clock change neither ends nor extends a wait
     std::int64_t nextTickMs_ = 0;

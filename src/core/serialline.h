@@ -49,12 +49,4 @@ public:
     virtual void waitForData(std::int64_t maxMs) = 0;
     // The device went away (adapter pulled, other side closed).
     [[nodiscard]] virtual bool lost() const = 0;
-
-    // The clock and the plain wait a download runs on while this line is open: a monotonic
-    // clock and DelayWithMessages, unless a scripted line keeps time of its own.
-    [[nodiscard]] virtual std::int64_t clockMs() const { return systemClockMs(); }
-    virtual void delay(std::int64_t milliseconds);
-
-    // Milliseconds on the system's monotonic clock.
-    [[nodiscard]] static std::int64_t systemClockMs();
 };

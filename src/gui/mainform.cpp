@@ -94,10 +94,11 @@ void TMainForm::Init()
     lblCounter->clear();
     SetBitmap(QStringLiteral("EMPTY"));
     ImageDSO->setGeometry(PanelBMP->contentsRect());
-    ComBaudRate = 38400;
-    ComDataBits = 8;
-    ComParity = 'N';
-    ComStopBits = 1;
+    // The settings a download opens the port with, whatever was chosen before.
+    ComBaudRate = DownloadLineSettings.baudRate;
+    ComDataBits = DownloadLineSettings.dataBits;
+    ComParity = DownloadLineSettings.parity;
+    ComStopBits = DownloadLineSettings.stopBits;
     ReadFromINI();
     // Start-up always ends with a real layout, also when the settings file applied none.
     if (WaitBitmapName.isEmpty())

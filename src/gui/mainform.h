@@ -3,6 +3,7 @@
 #include "downloadlistener.h"
 #include "filedialogstate.h"
 #include "screenshotdownload.h"
+#include "unitport.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -177,6 +178,8 @@ private:
     bool closing_ = false;
     bool placeCentred_ = true; // until the settings file gives a position
     // Download state
+    UnitPort port_;
+    SystemClock clock_;
     ScreenshotDownload download_{*this};
     QImage pictureBefore_; // the picture shown before the download, restored by a stop
     // Anchoring: distances kept to the client area's right and bottom edges

@@ -30,7 +30,7 @@ void TMainForm::btnGetScreenShotClick()
     statusPanels_[2]->clear(); // the last download's ending
     TransferStop = false;
     pictureBefore_ = ImageDSO->image();
-    const DownloadResult result = download_.run(ComPortNumber);
+    const DownloadResult result = download_.run(port_, clock_);
     switch (result.ending) {
     case DownloadResult::Ending::PortNotOpened:
         showEnding(result);

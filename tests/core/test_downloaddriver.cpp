@@ -3,7 +3,6 @@
 #include "crc16.h"
 #include "goldenlogs.h"
 #include "linescript.h"
-#include "myserial.h"
 #include "recordinglistener.h"
 #include "screenshotdownload.h"
 #include "transferlog.h"
@@ -19,6 +18,9 @@ const QByteArray Nak(1, XModemReceiver::NAK);
 const QByteArray Ack(1, XModemReceiver::ACK);
 const QByteArray Eot(1, XModemReceiver::EOT);
 const QByteArray Can(3, XModemReceiver::CAN);
+// The request goes out once the reopening delay has passed on the script's clock; the times
+// below count from there.
+constexpr std::int64_t Request = ScreenshotDownload::ReopenDelayMs;
 
 QByteArray dataOf(int n)
 {
@@ -44,12 +46,12 @@ public:
     void countdown(std::int64_t secondsLeft) override
     {
         RecordingListener::countdown(secondsLeft);
-        countdownAtMs << script_.nowMs();
+        countdownAtMs << script_.nowMs() - Request;
     }
     void startTimeoutExpired() override
     {
         RecordingListener::startTimeoutExpired();
-        expiredAtMs = script_.nowMs();
+        expiredAtMs = script_.nowMs() - Request;
     }
 
 private:
@@ -60,11 +62,6 @@ private:
 class TestDownloadDriver : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        ComStartUnit([](int n) { return n == 1 ? QStringLiteral("line") : QString(); });
-    }
-    void cleanup() { ComStopUnit(); }
     void endings_data();
     void endings();
     void startTimeoutCountsDownAndStops();
@@ -124,7 +121,7 @@ void TestDownloadDriver::endings()
     listener.loggingOn = true;
     ScreenshotDownload download(listener);
 
-    const DownloadResult result = download.run(1);
+    const DownloadResult result = download.run(line.port(), line);
 
     QCOMPARE(result.ending, ending);
     QCOMPARE(result.data, data);
@@ -133,7 +130,7 @@ void TestDownloadDriver::endings()
     QCOMPARE(result.naks, int(answers.count(XModemReceiver::NAK)));
     QCOMPARE(listener.lines.first(), QStringLiteral("Waiting for XModem transfer..."));
     QCOMPARE(listener.lines.mid(listener.lines.size() - lastLines.size()), lastLines);
-    QVERIFY(!ComPortOpen);
+    QVERIFY(!line.port().line()); // closed again
     QVERIFY(!download.running());
 }
 
@@ -144,7 +141,7 @@ void TestDownloadDriver::startTimeoutCountsDownAndStops()
     listener.loggingOn = true;
     ScreenshotDownload download(listener);
 
-    const DownloadResult result = download.run(1);
+    const DownloadResult result = download.run(line.port(), line);
 
     QCOMPARE(result.ending, Ending::TimedOut);
     QCOMPARE(listener.lines.mid(listener.lines.size() - 2), QStringList({"Timeout.", Thick}));
@@ -168,10 +165,10 @@ void TestDownloadDriver::cancelDuringAWaitLetsThePassFinish()
     line.playInstrument({block(1), block(2), Eot}, 20);
     RecordingListener listener;
     listener.loggingOn = true;
-    line.at(45, [&listener] { listener.stop = true; });
+    line.at(Request + 45, [&listener] { listener.stop = true; });
     ScreenshotDownload download(listener);
 
-    const DownloadResult result = download.run(1);
+    const DownloadResult result = download.run(line.port(), line);
 
     QCOMPARE(result.ending, Ending::Cancelled);
     QCOMPARE(result.blocks, 2);
@@ -188,13 +185,13 @@ void TestDownloadDriver::closeUnderADownloadCancelsOnce()
     RecordingListener listener;
     ScreenshotDownload download(listener);
     // As the window closes: the cancel, the port closed under the running download, the stop.
-    line.at(45, [&] {
+    line.at(Request + 45, [&] {
         download.cancelTransfer();
-        ComClose();
+        line.port().close();
         listener.stop = true;
     });
 
-    QCOMPARE(download.run(1).ending, Ending::Cancelled);
+    QCOMPARE(download.run(line.port(), line).ending, Ending::Cancelled);
     QCOMPARE(line.written(), Nak + Nak + Ack + Can);
 }
 
@@ -207,12 +204,12 @@ void TestDownloadDriver::lostLineEndsTheDownload()
     listener.loggingOn = true;
     ScreenshotDownload download(listener);
 
-    const DownloadResult result = download.run(1);
+    const DownloadResult result = download.run(line.port(), line);
 
     QCOMPARE(result.ending, Ending::LineLost);
     QCOMPARE(listener.lines.mid(listener.lines.size() - 2),
              QStringList({"The COM port was lost.", Thick}));
-    QVERIFY(!ComPortOpen);
+    QVERIFY(!line.port().line()); // closed again
 }
 
 void TestDownloadDriver::logGroupIsDecidedWhenDue_data()
@@ -228,16 +225,17 @@ void TestDownloadDriver::logGroupIsDecidedWhenDue()
     LineScript line;
     // Three bytes at 40 ms, taken at 60, judged after 50 quiet ms at 110; the NAK delay then
     // runs to 140, when the NAK goes out.
-    line.arrive(40, "xyz");
+    line.arrive(Request + 40, "xyz");
     RecordingListener listener;
-    line.at(250, [&listener] { listener.stop = true; });
+    line.at(Request + 250, [&listener] { listener.stop = true; });
     listener.loggingOn = loggingAtTheRead;
-    line.at(125, [&] { listener.loggingOn = !loggingAtTheRead; });
+    line.at(Request + 125, [&] { listener.loggingOn = !loggingAtTheRead; });
     ScreenshotDownload download(listener);
 
-    (void)download.run(1);
+    (void)download.run(line.port(), line);
 
-    QCOMPARE(line.writes().at(2).atMs, std::int64_t(140));
+    QCOMPARE(line.writes().size(), 3);
+    QCOMPARE(line.writes().at(2).atMs, Request + 140);
     const QStringList readGroup{"Rx: 3 byte(s)", "78 79 7A "};
     const QStringList answerGroup{"Tx: NAK", Thin};
     if (loggingAtTheRead)
@@ -253,22 +251,22 @@ void TestDownloadDriver::refusalsAndFrontEndsNotReady()
     RecordingListener listener;
     ScreenshotDownload download(listener);
     line.refuseOpen(SerialLine::Refusal::Busy, "in use");
-    DownloadResult result = download.run(1);
+    DownloadResult result = download.run(line.port(), line);
     QCOMPARE(result.ending, Ending::PortNotOpened);
     QCOMPARE(result.reason, QStringLiteral("line: in use\nAnother program has the port open."));
 
     line.refuseOpen(SerialLine::Refusal::None, {});
     listener.ready = Outcome::failure("TMP.BMP: read-only");
-    result = download.run(1);
+    result = download.run(line.port(), line);
     QCOMPARE(result.ending, Ending::NotReady);
     QCOMPARE(result.reason, QStringLiteral("TMP.BMP: read-only"));
     QVERIFY(line.writes().isEmpty()); // nothing was asked of the instrument
-    QVERIFY(!ComPortOpen);
+    QVERIFY(!line.port().line());     // closed again
 
     listener.ready = {};
-    line.at(100, [&] { QCOMPARE(download.run(1).ending, Ending::AlreadyRunning); });
+    line.at(100, [&] { QCOMPARE(download.run(line.port(), line).ending, Ending::AlreadyRunning); });
     line.at(200, [&] { listener.stop = true; });
-    QCOMPARE(download.run(1).ending, Ending::Cancelled);
+    QCOMPARE(download.run(line.port(), line).ending, Ending::Cancelled);
 }
 
 void TestDownloadDriver::repeatedRequests_data()
@@ -284,20 +282,20 @@ void TestDownloadDriver::repeatedRequests()
 {
     QFETCH(bool, instrumentSends);
     LineScript line;
-    line.arrive(100, Eot);
+    line.arrive(Request + 100, Eot);
     if (instrumentSends) {
-        line.arrive(4500, block(1));
-        line.arrive(4700, Eot);
+        line.arrive(Request + 4500, block(1));
+        line.arrive(Request + 4700, Eot);
     }
     RecordingListener listener;
     ScreenshotDownload download(listener);
 
-    const DownloadResult result = download.run(1, RequestPolicy{2000});
+    const DownloadResult result = download.run(line.port(), line, RequestPolicy{2000});
 
     QList<std::int64_t> requests;
     for (const LineScript::Write& write : line.writes())
         if (write.bytes == Nak)
-            requests << write.atMs / 1000;
+            requests << (write.atMs - Request) / 1000;
     if (instrumentSends) {
         QCOMPARE(result.ending, Ending::Complete);
         QCOMPARE(result.data, dataOf(1));
@@ -334,7 +332,7 @@ void TestDownloadDriver::goldenLogs()
             listener.stop = true;
         });
 
-    (void)download.run(1);
+    (void)download.run(line.port(), line);
 
     const QString log = listener.lines.join('\n').replace("\r\n", "\n") + '\n';
     QCOMPARE(log, GoldenLogs::read(golden));

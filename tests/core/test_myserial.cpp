@@ -1,6 +1,9 @@
 #include "delays.h"
 #include "myserial.h"
 #include "ptypair.h"
+#include "recordinglistener.h"
+#include "screenshotdownload.h"
+#include "unitport.h"
 #include "unprivilegeduser.h"
 
 #include <QFile>
@@ -41,7 +44,6 @@ public:
     void write(const QByteArray& /*bytes*/) override {}
     [[nodiscard]] QByteArray readAvailable() override { return {}; }
     void waitForData(std::int64_t maxMs) override { wait(maxMs); }
-    void delay(std::int64_t milliseconds) override { wait(milliseconds); }
     [[nodiscard]] bool lost() const override { return false; }
 
 private:
@@ -364,29 +366,41 @@ void TestMySerial::lostLineIsNoticed()
 
 void TestMySerial::lineClosedInsideItsOwnWait_data()
 {
-    QTest::addColumn<bool>("forData");
-    QTest::newRow("wait for data") << true;
-    QTest::newRow("plain wait") << false;
+    QTest::addColumn<bool>("download");
+    QTest::newRow("the unit's wait for data") << false;
+    QTest::newRow("a download on the unit's port") << true;
 }
 
 // Closing the window runs inside the download's wait and closes the port: the device is
-// released at once, and the line lives until its wait is over.
+// released at once, and the line lives until the wait, or the download, is over.
 void TestMySerial::lineClosedInsideItsOwnWait()
 {
-    QFETCH(bool, forData);
+    QFETCH(bool, download);
     QStringList events;
     const MySerialUnit unit([](int n) { return n == 1 ? QStringLiteral("/dev/null") : QString(); });
     ComUseLines([&events] { return std::make_unique<WatchfulLine>(events); });
     const auto ownLines = qScopeGuard([] { ComUseLines({}); });
-    QVERIFY(ComOpen(1, 38400, 8, 'N', 1));
-    QTimer::singleShot(20, [] { ComClose(); });
 
-    if (forData)
+    if (!download) {
+        QVERIFY(ComOpen(1, 38400, 8, 'N', 1));
+        QTimer::singleShot(20, [] { ComClose(); });
         ComWaitForData(300);
-    else
-        ComDelayWithMessages(300);
-
-    QCOMPARE(events, QStringList({"closed", "woke closed", "destroyed"}));
+        QCOMPARE(events, QStringList({"closed", "woke closed", "destroyed"}));
+    } else {
+        RecordingListener listener;
+        ScreenshotDownload driver(listener);
+        UnitPort port;
+        SystemClock clock;
+        QStringList whileRunning;
+        QTimer::singleShot(150, [] { ComClose(); });
+        QTimer::singleShot(250, [&] {
+            whileRunning = events;
+            listener.stop = true;
+        });
+        QCOMPARE(driver.run(port, clock).ending, DownloadResult::Ending::Cancelled);
+        QCOMPARE(whileRunning, QStringList{"closed"});
+        QCOMPARE(events, QStringList({"closed", "destroyed"}));
+    }
     QVERIFY(!ComPortOpen);
 }
 

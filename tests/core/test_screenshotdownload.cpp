@@ -1,9 +1,11 @@
 // The download driver's endings, each against the simulated instrument on a real pty.
+#include "deviceport.h"
 #include "dsosimprocess.h"
 #include "filehelpers.h"
 #include "myserial.h"
 #include "recordinglistener.h"
 #include "screenshotdownload.h"
+#include "unitport.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,7 +79,8 @@ void TestScreenshotDownload::endings()
     DsoSimProcess sim;
     const QString device = sim.start(QStringList{"--file", sample_} + simArgs);
     QVERIFY2(!device.isEmpty(), sim.errorOutput().constData());
-    const MySerialUnit unit([&](int n) { return n == 1 ? device : QString(); });
+    DevicePort port(device);
+    SystemClock clock;
     RecordingListener listener;
     listener.loggingOn = true;
     listener.timingsNow.timeoutSeconds = 1;
@@ -85,11 +88,11 @@ void TestScreenshotDownload::endings()
     if (stopAfterMs >= 0)
         QTimer::singleShot(stopAfterMs, [&listener] { listener.stop = true; });
 
-    const DownloadResult result = download.run(1);
+    const DownloadResult result = download.run(port, clock);
 
     QVERIFY(!listener.hitLimit());
     QCOMPARE(result.ending, ending);
-    QVERIFY(!ComPortOpen);
+    QVERIFY(!port.line());
     QVERIFY(!download.running());
     QCOMPARE(listener.lines.mid(listener.lines.size() - lastLines.size()), lastLines);
     if (ending == Ending::Complete) {
@@ -115,11 +118,18 @@ void TestScreenshotDownload::portThatCannotBeOpened()
     RecordingListener listener;
     listener.loggingOn = true;
     ScreenshotDownload download(listener);
-    const DownloadResult result = download.run(1);
-    QCOMPARE(result.ending, Ending::PortNotOpened);
-    QVERIFY(result.reason.contains("/dev/null/none"));
+    SystemClock clock;
+    DevicePort device(QStringLiteral("/dev/null/none"));
+    UnitPort unitPort; // the window's: COM`ComPortNumber`
+    for (DownloadPort* port : std::initializer_list<DownloadPort*>{&device, &unitPort}) {
+        const DownloadResult result = download.run(*port, clock);
+        QCOMPARE(result.ending, Ending::PortNotOpened);
+        QVERIFY(result.reason.contains("/dev/null/none"));
+    }
     QVERIFY(listener.lines.isEmpty());
-    QCOMPARE(download.run(7).ending, Ending::PortNotOpened); // not among the ports at all
+    QVERIFY(!ComPortOpen);
+    ComPortNumber = 7;
+    QCOMPARE(download.run(unitPort, clock).ending, Ending::PortNotOpened); // not a port at all
 }
 
 void TestScreenshotDownload::nothingIsLoggedWithoutLogging()
@@ -127,10 +137,11 @@ void TestScreenshotDownload::nothingIsLoggedWithoutLogging()
     DsoSimProcess sim;
     const QString device = sim.start({"--file", sample_, "--corrupt-crc", "2"});
     QVERIFY(!device.isEmpty());
-    const MySerialUnit unit([&](int n) { return n == 1 ? device : QString(); });
+    DevicePort port(device);
+    SystemClock clock;
     RecordingListener listener;
     ScreenshotDownload download(listener);
-    QCOMPARE(download.run(1).ending, Ending::Complete);
+    QCOMPARE(download.run(port, clock).ending, Ending::Complete);
     QVERIFY(listener.lines.isEmpty());
 }
 

@@ -1,6 +1,6 @@
 // The download driver against a standard sender: lrzsz's `sz --xmodem` over real ptys, behind a
 // bridge that makes up for what sz expects of a receiver and the instrument does not.
-#include "myserial.h"
+#include "deviceport.h"
 #include "recordinglistener.h"
 #include "screenshotdownload.h"
 #include "szbridge.h"
@@ -70,11 +70,11 @@ void TestSzInterop::fileFromSzArrivesWhole()
     }
     SzBridge bridge;
     QVERIFY2(bridge.start(file), bridge.szErrors().constData());
-    const MySerialUnit unit([&](int n) { return n == 1 ? bridge.devicePath() : QString(); });
-
+    DevicePort port(bridge.devicePath());
+    SystemClock clock;
     RecordingListener listener;
     ScreenshotDownload download(listener);
-    const DownloadResult result = download.run(1);
+    const DownloadResult result = download.run(port, clock);
 
     QVERIFY2(!listener.hitLimit(), "the download did not end within the time bound");
     QCOMPARE(result.ending, DownloadResult::Ending::Complete);

@@ -1,45 +1,78 @@
 #include "linescript.h"
 
-#include "myserial.h"
+#include "lineopening.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <utility>
 
-// The line the serial unit holds; the script keeps everything, since the unit drops its line at
+// The line of the scripted port; the script keeps everything, since the port drops its line at
 // every close.
 class ScriptedLine final : public SerialLine {
 public:
     explicit ScriptedLine(LineScript& script) : script_(script) {}
 
-    [[nodiscard]] Opened open(const QString& /*device*/) override { return script_.open(); }
+    [[nodiscard]] Opened open(const QString& /*device*/) override
+    {
+        const Opened opened = script_.open();
+        open_ = opened.ok();
+        return opened;
+    }
     [[nodiscard]] bool configure(const LineSettings& /*settings*/) override { return true; }
     [[nodiscard]] QString errorString() const override { return {}; }
-    void close() override {}
+    // As a real line: once closed, nothing goes out and nothing comes in.
+    void close() override { open_ = false; }
     void resetDevice() override {}
-    void write(const QByteArray& bytes) override { script_.write(bytes); }
-    [[nodiscard]] QByteArray readAvailable() override { return script_.take(); }
+    void write(const QByteArray& bytes) override
+    {
+        if (open_)
+            script_.write(bytes);
+    }
+    [[nodiscard]] QByteArray readAvailable() override
+    {
+        return open_ ? script_.take() : QByteArray();
+    }
     void waitForData(std::int64_t maxMs) override { script_.waitForData(maxMs); }
     [[nodiscard]] bool lost() const override { return script_.lost(); }
-    [[nodiscard]] std::int64_t clockMs() const override { return script_.nowMs(); }
-    void delay(std::int64_t milliseconds) override
+
+private:
+    LineScript& script_;
+    bool open_ = false;
+};
+
+// Opens a new scripted line each time, with the refusal words a real line would give.
+class ScriptedPort final : public DownloadPort {
+public:
+    explicit ScriptedPort(LineScript& script) : script_(script) {}
+
+    [[nodiscard]] Outcome open() override
     {
-        script_.advance(script_.nowMs() + std::max<std::int64_t>(milliseconds, 0));
+        auto line = std::make_shared<ScriptedLine>(script_);
+        if (Outcome opened = OpenDevice(*line, QStringLiteral("line")); !opened)
+            return opened;
+        line_ = std::move(line);
+        return {};
+    }
+    [[nodiscard]] std::shared_ptr<SerialLine> line() const override { return line_; }
+    void close() override
+    {
+        if (const std::shared_ptr<SerialLine> line = std::exchange(line_, nullptr))
+            line->close();
     }
 
 private:
     LineScript& script_;
+    std::shared_ptr<SerialLine> line_;
 };
 
-LineScript::LineScript()
-{
-    ComUseLines([this] { return std::make_unique<ScriptedLine>(*this); });
-}
+LineScript::LineScript() : port_(std::make_unique<ScriptedPort>(*this)) {}
 
-LineScript::~LineScript()
+LineScript::~LineScript() = default;
+
+void LineScript::delay(std::int64_t milliseconds)
 {
-    ComClose();
-    ComUseLines({});
+    advance(nowMs_ + std::max<std::int64_t>(milliseconds, 0));
 }
 
 void LineScript::arrive(std::int64_t atMs, const QByteArray& bytes)

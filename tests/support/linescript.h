@@ -1,5 +1,7 @@
 #pragma once
 
+#include "downloadclock.h"
+#include "downloadport.h"
 #include "serialline.h"
 
 #include <QByteArrayList>
@@ -8,12 +10,13 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 
-// A serial line that a test writes: bytes arrive at chosen milliseconds, writes are kept with
-// the time they were made, and the download's waits move a synthetic clock on instead of taking
-// time, so the driver's endings run in an instant and come out the same on every run. While it
-// exists, every port the serial unit opens is this line.
-class LineScript {
+// A serial line that a test writes, and the clock of the download on it: bytes arrive at chosen
+// milliseconds, writes are kept with the time they were made, and the download's waits move a
+// synthetic clock on instead of taking time, so the driver's endings run in an instant and come
+// out the same on every run. A download runs on port() and on the script as its clock.
+class LineScript final : public DownloadClock {
 public:
     struct Write {
         std::int64_t atMs = 0;
@@ -21,9 +24,7 @@ public:
     };
 
     LineScript();
-    ~LineScript();
-    LineScript(const LineScript&) = delete;
-    LineScript& operator=(const LineScript&) = delete;
+    ~LineScript() override;
 
     // `bytes` can be read from `atMs` on.
     void arrive(std::int64_t atMs, const QByteArray& bytes);
@@ -35,13 +36,17 @@ public:
     void loseLineAt(std::int64_t atMs) { lostAtMs_ = atMs; }
     void refuseOpen(SerialLine::Refusal refusal, const QString& words);
 
-    [[nodiscard]] std::int64_t nowMs() const { return nowMs_; }
+    [[nodiscard]] DownloadPort& port() { return *port_; }
+
+    [[nodiscard]] std::int64_t nowMs() const override { return nowMs_; }
+    void delay(std::int64_t milliseconds) override;
     [[nodiscard]] const QList<Write>& writes() const { return writes_; }
     [[nodiscard]] QByteArray written() const;
     [[nodiscard]] int opens() const { return opens_; }
 
 private:
     friend class ScriptedLine;
+    friend class ScriptedPort;
 
     [[nodiscard]] SerialLine::Opened open();
     void write(const QByteArray& bytes);
@@ -63,4 +68,5 @@ private:
     std::int64_t lostAtMs_ = -1;
     SerialLine::Opened refusal_;
     int opens_ = 0;
+    std::unique_ptr<DownloadPort> port_;
 };

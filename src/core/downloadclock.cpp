@@ -1,16 +1,16 @@
-#include "serialline.h"
+#include "downloadclock.h"
 
 #include "delays.h"
 
 #include <chrono>
 
-std::int64_t SerialLine::systemClockMs()
+std::int64_t SystemClock::nowMs() const
 {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void SerialLine::delay(std::int64_t milliseconds)
+void SystemClock::delay(std::int64_t milliseconds)
 {
     DelayWithMessages(milliseconds);
 }
