@@ -114,15 +114,13 @@ ExitStatus CaptureSession::ended(DownloadResult::Ending ending, const QString& r
         fail(EndingMessages::sentence(ending) + QLatin1Char(' ') + reason);
         return ExitStatus::PortNotOpened;
     case Ending::TimedOut:
-        fail(QStringLiteral("No transfer from %1 within %2 s.")
-                 .arg(device_)
-                 .arg(setup_.timings.timeoutSeconds));
+        fail(EndingMessages::sentence(ending, device_, setup_.timings.timeoutSeconds));
         return ExitStatus::TimedOut;
     case Ending::NoData:
-        fail(QStringLiteral("%1 ended the transfer without any data.").arg(device_));
+        fail(EndingMessages::sentence(ending, device_));
         return ExitStatus::NoPicture;
     case Ending::LineLost:
-        fail(QStringLiteral("The connection to %1 was lost.").arg(device_));
+        fail(EndingMessages::sentence(ending, device_));
         return ExitStatus::LineLost;
     case Ending::EarlierTransfer:
         fail(EndingMessages::sentence(ending));

@@ -8,9 +8,10 @@
 
 // What the user reads about how a download ended, in the window and in orvisnap-capture alike.
 namespace EndingMessages {
-// The sentence that tells a failed download apart; empty for the endings that need none
-// (complete, cancelled, timed out, a download that never began).
-[[nodiscard]] QString sentence(DownloadResult::Ending ending);
+// The sentence that tells a failed download apart, naming `device` where it helps (without one,
+// "the COM port"); empty for the endings that need none (complete, cancelled).
+[[nodiscard]] QString sentence(DownloadResult::Ending ending, const QString& device = {},
+                               std::int32_t timeoutSeconds = 0);
 // Received data that is no picture.
 [[nodiscard]] QString notAPicture();
 // A few words for the status bar, shown until the next download starts. `pictureBytes` is the

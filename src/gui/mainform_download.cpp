@@ -39,7 +39,7 @@ void TMainForm::btnGetScreenShotClick()
     case DownloadResult::Ending::NotReady:
         SettingsToStatusBar();
         showEnding(result);
-        prompts_.message(this, tr("The working file could not be written."), result.reason);
+        prompts_.message(this, EndingMessages::sentence(result.ending), result.reason);
         return;
     case DownloadResult::Ending::AlreadyRunning:
         return;
@@ -51,8 +51,11 @@ void TMainForm::btnGetScreenShotClick()
         // current folder changed, while the download ran.
         restoreAfterDownload(pictureBefore_);
         showEnding(result);
-        if (const QString sentence = EndingMessages::sentence(result.ending); !sentence.isEmpty())
-            prompts_.message(this, sentence, {});
+        // A time-out, a cancel or an empty transfer shows in the status bar alone.
+        if (result.ending == DownloadResult::Ending::LineLost ||
+            result.ending == DownloadResult::Ending::EarlierTransfer ||
+            result.ending == DownloadResult::Ending::BlockLost)
+            prompts_.message(this, EndingMessages::sentence(result.ending), {});
         return;
     }
 }
@@ -77,7 +80,8 @@ void TMainForm::showReceived(const DownloadResult& result)
     showEnding(result, received.trimmedFile().size());
     autoSave_->pictureArrived(received.file(), received.image());
     if (!written)
-        prompts_.message(this, tr("The working file could not be written."), written.reason());
+        prompts_.message(this, EndingMessages::sentence(DownloadResult::Ending::NotReady),
+                         written.reason());
 }
 
 void TMainForm::restoreAfterDownload(const QImage& picture)
