@@ -17,4 +17,8 @@ namespace SystemSerial {
 [[nodiscard]] QString devicePath(std::int32_t port, const QString& listed);
 // The port number of a name the system gives its ports (Windows: COMn, \\.\COMn), else nothing.
 [[nodiscard]] std::optional<std::int32_t> portNumberOfName(const QString& name);
+// What the system says the device behind a port is (the driver's friendly name; or
+// manufacturer, product, serial number, by-id name), so that the user can tell ports
+// apart; empty when the system says nothing.
+[[nodiscard]] QString describe(const QString& devicePath);
 } // namespace SystemSerial

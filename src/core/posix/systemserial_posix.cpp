@@ -1,9 +1,24 @@
 // The serial unit's platform on Linux and macOS: Qt SerialPort, ports numbered by the port map.
 #include "qtserialline.h"
+#include "sysfsserialports.h"
 #include "systemportprobe.h"
 #include "systemserial.h"
 
 #include <QSerialPortInfo>
+
+namespace {
+// Linux: the kernel's own list, which costs a directory read instead of a walk of every tty
+// through udev. Elsewhere (macOS) Qt's list.
+QStringList systemPorts()
+{
+    if (const SysfsSerialPorts sysfs; sysfs.available())
+        return sysfs.ports();
+    QStringList paths;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        paths.append(info.systemLocation());
+    return paths;
+}
+} // namespace
 
 std::unique_ptr<SerialLine> SystemSerial::makeLine()
 {
@@ -23,9 +38,6 @@ std::optional<std::int32_t> SystemSerial::portNumberOfName(const QString& /*name
 
 PortProbe SystemPortProbe::make(const QString& iniPath)
 {
-    QStringList paths;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        paths.append(info.systemLocation());
-    const QMap<int, QString> ports = assign(readExplicitMap(iniPath), paths);
+    const QMap<int, QString> ports = assign(readExplicitMap(iniPath), systemPorts());
     return [ports](int n) { return ports.value(n); };
 }
