@@ -65,9 +65,9 @@ std::optional<Sample> measure(XWatch& watch, const Options& options, const std::
         std::chrono::duration<double, std::milli>(mapped->at - process.startedAt()).count();
     sample.cpuMs = process.cpuMs();
     std::this_thread::sleep_for(1s); // past the first-sight work and the start timer
-    const std::int64_t before = process.switches();
+    const MeasuredProcess::Switches before = process.switches();
     std::this_thread::sleep_for(std::chrono::duration<double>(options.idleSeconds));
-    sample.idleSwitches = process.switches() - before;
+    sample.idleSwitches = MeasuredProcess::between(before, process.switches());
     if (options.closeByWindow)
         watch.requestClose(mapped->window);
     sample.closeMs = process.endAfter(options.closeByWindow ? 0 : SIGTERM, 10s);

@@ -46,14 +46,14 @@ void MeasuredProcess::reap()
     pid_ = -1;
 }
 
-std::vector<std::string> MeasuredProcess::taskFolders() const
+std::map<std::string, std::string> MeasuredProcess::taskFolders() const
 {
-    std::vector<std::string> folders;
+    std::map<std::string, std::string> folders;
     const std::string tasks = "/proc/" + std::to_string(pid_) + "/task/";
     if (DIR* dir = ::opendir(tasks.c_str())) {
         while (const dirent* entry = ::readdir(dir))
             if (entry->d_name[0] != '.')
-                folders.push_back(tasks + entry->d_name + "/");
+                folders[entry->d_name] = tasks + entry->d_name + "/";
         ::closedir(dir);
     }
     return folders;
@@ -62,7 +62,7 @@ std::vector<std::string> MeasuredProcess::taskFolders() const
 double MeasuredProcess::cpuMs() const
 {
     std::int64_t nanoseconds = 0;
-    for (const std::string& task : taskFolders()) {
+    for (const auto& [id, task] : taskFolders()) {
         std::ifstream schedstat(task + "schedstat"); // time on the processor, in ns, first
         std::int64_t onCpu = 0;
         if (schedstat >> onCpu)
@@ -71,16 +71,29 @@ double MeasuredProcess::cpuMs() const
     return static_cast<double>(nanoseconds) / 1e6;
 }
 
-std::int64_t MeasuredProcess::switches() const
+MeasuredProcess::Switches MeasuredProcess::switches() const
 {
-    std::int64_t count = 0;
-    for (const std::string& task : taskFolders()) {
+    Switches counts;
+    for (const auto& [id, task] : taskFolders()) {
         std::ifstream status(task + "status");
         std::string line;
         while (std::getline(status, line))
             if (line.find("ctxt_switches:") != std::string::npos)
-                count += std::stoll(line.substr(line.find(':') + 1));
+                counts[id] += std::stoll(line.substr(line.find(':') + 1));
     }
+    return counts;
+}
+
+std::int64_t MeasuredProcess::between(const Switches& before, const Switches& after)
+{
+    // A thread that ended in between took its count along; one that began, began at 0.
+    std::int64_t count = 0;
+    for (const auto& [id, then] : before)
+        if (const auto now = after.find(id); now != after.end())
+            count += now->second - then;
+    for (const auto& [id, now] : after)
+        if (!before.count(id))
+            count += now;
     return count;
 }
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -24,15 +25,20 @@ public:
 
     // Processor time of its living threads so far, in milliseconds.
     [[nodiscard]] double cpuMs() const;
-    // Context switches of its living threads so far: each wake-up from a wait is one.
-    [[nodiscard]] std::int64_t switches() const;
+    // Context switches of each living thread so far, by thread id: each wake-up from a wait
+    // is one.
+    using Switches = std::map<std::string, std::int64_t>;
+    [[nodiscard]] Switches switches() const;
+    // The switches from `before` to `after`, of threads that lived at either reading.
+    [[nodiscard]] static std::int64_t between(const Switches& before, const Switches& after);
 
     // Sends `signal` (0: none) and waits for the end, at most `limit`; the milliseconds from
     // the signal to the end, or a negative number when it did not end in time.
     [[nodiscard]] double endAfter(int signal, std::chrono::milliseconds limit);
 
 private:
-    [[nodiscard]] std::vector<std::string> taskFolders() const;
+    // The /proc folders of its threads, by thread id.
+    [[nodiscard]] std::map<std::string, std::string> taskFolders() const;
     void reap();
 
     pid_t pid_ = -1;
