@@ -17,8 +17,8 @@
 # shown, and is closed with SIGTERM. The last line is startup_ratio=R and the medians (start,
 # processor time until the window shows), the context switches per idle second and SIGTERM to
 # exit, for both. --wine then does the same for the Windows build under Wine (closed by its
-# close box: Windows has no signals), a line that begins wine_startup_ratio=. About a minute, or
-# three with --wine; run it on an otherwise idle machine.
+# close box: Windows has no signals), a line that begins wine_startup_ratio=. About a minute and
+# a half, four with --wine; run it on an otherwise idle machine.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 dir="$root/build-bench"
