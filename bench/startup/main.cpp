@@ -27,6 +27,7 @@ struct Options {
     bool closeByWindow = false; // the close box instead of SIGTERM (Windows has no signals)
     std::string folder = ".";   // the programs' current folder
     std::string programs[2];    // the window program, the bare window
+    std::string titles[2] = {"Orvisnap ", "Bare window"}; // how their windows' titles begin
 };
 
 struct Sample {
@@ -47,17 +48,18 @@ double median(std::vector<double> values)
     return values.size() % 2 ? values[half] : (values[half - 1] + values[half]) / 2.0;
 }
 
-std::optional<Sample> measure(XWatch& watch, const Options& options, const std::string& program)
+std::optional<Sample> measure(XWatch& watch, const Options& options, int which)
 {
     std::vector<std::string> command;
     if (!options.launcher.empty())
         command.push_back(options.launcher);
-    command.push_back(program);
+    command.push_back(options.programs[which]);
     watch.drain();
     MeasuredProcess process(command, options.folder);
     if (!process.started())
         return std::nullopt;
-    const auto mapped = watch.waitForWindowOf(process.pid(), Clock::now() + 60s);
+    const auto mapped =
+        watch.waitForWindowOf(process.pid(), options.titles[which], Clock::now() + 60s);
     if (!mapped)
         return std::nullopt;
     Sample sample;
@@ -124,7 +126,7 @@ int main(int argc, char* argv[])
     // Run 0 warms the caches (files, fonts, the launcher) and is not counted.
     for (int run = 0; run <= options.runs; ++run)
         for (int which = 0; which < 2; ++which) {
-            const auto sample = measure(watch, options, options.programs[which]);
+            const auto sample = measure(watch, options, which);
             if (!sample || sample->closeMs < 0) {
                 std::fprintf(stderr, "orvisnap-startup-bench: %s did not %s\n", Names[which],
                              sample ? "end" : "show its window");

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 struct FreeReply {
@@ -21,6 +22,8 @@ XWatch::XWatch() : connection_(xcb_connect(nullptr, nullptr))
     const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection_.get(), root_, XCB_CW_EVENT_MASK, &mask);
     pidAtom_ = atom("_NET_WM_PID");
+    nameAtom_ = atom("_NET_WM_NAME");
+    utf8Atom_ = atom("UTF8_STRING");
     protocolsAtom_ = atom("WM_PROTOCOLS");
     deleteAtom_ = atom("WM_DELETE_WINDOW");
     xcb_flush(connection_.get());
@@ -51,7 +54,8 @@ bool XWatch::waitForInput(Clock::time_point deadline)
     return ::poll(&fd, 1, static_cast<int>(left)) > 0;
 }
 
-std::optional<XWatch::Mapped> XWatch::waitForWindowOf(pid_t pid, Clock::time_point deadline)
+std::optional<XWatch::Mapped> XWatch::waitForWindowOf(pid_t pid, const std::string& title,
+                                                      Clock::time_point deadline)
 {
     for (;;) {
         Reply<xcb_generic_event_t> event{xcb_poll_for_event(connection_.get())};
@@ -67,7 +71,8 @@ std::optional<XWatch::Mapped> XWatch::waitForWindowOf(pid_t pid, Clock::time_poi
         // Menus and tooltips bypass the window manager; a program's own window does not.
         if (map->override_redirect)
             continue;
-        if (processOf(map->window) == static_cast<std::uint32_t>(pid))
+        if (processOf(map->window) == static_cast<std::uint32_t>(pid) &&
+            titleOf(map->window).rfind(title, 0) == 0)
             return Mapped{map->window, at};
     }
 }
@@ -81,6 +86,22 @@ std::optional<std::uint32_t> XWatch::processOf(xcb_window_t window)
     if (!reply || xcb_get_property_value_length(reply.get()) != 4)
         return std::nullopt;
     return *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+}
+
+std::string XWatch::titleOf(xcb_window_t window)
+{
+    // The UTF-8 title the toolkits set, else the old Latin-1 one.
+    for (const auto& [name, type] :
+         {std::pair{nameAtom_, utf8Atom_},
+          std::pair{xcb_atom_t{XCB_ATOM_WM_NAME}, xcb_atom_t{XCB_ATOM_STRING}}}) {
+        const auto cookie = xcb_get_property(connection_.get(), 0, window, name, type, 0, 256);
+        const Reply<xcb_get_property_reply_t> reply(
+            xcb_get_property_reply(connection_.get(), cookie, nullptr));
+        if (reply && xcb_get_property_value_length(reply.get()) > 0)
+            return {static_cast<const char*>(xcb_get_property_value(reply.get())),
+                    static_cast<std::size_t>(xcb_get_property_value_length(reply.get()))};
+    }
+    return {};
 }
 
 void XWatch::requestClose(xcb_window_t window)

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <sys/types.h>
 
 // The X display's top-level windows as the server maps them. The root window's children are
@@ -24,8 +25,10 @@ public:
 
     // Forgets the events of earlier windows.
     void drain();
-    // The first window of process `pid` (its _NET_WM_PID) mapped before the deadline.
-    [[nodiscard]] std::optional<Mapped> waitForWindowOf(pid_t pid, Clock::time_point deadline);
+    // The first window of process `pid` (its _NET_WM_PID) whose title begins with `title`,
+    // mapped before the deadline: a message box in its place does not count.
+    [[nodiscard]] std::optional<Mapped> waitForWindowOf(pid_t pid, const std::string& title,
+                                                        Clock::time_point deadline);
     // Asks the window to close as its close box does (WM_DELETE_WINDOW).
     void requestClose(xcb_window_t window);
 
@@ -36,12 +39,15 @@ private:
 
     [[nodiscard]] xcb_atom_t atom(const char* name);
     [[nodiscard]] std::optional<std::uint32_t> processOf(xcb_window_t window);
+    [[nodiscard]] std::string titleOf(xcb_window_t window);
     [[nodiscard]] bool waitForInput(Clock::time_point deadline);
 
     std::unique_ptr<xcb_connection_t, Disconnect> connection_;
     bool connected_ = false;
     xcb_window_t root_ = 0;
     xcb_atom_t pidAtom_ = 0;
+    xcb_atom_t nameAtom_ = 0;
+    xcb_atom_t utf8Atom_ = 0;
     xcb_atom_t protocolsAtom_ = 0;
     xcb_atom_t deleteAtom_ = 0;
 };
