@@ -1,15 +1,14 @@
 #include "appicon.h"
 #include "appwindows.h"
+#include "closeontermination.h"
 #include "myserial.h"
 #include "orvisnap_installlayout.h"
 #include "qtprompts.h"
 #include "settingsfile.h"
 #include "systemportprobe.h"
-#include "terminationsignals.h"
 #include "workingfolder.h"
 
 #include <QApplication>
-#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -19,20 +18,14 @@ int main(int argc, char* argv[])
     // Wayland compositors find the window's icon through its desktop entry.
     QGuiApplication::setDesktopFileName(QLatin1String(OrvisnapInstall::AppId));
     QApplication::setWindowIcon(AppIcon::icon());
+    // A termination signal is a close request, as the close box is: settings are kept, and an
+    // open dialog does not hold the program up. From the start, so that none is lost.
+    const CloseOnTermination closeOnTermination;
     // Before any window: the working file and the file dialogs use the folder from the start.
     WorkingFolder::enter();
     const MySerialUnit serial(SystemPortProbe::scan(SettingsFile::locate()));
     QtPrompts prompts;
     AppWindows windows(prompts);
-    // A termination signal is a close request, as the close box is: settings are kept, and an
-    // open dialog does not hold the program up.
-    TerminationSignals::install();
-    QTimer signalWatch;
-    QObject::connect(&signalWatch, &QTimer::timeout, &windows.MainForm, [&windows] {
-        if (TerminationSignals::requested())
-            QApplication::closeAllWindows(); // dialogs and message boxes too
-    });
-    signalWatch.start(100);
     windows.MainForm.show();
     return QApplication::exec();
 }

@@ -6,261 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
-#include <charconv>
-#include <optional>
 #include <utility>
-#include <vector>
-
-namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-QByteArrayView trimmed(QByteArrayView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.sliced(begin, end - begin);
-}
-
-// Only ASCII letters fold: the file is 8-bit text of no particular code page.
-bool sameName(QByteArrayView a, QByteArrayView b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return asciiLower(x) == asciiLower(y);
-           });
-}
-
-// One line of the file: its text without the line end, and where the next line begins.
-struct Line {
-    qsizetype start = 0;
-    qsizetype length = 0;
-    qsizetype next = 0;
-
-    [[nodiscard]] bool hasEnd() const { return next > start + length; }
-};
-
-// A line ends at LF; a CR right before it belongs to the line end. Any other CR is text.
-std::vector<Line> splitLines(QByteArrayView text)
-{
-    std::vector<Line> lines;
-    for (qsizetype start = 0; start < text.size();) {
-        const qsizetype lf = text.indexOf('\n', start);
-        const qsizetype next = lf < 0 ? text.size() : lf + 1;
-        qsizetype end = lf < 0 ? text.size() : lf;
-        if (lf >= 0 && end > start && text[end - 1] == '\r')
-            --end;
-        lines.push_back({start, end - start, next});
-        start = next;
-    }
-    return lines;
-}
-
-// New lines follow the file's first line end; a file without one is a Windows file.
-QByteArray lineEndOf(QByteArrayView text)
-{
-    const qsizetype lf = text.indexOf('\n');
-    return (lf < 0 || (lf > 0 && text[lf - 1] == '\r')) ? QByteArrayLiteral("\r\n")
-                                                        : QByteArrayLiteral("\n");
-}
-
-enum class LineKind { Blank, Comment, Section, Key, Other };
-
-struct LineInfo {
-    LineKind kind = LineKind::Other;
-    QByteArrayView name;       // section or key name, without blanks
-    qsizetype afterEquals = 0; // key lines: just after the "="
-    qsizetype valueStart = 0;  // key lines: where the value begins, after "=" and blanks
-};
-
-LineInfo classify(QByteArrayView content)
-{
-    const QByteArrayView text = trimmed(content);
-    if (text.isEmpty())
-        return {LineKind::Blank, {}, 0, 0};
-    if (text.front() == ';')
-        return {LineKind::Comment, {}, 0, 0};
-    if (text.front() == '[') {
-        const qsizetype close = text.indexOf(']');
-        if (close > 0)
-            return {LineKind::Section, trimmed(text.sliced(1, close - 1)), 0, 0};
-    }
-    const qsizetype eq = content.indexOf('=');
-    if (eq < 0)
-        return {LineKind::Other, {}, 0, 0};
-    qsizetype valueStart = eq + 1;
-    while (valueStart < content.size() && isBlank(content[valueStart]))
-        ++valueStart;
-    return {LineKind::Key, trimmed(content.first(eq)), eq + 1, valueStart};
-}
-
-// Where a key is, or where it would go. Keys before the first section belong to none.
-struct Place {
-    std::optional<std::size_t> section; // header line of the first matching section
-    std::optional<std::size_t> key;     // first matching key line within it
-    std::size_t lastEntry = 0;          // last line of the section that is not blank or comment
-};
-
-class Document {
-public:
-    explicit Document(QByteArray text) : text_(std::move(text)), lines_(splitLines(text_)) {}
-
-    [[nodiscard]] Place locate(QByteArrayView section, QByteArrayView key) const;
-    [[nodiscard]] QList<QByteArray> sectionNames() const;
-    [[nodiscard]] QByteArrayView valueAt(std::size_t line) const;
-    [[nodiscard]] QByteArray withValue(QByteArrayView section, QByteArrayView key,
-                                       QByteArrayView value) const;
-
-private:
-    [[nodiscard]] QByteArrayView content(std::size_t line) const
-    {
-        return QByteArrayView(text_).sliced(lines_[line].start, lines_[line].length);
-    }
-    [[nodiscard]] bool endsWithBlankLine() const
-    {
-        return !lines_.empty() && classify(content(lines_.size() - 1)).kind == LineKind::Blank;
-    }
-
-    QByteArray text_;
-    std::vector<Line> lines_;
-};
-
-Place Document::locate(QByteArrayView section, QByteArrayView key) const
-{
-    Place place;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const LineInfo line = classify(content(i));
-        if (line.kind == LineKind::Section) {
-            if (place.section)
-                break;
-            if (sameName(line.name, section))
-                place.section = place.lastEntry = i;
-            continue;
-        }
-        if (!place.section || line.kind == LineKind::Blank || line.kind == LineKind::Comment)
-            continue;
-        place.lastEntry = i;
-        if (line.kind == LineKind::Key && !place.key && sameName(line.name, key))
-            place.key = i;
-    }
-    return place;
-}
-
-QList<QByteArray> Document::sectionNames() const
-{
-    QList<QByteArray> names;
-    for (std::size_t i = 0; i < lines_.size(); ++i)
-        if (const LineInfo line = classify(content(i)); line.kind == LineKind::Section)
-            names.append(line.name.toByteArray());
-    return names;
-}
-
-QByteArrayView Document::valueAt(std::size_t line) const
-{
-    const QByteArrayView text = content(line);
-    return trimmed(text.sliced(classify(text).valueStart));
-}
-
-QByteArray Document::withValue(QByteArrayView section, QByteArrayView key,
-                               QByteArrayView value) const
-{
-    const Place place = locate(section, key);
-    QByteArray result = text_;
-    if (place.key) {
-        // Everything up to the value (indent, the key's own spelling, blanks around "=") and
-        // the line end stay; a value that begins with blanks brings its own, so that writing
-        // it again changes nothing.
-        const Line& line = lines_[*place.key];
-        const LineInfo info = classify(content(*place.key));
-        const bool ownBlanks = !value.isEmpty() && isBlank(value.front());
-        const qsizetype from = line.start + (ownBlanks ? info.afterEquals : info.valueStart);
-        return result.replace(from, line.start + line.length - from, value);
-    }
-    const QByteArray eol = lineEndOf(text_);
-    const QByteArray entry = key.toByteArray() + '=' + value.toByteArray() + eol;
-    if (place.section) {
-        // After the last entry, so blank lines and comments that close the section stay last.
-        const Line& last = lines_[place.lastEntry];
-        return result.insert(last.next, last.hasEnd() ? entry : eol + entry);
-    }
-    if (!result.isEmpty() && !result.endsWith('\n'))
-        result += eol;
-    if (!lines_.empty() && !endsWithBlankLine())
-        result += eol;
-    return result + '[' + section.toByteArray() + ']' + eol + entry;
-}
-
-std::optional<QByteArray> readWhole(const QString& path, QString* why = nullptr)
-{
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        QByteArray text = file.readAll();
-        if (file.error() == QFileDevice::NoError)
-            return text;
-    }
-    if (why)
-        *why = file.errorString();
-    return std::nullopt;
-}
-
-// A name or value that would read back as something else, or split the line, is refused.
-QString refusal(QByteArrayView section, QByteArrayView key, QByteArrayView value)
-{
-    const auto breaksLine = [](QByteArrayView text) {
-        return text.contains('\n') || text.contains('\r');
-    };
-    if (section.isEmpty() || breaksLine(section) || section.contains(']'))
-        return QStringLiteral("invalid section name");
-    if (key.isEmpty() || breaksLine(key) || key.contains('=') || key.front() == ';' ||
-        key.front() == '[')
-        return QStringLiteral("invalid key name");
-    if (breaksLine(value))
-        return QStringLiteral("line break in value");
-    return {};
-}
-
-QByteArray unquoted(QByteArrayView value)
-{
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front())
-        value = value.sliced(1, value.size() - 2);
-    // Not null even when empty, so that "Key=" differs from a missing key.
-    return value.isEmpty() ? QByteArray("") : value.toByteArray();
-}
-
-std::optional<std::int32_t> parseDecimal(QByteArrayView text)
-{
-    const bool plus = text.startsWith('+');
-    const QByteArrayView digits = text.sliced((plus || text.startsWith('-')) ? 1 : 0);
-    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), isDigit))
-        return std::nullopt;
-    if (plus)
-        text = digits; // from_chars takes a minus sign but no plus sign
-    std::int32_t value = 0;
-    const auto [end, ec] = std::from_chars(text.begin(), text.end(), value);
-    if (ec != std::errc() || end != text.end())
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {}
 
@@ -275,46 +21,58 @@ QString IniFile::path() const
     return path_;
 }
 
+std::optional<IniDocument> IniFile::load(QString* why) const
+{
+    QFile file(path_);
+    if (!file.exists())
+        return IniDocument();
+    if (file.open(QIODevice::ReadOnly)) {
+        QByteArray text = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            return IniDocument(std::move(text));
+    }
+    if (why)
+        *why = file.errorString();
+    return std::nullopt;
+}
+
+Outcome IniFile::save(const IniDocument& document)
+{
+    if (!QFileInfo::exists(path_))
+        if (const QString folder = QFileInfo(path_).absolutePath(); !QDir().mkpath(folder))
+            return refused(QStringLiteral("cannot create the folder %1").arg(folder));
+    return StringToFile(document.text(), path_);
+}
+
 QList<QByteArray> IniFile::sectionNames() const
 {
-    std::optional<QByteArray> text = readWhole(path_);
-    return text ? Document(std::move(*text)).sectionNames() : QList<QByteArray>();
+    return load().value_or(IniDocument()).sectionNames();
 }
 
 QByteArray IniFile::readString(QByteArrayView section, QByteArrayView key,
                                const QByteArray& def) const
 {
-    std::optional<QByteArray> text = readWhole(path_);
-    if (!text)
-        return def;
-    const Document document(std::move(*text));
-    const Place place = document.locate(trimmed(section), trimmed(key));
-    return place.key ? unquoted(document.valueAt(*place.key)) : def;
+    const std::optional<IniDocument> document = load();
+    return document ? document->readString(section, key, def) : def;
 }
 
 std::int32_t IniFile::readInteger(QByteArrayView section, QByteArrayView key,
                                   std::int32_t def) const
 {
-    return parseDecimal(readString(section, key, {})).value_or(def);
+    const std::optional<IniDocument> document = load();
+    return document ? document->readInteger(section, key, def) : def;
 }
 
 Outcome IniFile::writeString(QByteArrayView section, QByteArrayView key, const QByteArray& value)
 {
-    const QByteArrayView sectionName = trimmed(section);
-    const QByteArrayView keyName = trimmed(key);
-    if (const QString why = refusal(sectionName, keyName, value); !why.isEmpty())
+    if (const QString why = IniDocument::refusal(section, key, value); !why.isEmpty())
         return refused(why);
-    QByteArray text;
-    if (QFileInfo::exists(path_)) {
-        QString why;
-        std::optional<QByteArray> old = readWhole(path_, &why);
-        if (!old)
-            return refused(why); // never replace a file we could not read in full
-        text = std::move(*old);
-    } else if (const QString folder = QFileInfo(path_).absolutePath(); !QDir().mkpath(folder)) {
-        return refused(QStringLiteral("cannot create the folder %1").arg(folder));
-    }
-    return StringToFile(Document(text).withValue(sectionName, keyName, value), path_);
+    QString why;
+    std::optional<IniDocument> document = load(&why);
+    if (!document)
+        return refused(why); // never replace a file we could not read in full
+    (void)document->writeString(section, key, value);
+    return save(*document);
 }
 
 Outcome IniFile::writeInteger(QByteArrayView section, QByteArrayView key, std::int32_t value)

@@ -54,9 +54,12 @@ bool SettingsFile::installedAt(const QString& exeDir)
 bool SettingsFile::meansFirstRun(const QString& iniPath)
 {
     const IniFile ini(iniPath);
-    if (!ini.exists())
-        return true;
-    const QList<QByteArray> sections = ini.sectionNames();
+    return !ini.exists() || meansFirstRun(ini.load().value_or(IniDocument()));
+}
+
+bool SettingsFile::meansFirstRun(const IniDocument& existing)
+{
+    const QList<QByteArray> sections = existing.sectionNames();
     return !sections.isEmpty() &&
            std::all_of(sections.cbegin(), sections.cend(), [](const QByteArray& name) {
                return name.compare("Ports", Qt::CaseInsensitive) == 0;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class IniDocument;
+
 // Where the program keeps its settings, decided once at start, and when the file found there
 // counts as a first run.
 //
@@ -30,4 +32,6 @@ public:
     // A missing file, or one that holds nothing but a [Ports] section (ports mapped before the
     // first start).
     [[nodiscard]] static bool meansFirstRun(const QString& iniPath);
+    // The same for the text of a file that exists.
+    [[nodiscard]] static bool meansFirstRun(const IniDocument& existing);
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "downloadtimings.h"
+#include "outcome.h"
 
 #include <QString>
 
@@ -8,10 +9,11 @@
 #include <optional>
 
 // What the settings file holds for the window and for orvisnap-capture, read by one set of
-// rules. A missing file, or one with nothing but [Ports], is a first run and gives nothing. A
-// value that is not a whole number, and a stored -1, count as absent. Without a creation stamp
-// the position, the picture size and the timings are not taken (the window writes its own over
-// them at close); the port and [AutoSave] are taken whatever the stamp holds.
+// rules, and what the window keeps there, written by the same. A missing file, or one with
+// nothing but [Ports], is a first run and gives nothing. A value that is not a whole number, and
+// a stored -1, count as absent. Without a creation stamp the position, the picture size and the
+// timings are not taken (the window writes its own over them at close); the port and
+// [AutoSave] are taken whatever the stamp holds. Each read and each write opens the file once.
 struct StoredSettings {
     bool firstRun = true;
     bool stamped = false; // [Common] CreationTime is not empty
@@ -29,4 +31,14 @@ struct StoredSettings {
     [[nodiscard]] static StoredSettings read(const QString& iniPath);
     // `base` with the stored timings put in.
     [[nodiscard]] DownloadTimings timingsOver(DownloadTimings base) const;
+
+    // Stamps a file found without a creation stamp with the current local time.
+    static Outcome stamp(const QString& iniPath);
+    // Writes the values that are set, in one replacement of the file: first the creation stamp
+    // when the file has none, then Left, Top, BMPRes, Timeout, RxDelay, NAKDelay and Port, in
+    // this order, which a new file keeps; then [AutoSave] Folder and Format, but only once
+    // saving each picture has been used (on now, or in the file already), so that a file that
+    // never had it stays as it was. Everything else in the file stays. A failure names the file;
+    // a value refused (a line break in the folder) leaves the keys after it out.
+    [[nodiscard]] Outcome write(const QString& iniPath) const;
 };

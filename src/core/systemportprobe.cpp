@@ -99,10 +99,11 @@ PortScan SystemPortProbe::scan(const QString& iniPath)
 
 QMap<int, QString> SystemPortProbe::readExplicitMap(const QString& iniPath)
 {
-    const IniFile ini(iniPath);
+    const IniFile file(iniPath);
     QMap<int, QString> map;
-    if (!ini.exists())
+    if (!file.exists())
         return map;
+    const IniDocument ini = file.load().value_or(IniDocument()); // one read for all the keys
     for (int n = 1; n <= ComMaxPorts; ++n) {
         const QByteArray key = "COM" + QByteArray::number(n);
         const QString path = QFile::decodeName(ini.readString("Ports", key, {}));

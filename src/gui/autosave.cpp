@@ -2,10 +2,8 @@
 
 #include "filehelpers.h"
 #include "filenames.h"
-#include "inifile.h"
 #include "pictureio.h"
 #include "prompts.h"
-#include "settingskeys.h"
 #include "storedsettings.h"
 
 #include <QDateTime>
@@ -58,15 +56,10 @@ void AutoSave::useSettings(const StoredSettings& stored)
     setFormat(stored.autoSaveFormat);
 }
 
-Outcome AutoSave::writeSettings(IniFile& ini) const
+void AutoSave::storeSettings(StoredSettings& settings) const
 {
-    const SettingsKey& folder = SettingsKeys::AutoSaveFolder;
-    const SettingsKey& format = SettingsKeys::AutoSaveFormat;
-    if (!isOn() && ini.readString(folder.section, folder.name, {}).isNull())
-        return {};
-    if (Outcome written = ini.writeString(folder.section, folder.name, folder_.toUtf8()); !written)
-        return written;
-    return ini.writeString(format.section, format.name, format_.toUtf8());
+    settings.autoSaveFolder = folder_;
+    settings.autoSaveFormat = format_;
 }
 
 void AutoSave::downloadStarted()

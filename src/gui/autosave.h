@@ -8,7 +8,6 @@
 
 #include <functional>
 
-class IniFile;
 class Prompts;
 class QImage;
 class QLabel;
@@ -36,10 +35,10 @@ public:
     void chooseFolder();
     void stop();
 
-    // The [AutoSave] section of the settings file. It is written only once it has been used,
-    // so a file that never had it stays as it was.
+    // The [AutoSave] section of the settings file (StoredSettings writes it only once it has
+    // been used, so a file that never had it stays as it was).
     void useSettings(const StoredSettings& stored);
-    Outcome writeSettings(IniFile& ini) const;
+    void storeSettings(StoredSettings& settings) const;
 
     void downloadStarted();
     // `receivedFile`: the bytes as written to the working file; `picture`: as shown.

@@ -38,7 +38,10 @@ TMainForm::TMainForm(Prompts& prompts, const QString& appDir, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(UiFonts::dialogFont());
-    setWindowIcon(AppIcon::icon());
+    // The program gives every window its icon before any exists: made again here, the icon set
+    // would cost another read of every size at start.
+    if (QGuiApplication::windowIcon().isNull())
+        setWindowIcon(AppIcon::icon());
     AppDir = appDir;
     createMenu();
     createControls();

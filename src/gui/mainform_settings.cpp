@@ -2,25 +2,13 @@
 #include "mainform.h"
 
 #include "autosave.h"
-#include "inifile.h"
 #include "myserial.h"
 #include "prompts.h"
-#include "settingskeys.h"
 #include "storedsettings.h"
 
-#include <QDateTime>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
-
-#include <utility>
-
-namespace {
-QByteArray timeStamp()
-{
-    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
-}
-} // namespace
 
 void TMainForm::ReadFromINI()
 {
@@ -35,9 +23,7 @@ void TMainForm::ReadFromINI()
     FirstRun = false;
     if (!stored.stamped) {
         // A stamp that cannot be written is reported at close, when the whole file is written.
-        IniFile ini(IniFileName);
-        const SettingsKey& stamp = SettingsKeys::CreationTime;
-        (void)ini.writeString(stamp.section, stamp.name, timeStamp());
+        (void)StoredSettings::stamp(IniFileName);
     } else {
         move(stored.left.value_or(x()), stored.top.value_or(y()));
         const DownloadTimings timings = stored.timingsOver({Timeout, RxDelay, NAKDelay});
@@ -54,21 +40,16 @@ void TMainForm::ReadFromINI()
 
 bool TMainForm::SaveToIni()
 {
-    IniFile ini(IniFileName);
-    Outcome written;
-    const SettingsKey& stamp = SettingsKeys::CreationTime;
-    if (ini.readString(stamp.section, stamp.name, {}).isEmpty())
-        written = ini.writeString(stamp.section, stamp.name, timeStamp());
-    const std::pair<SettingsKey, std::int32_t> keys[] = {
-        {SettingsKeys::Left, x()},          {SettingsKeys::Top, y()},
-        {SettingsKeys::BmpRes, BmpRes},     {SettingsKeys::Timeout, Timeout},
-        {SettingsKeys::RxDelay, RxDelay},   {SettingsKeys::NakDelay, NAKDelay},
-        {SettingsKeys::Port, ComPortNumber}};
-    for (const auto& [key, value] : keys)
-        if (written)
-            written = ini.writeInteger(key.section, key.name, value);
-    if (written)
-        written = autoSave_->writeSettings(ini);
+    StoredSettings settings;
+    settings.left = x();
+    settings.top = y();
+    settings.bmpRes = BmpRes;
+    settings.timeoutSeconds = Timeout;
+    settings.rxDelayMs = RxDelay;
+    settings.nakDelayMs = NAKDelay;
+    settings.port = ComPortNumber;
+    autoSave_->storeSettings(settings);
+    const Outcome written = settings.write(IniFileName);
     if (!written)
         prompts_.message(this, QStringLiteral("The settings could not be saved."),
                          written.reason());

@@ -1,6 +1,7 @@
 #include "inifile.h"
 #include "orvisnap_installlayout.h"
 #include "settingsfile.h"
+#include "storedsettings.h"
 #include "testfiles.h"
 #include "unprivilegeduser.h"
 
@@ -24,6 +25,7 @@ private slots:
     void locate();
     void meansFirstRun_data();
     void meansFirstRun();
+    void unreadableFileIsNeverReplaced();
 };
 
 void TestSettingsFile::locate_data()
@@ -104,6 +106,30 @@ void TestSettingsFile::meansFirstRun()
     if (!contents.isNull())
         WriteTestFile(path, contents);
     QCOMPARE(SettingsFile::meansFirstRun(path), firstRun);
+}
+
+// The settings are written as a whole file, so one that cannot be read whole stays as it is.
+void TestSettingsFile::unreadableFileIsNeverReplaced()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Orvisnap.ini"));
+    const QByteArray original = "[Common]\nCreationTime=x\n[Kept]\nkey=1\n";
+    WriteTestFile(path, original);
+    QVERIFY(QFile::setPermissions(dir.path(), Writable));
+    QVERIFY(QFile::setPermissions(path, QFile::WriteOwner | QFile::WriteOther));
+    {
+        const UnprivilegedUser user;
+        if (!user.ok())
+            QSKIP("cannot run as an ordinary user here");
+        StoredSettings settings;
+        settings.left = 5;
+        const Outcome written = settings.write(path);
+        QVERIFY(!written);
+        QVERIFY2(written.reason().contains(path), qPrintable(written.reason()));
+        QVERIFY(!StoredSettings::stamp(path));
+    }
+    QVERIFY(QFile::setPermissions(path, Writable));
+    QCOMPARE(ReadTestFile(path), original);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

@@ -1,3 +1,4 @@
+#include "autosave.h"
 #include "filesizelimit.h"
 #include "picturesizes.h"
 #include "settingsrows.h"
@@ -27,6 +28,7 @@ private slots:
     void storedValuesAreTakenUnchanged();
     void unknownContentSurvivesByteForByte();
     void failedWriteAtCloseIsReportedOnce();
+    void refusedFolderKeepsTheOtherSettings();
     void failedStampAtStartDoesNotCutStartUpShort();
 
 private:
@@ -198,6 +200,20 @@ void TestSettings::failedWriteAtCloseIsReportedOnce()
     QCOMPARE(fixture_.prompts().messages.size(), 1);
     QVERIFY(fixture_.prompts().messages[0].detail.contains(iniPath()));
     QVERIFY(!form.isVisible());
+}
+
+// The settings go in one write: a folder that cannot be stored must not cost the others.
+void TestSettings::refusedFolderKeepsTheOtherSettings()
+{
+    TMainForm& form = start().MainForm;
+    form.Timeout = 17;
+    form.findChild<AutoSave*>()->setFolder(fixture_.path(QStringLiteral("line\nbreak")));
+    closeWindow();
+    QCOMPARE(fixture_.prompts().messages.size(), 1);
+    QVERIFY(fixture_.prompts().messages[0].detail.contains(iniPath()));
+    const QByteArray file = ReadTestFile(iniPath());
+    QVERIFY(file.contains("\r\nTimeout=17\r\n"));
+    QVERIFY(!file.contains("[AutoSave]"));
 }
 
 void TestSettings::failedStampAtStartDoesNotCutStartUpShort()
