@@ -48,16 +48,15 @@ startup() {
       *) echo "usage: $0 startup [--wine] [--runs N] [--idle SECONDS]" >&2; exit 2 ;;
     esac
   done
-  cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$dir" --target orvisnap orvisnap-bare-window orvisnap-startup-bench -j2
+  "$root/scripts/lib/build.sh" bench orvisnap orvisnap-bare-window orvisnap-startup-bench
   local app bare meter
   app="$(program "$dir" orvisnap)"
   bare="$(program "$dir" orvisnap-bare-window)"
   meter="$(program "$dir" orvisnap-startup-bench)"
   [ -n "$meter" ] || { echo "orvisnap-startup-bench was not built (needs libxcb1-dev)" >&2; exit 1; }
   work="$(mktemp -d)"
-  # shellcheck source=scripts/virtual-display.sh
-  source "$root/scripts/virtual-display.sh"
+  # shellcheck source=scripts/lib/virtual-display.sh
+  source "$root/scripts/lib/virtual-display.sh"
   start_virtual_display 1280x1024x24
   trap 'wineserver -k 2>/dev/null || true; kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true; rm -rf "$work"' EXIT
   unset QT_QPA_PLATFORM
@@ -71,7 +70,7 @@ startup() {
     [ -f "$windows/bin/orvisnap-bare-window.exe" ] ||
       { echo "no Windows build in $windows (scripts/build-windows.sh)" >&2; exit 1; }
     export WINEPREFIX="$dir/wine-prefix" WINEDEBUG=-all
-    "$root/scripts/wine-prefix.sh" "$WINEPREFIX" 9=/dev/null
+    "$root/scripts/lib/wine-prefix.sh" "$WINEPREFIX" 9=/dev/null
     wineserver -p # kept running: every start finds it, as on a desktop where Wine already runs
     # The portable folder's settings are the build's own: put back afterwards.
     [ -f "$ini" ] && cp "$ini" "$work/windows.ini"
@@ -91,18 +90,17 @@ if [ "${1:-}" = "startup" ]; then
   exit
 fi
 
-cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$dir" --target orvisnap-bench orvisnap-capture dsosim -j2
+"$root/scripts/lib/build.sh" bench orvisnap-bench orvisnap-capture dsosim
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 
 capture_exe="$windows/bin/orvisnap-capture.exe"
 if [ -f "$capture_exe" ] && command -v wine >/dev/null && command -v Xvfb >/dev/null; then
-  # shellcheck source=scripts/virtual-display.sh
-  source "$root/scripts/virtual-display.sh"
+  # shellcheck source=scripts/lib/virtual-display.sh
+  source "$root/scripts/lib/virtual-display.sh"
   start_virtual_display 1024x768x24
   export WINEPREFIX="$dir/wine-prefix" WINEDEBUG=-all
   trap 'wineserver -k 2>/dev/null || true; kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
-  "$root/scripts/wine-prefix.sh" "$WINEPREFIX"
+  "$root/scripts/lib/wine-prefix.sh" "$WINEPREFIX"
   export ORVISNAP_BENCH_WINE_CAPTURE="$capture_exe"
   "$dir/bench/orvisnap-bench" "$@"
 else

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Orvisnap for 64-bit Windows on this Debian machine: installs what is missing, configures
-# with the project's MinGW-w64 toolchain against a Qt for MinGW (scripts/qt-mingw.sh), builds
+# with the project's MinGW-w64 toolchain against a Qt for MinGW (scripts/lib/qt-mingw.sh), builds
 # orvisnap.exe, orvisnap-capture.exe and the tests, lays out the portable folder and packs the
 # zip and the installer:
 #     BUILD_DIR/bin/                        the programs and tests, runnable under Wine
@@ -10,8 +10,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build-windows}"
-"$root/scripts/install-deps.sh" windows
-if ! qt="$("$root/scripts/qt-mingw.sh")"; then
+"$root/scripts/lib/install-deps.sh" windows
+if ! qt="$("$root/scripts/lib/qt-mingw.sh")"; then
   # A machine without the SDK at hand builds it once from Debian's source (about 40 minutes).
   [ "${ORVISNAP_QT_BUILD_IF_MISSING:-0}" = "1" ] || exit 1
   echo "== No Qt for MinGW-w64 at hand: building it (scripts/build-qt-mingw.sh)"
@@ -20,9 +20,7 @@ if ! qt="$("$root/scripts/qt-mingw.sh")"; then
 fi
 
 echo "== Windows build in $build (Qt: $qt)"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DORVISNAP_QT_MINGW="$qt" >/dev/null
-cmake --build "$build" -j"$(nproc)"
+ORVISNAP_QT_MINGW="$qt" BUILD_DIR="$build" "$root/scripts/lib/build.sh" windows
 
 version="$(sed -n 's/^project(Orvisnap VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
 portable="$build/Orvisnap-$version-win64"

@@ -15,8 +15,7 @@ if [ "${1:-}" != "--list" ] && [ $# -lt 2 ]; then
   exit 2
 fi
 
-"$root/scripts/build.sh" "$build" -DORVISNAP_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
+"$root/scripts/lib/build.sh" fuzz >&2
 if [ "$1" = "--list" ]; then
   cat "$build/fuzz-targets.txt"
   exit 0

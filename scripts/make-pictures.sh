@@ -6,8 +6,7 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-make-pictures"
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target make-pictures -j2
+BUILD_DIR="$build" "$root/scripts/lib/build.sh" bench make-pictures
 QT_QPA_PLATFORM=offscreen "$build/tools/make-pictures/make-pictures" \
     "$root/resources/pictures" "$root/resources/orvisnap.ico"
 echo "Pictures written to $root/resources/pictures and $root/resources/orvisnap.ico"

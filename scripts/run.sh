@@ -6,9 +6,8 @@
 # picture from it. ORVISNAP_NO_SIM=1 skips the simulated instrument.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build" --target orvisnap dsosim -j"$(nproc)"
+"$root/scripts/lib/install-deps.sh"
+"$root/scripts/lib/build.sh" normal orvisnap dsosim
 
 app="$root/build/bin/orvisnap"
 ini="$root/build/bin/Orvisnap.ini"

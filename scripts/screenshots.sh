@@ -5,8 +5,8 @@
 # build folder's settings file stays as it is.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+"$root/scripts/lib/install-deps.sh"
+"$root/scripts/lib/build.sh" normal
 build="$root/build"
 docs="$root/docs"
 mkdir -p "$docs"
@@ -42,8 +42,8 @@ keep() {
   echo "docs/$2"
 }
 
-# shellcheck source=scripts/virtual-display.sh
-source "$root/scripts/virtual-display.sh"
+# shellcheck source=scripts/lib/virtual-display.sh
+source "$root/scripts/lib/virtual-display.sh"
 start_virtual_display
 pids+=("$VIRTUAL_DISPLAY_PID")
 

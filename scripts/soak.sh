@@ -27,9 +27,8 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-"$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$dir" --target orvisnap orvisnap-capture orvisnap-soak dsosim -j2
+"$root/scripts/lib/install-deps.sh"
+"$root/scripts/lib/build.sh" soak orvisnap orvisnap-capture orvisnap-soak dsosim
 # The window program as a package installs it: settings in the configuration folder.
 cmake --install "$dir" --prefix "$dir/install" >/dev/null
 

@@ -9,13 +9,13 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 win="${1:-$root/build-windows}"
 linux="${2:-$root/build}"
 [ -x "$linux/bin/dsosim" ] ||
-  { echo "test-windows.sh: no simulated instrument in $linux (scripts/build.sh $linux)" >&2; exit 1; }
+  { echo "test-windows.sh: no simulated instrument in $linux (scripts/lib/build.sh normal)" >&2; exit 1; }
 # The test command must work on any fresh machine: without the Qt SDK it builds one.
 ORVISNAP_QT_BUILD_IF_MISSING=1 "$root/scripts/build-windows.sh" "$win"
 win="$(cd "$win" && pwd)"
 
-# shellcheck source=scripts/virtual-display.sh
-source "$root/scripts/virtual-display.sh"
+# shellcheck source=scripts/lib/virtual-display.sh
+source "$root/scripts/lib/virtual-display.sh"
 start_virtual_display
 export WINEPREFIX="$win/wine-prefix" WINEDEBUG=-all
 cleanup() { wineserver -k 2>/dev/null || true; kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true; }
@@ -23,7 +23,7 @@ trap cleanup EXIT
 
 echo "== Wine prefix $WINEPREFIX"
 rm -rf "$WINEPREFIX"
-"$root/scripts/wine-prefix.sh" "$WINEPREFIX"
+"$root/scripts/lib/wine-prefix.sh" "$WINEPREFIX"
 # One Wine server for all tests: otherwise each test that finds none starts its own, and two
 # starting at once can leave one of them hanging.
 wineserver -p

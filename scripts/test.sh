@@ -5,19 +5,19 @@
 # end on a Wine COM port, and its packages.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/scripts/install-deps.sh"
+"$root/scripts/lib/install-deps.sh"
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Build and test (RelWithDebInfo)"
-"$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+"$root/scripts/lib/build.sh" normal
 (cd "$root/build" && ctest --output-on-failure -j2)
 "$root/scripts/check-install.sh" "$root/build"
 
 echo "== Build and test under ASan + UBSan"
-"$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DORVISNAP_SANITIZE=ON
+"$root/scripts/lib/build.sh" sanitizers
 (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure -j2)
-"$root/scripts/fuzz-check.sh"
+"$root/scripts/lib/fuzz-check.sh"
 
 echo "== Windows: build with MinGW-w64, tests under Wine, packages"
 "$root/scripts/test-windows.sh" "$root/build-windows" "$root/build"

@@ -42,7 +42,7 @@ stop_sim() {
   if [ -n "$sim" ]; then kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true; fi
   sim=""
 }
-"$root/scripts/wine-prefix.sh" "$WINEPREFIX" "9=$link" "45=$link"
+"$root/scripts/lib/wine-prefix.sh" "$WINEPREFIX" "9=$link" "45=$link"
 # Windows lists every serial port under SERIALCOMM; Wine lists there only the ports it found
 # itself. HKLM\HARDWARE is volatile: the entries live as long as this Wine server, which stays
 # until the installer's part.
@@ -119,7 +119,7 @@ capture "$work/c-com45" --port COM45 --output shot.bmp ||
 cmp -s "$work/c-com45/shot.bmp" "$work/small.expected" || fail "COM45: the picture differs"
 pass "a capture through COM45, byte for byte"
 start_sim --file "$work/small.bmp"
-"$root/scripts/wine-test.sh" "$win/bin/test_wineports.exe" >"$work/wineports.txt" 2>&1 ||
+"$root/cmake/wine-test.sh" "$win/bin/test_wineports.exe" >"$work/wineports.txt" 2>&1 ||
   fail "test_wineports.exe: $(grep -v '^PASS' "$work/wineports.txt")"
 pass "the serial unit lists COM9 and COM45 in the COM dialog, and a line closed in its own wait"
 start_sim --file "$work/small.bmp" --close-after 3

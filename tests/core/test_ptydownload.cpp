@@ -26,7 +26,7 @@ QByteArray padded(QByteArray data)
 }
 } // namespace
 
-class TestScreenshotDownload : public QObject {
+class TestPtyDownload : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -41,14 +41,14 @@ private:
     QByteArray sent_;
 };
 
-void TestScreenshotDownload::initTestCase()
+void TestPtyDownload::initTestCase()
 {
     sample_ = dir_.filePath("small.bmp");
     QVERIFY(DsoSimProcess::makeBmp("small", sample_));
     QVERIFY(FileToString(sample_, sent_));
 }
 
-void TestScreenshotDownload::endings_data()
+void TestPtyDownload::endings_data()
 {
     QTest::addColumn<QStringList>("simArgs");
     QTest::addColumn<int>("stopAfterMs");
@@ -70,7 +70,7 @@ void TestScreenshotDownload::endings_data()
                                  << QStringList{"The COM port was lost.", Thick};
 }
 
-void TestScreenshotDownload::endings()
+void TestPtyDownload::endings()
 {
     QFETCH(QStringList, simArgs);
     QFETCH(int, stopAfterMs);
@@ -111,7 +111,7 @@ void TestScreenshotDownload::endings()
     }
 }
 
-void TestScreenshotDownload::portThatCannotBeOpened()
+void TestPtyDownload::portThatCannotBeOpened()
 {
     const MySerialUnit unit(
         [](int n) { return n == 1 ? QStringLiteral("/dev/null/none") : QString(); });
@@ -132,7 +132,7 @@ void TestScreenshotDownload::portThatCannotBeOpened()
     QCOMPARE(download.run(unitPort, clock).ending, Ending::PortNotOpened); // not a port at all
 }
 
-void TestScreenshotDownload::nothingIsLoggedWithoutLogging()
+void TestPtyDownload::nothingIsLoggedWithoutLogging()
 {
     DsoSimProcess sim;
     const QString device = sim.start({"--file", sample_, "--corrupt-crc", "2"});
@@ -145,5 +145,5 @@ void TestScreenshotDownload::nothingIsLoggedWithoutLogging()
     QVERIFY(listener.lines.isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestScreenshotDownload)
-#include "test_screenshotdownload.moc"
+QTEST_GUILESS_MAIN(TestPtyDownload)
+#include "test_ptydownload.moc"

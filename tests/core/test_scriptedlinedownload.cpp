@@ -59,7 +59,7 @@ private:
 };
 } // namespace
 
-class TestDownloadDriver : public QObject {
+class TestScriptedLineDownload : public QObject {
     Q_OBJECT
 private slots:
     void endings_data();
@@ -77,7 +77,7 @@ private slots:
     void goldenLogs();
 };
 
-void TestDownloadDriver::endings_data()
+void TestScriptedLineDownload::endings_data()
 {
     QTest::addColumn<QByteArrayList>("messages");
     QTest::addColumn<Ending>("ending");
@@ -108,7 +108,7 @@ void TestDownloadDriver::endings_data()
                                          "Tx: CAN CAN CAN", Thick};
 }
 
-void TestDownloadDriver::endings()
+void TestScriptedLineDownload::endings()
 {
     QFETCH(QByteArrayList, messages);
     QFETCH(Ending, ending);
@@ -134,7 +134,7 @@ void TestDownloadDriver::endings()
     QVERIFY(!download.running());
 }
 
-void TestDownloadDriver::startTimeoutCountsDownAndStops()
+void TestScriptedLineDownload::startTimeoutCountsDownAndStops()
 {
     LineScript line; // nothing ever comes
     TimedListener listener(line);
@@ -157,7 +157,7 @@ void TestDownloadDriver::startTimeoutCountsDownAndStops()
     QVERIFY(result.elapsedMs >= 11000 && result.elapsedMs < 11000 + 200);
 }
 
-void TestDownloadDriver::cancelDuringAWaitLetsThePassFinish()
+void TestScriptedLineDownload::cancelDuringAWaitLetsThePassFinish()
 {
     LineScript line;
     // Block 1 comes at 20 ms and is answered at 30, block 2 comes at 50; the click falls into the
@@ -178,7 +178,7 @@ void TestDownloadDriver::cancelDuringAWaitLetsThePassFinish()
              QStringList({"Tx: ACK", Thin, "Tx: CAN CAN CAN", Thick}));
 }
 
-void TestDownloadDriver::closeUnderADownloadCancelsOnce()
+void TestScriptedLineDownload::closeUnderADownloadCancelsOnce()
 {
     LineScript line;
     line.playInstrument({block(1), block(2), Eot}, 20);
@@ -195,7 +195,7 @@ void TestDownloadDriver::closeUnderADownloadCancelsOnce()
     QCOMPARE(line.written(), Nak + Nak + Ack + Can);
 }
 
-void TestDownloadDriver::lostLineEndsTheDownload()
+void TestScriptedLineDownload::lostLineEndsTheDownload()
 {
     LineScript line;
     line.playInstrument({block(1), block(2), Eot});
@@ -212,14 +212,14 @@ void TestDownloadDriver::lostLineEndsTheDownload()
     QVERIFY(!line.port().line()); // closed again
 }
 
-void TestDownloadDriver::logGroupIsDecidedWhenDue_data()
+void TestScriptedLineDownload::logGroupIsDecidedWhenDue_data()
 {
     QTest::addColumn<bool>("loggingAtTheRead");
     QTest::newRow("switched on during the NAK delay") << false;
     QTest::newRow("switched off during the NAK delay") << true;
 }
 
-void TestDownloadDriver::logGroupIsDecidedWhenDue()
+void TestScriptedLineDownload::logGroupIsDecidedWhenDue()
 {
     QFETCH(bool, loggingAtTheRead);
     LineScript line;
@@ -245,7 +245,7 @@ void TestDownloadDriver::logGroupIsDecidedWhenDue()
     QCOMPARE(listener.lines.contains("Tx: NAK"), !loggingAtTheRead);
 }
 
-void TestDownloadDriver::refusalsAndFrontEndsNotReady()
+void TestScriptedLineDownload::refusalsAndFrontEndsNotReady()
 {
     LineScript line;
     RecordingListener listener;
@@ -269,7 +269,7 @@ void TestDownloadDriver::refusalsAndFrontEndsNotReady()
     QCOMPARE(download.run(line.port(), line).ending, Ending::Cancelled);
 }
 
-void TestDownloadDriver::repeatedRequests_data()
+void TestScriptedLineDownload::repeatedRequests_data()
 {
     QTest::addColumn<bool>("instrumentSends");
     QTest::newRow("until the transfer starts") << true;
@@ -278,7 +278,7 @@ void TestDownloadDriver::repeatedRequests_data()
 
 // orvisnap-capture after its first picture: the instrument may still be ending the last
 // transfer, whose EOT comes again, and hears only a later request.
-void TestDownloadDriver::repeatedRequests()
+void TestScriptedLineDownload::repeatedRequests()
 {
     QFETCH(bool, instrumentSends);
     LineScript line;
@@ -309,14 +309,14 @@ void TestDownloadDriver::repeatedRequests()
     }
 }
 
-void TestDownloadDriver::goldenLogs_data()
+void TestScriptedLineDownload::goldenLogs_data()
 {
     GoldenLogs::addRows();
 }
 
 // Every line of the golden logs comes from the driver and its one log writer; the window only
 // shows them (its own test runs the same exchanges).
-void TestDownloadDriver::goldenLogs()
+void TestScriptedLineDownload::goldenLogs()
 {
     QFETCH(QByteArrayList, messages);
     QFETCH(QString, golden);
@@ -338,5 +338,5 @@ void TestDownloadDriver::goldenLogs()
     QCOMPARE(log, GoldenLogs::read(golden));
 }
 
-QTEST_GUILESS_MAIN(TestDownloadDriver)
-#include "test_downloaddriver.moc"
+QTEST_GUILESS_MAIN(TestScriptedLineDownload)
+#include "test_scriptedlinedownload.moc"

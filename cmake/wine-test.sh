@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one Windows test executable under Wine: CTest's emulator in the Windows build (see
-# cmake/mingw-w64-x86_64.cmake). Needs WINEPREFIX (scripts/wine-prefix.sh makes one) and an X
+# cmake/mingw-w64-x86_64.cmake). Needs WINEPREFIX (scripts/lib/wine-prefix.sh makes one) and an X
 # display, which Qt's event dispatcher needs under Wine even for the offscreen platform.
 # Without a console QtTest sends its report to the debugger channel, so it goes through a file.
 set -uo pipefail

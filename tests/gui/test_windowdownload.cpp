@@ -42,7 +42,7 @@ QStringList logLines(const TMainForm& form)
 } // namespace
 
 // Each case: the real main window, the simulated instrument on a real pty, one download.
-class TestDownload : public QObject {
+class TestWindowDownload : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -81,7 +81,7 @@ private:
     std::unique_ptr<DsoSimProcess> sim_;
 };
 
-void TestDownload::init()
+void TestWindowDownload::init()
 {
     // The working file goes to the current folder.
     QDir::setCurrent(fixture_.dir().path());
@@ -89,14 +89,14 @@ void TestDownload::init()
     QVERIFY(DsoSimProcess::makeBmp("small", sentFile_));
 }
 
-void TestDownload::cleanup()
+void TestWindowDownload::cleanup()
 {
     fixture_.reset();
     sim_.reset();
     ComClose();
 }
 
-void TestDownload::startAll(const QStringList& simArgs)
+void TestWindowDownload::startAll(const QStringList& simArgs)
 {
     sim_ = std::make_unique<DsoSimProcess>();
     const QString path = sim_->start(QStringList{"--file", sentFile_} + simArgs);
@@ -104,7 +104,7 @@ void TestDownload::startAll(const QStringList& simArgs)
     fixture_.start({1}, path);
 }
 
-void TestDownload::download()
+void TestWindowDownload::download()
 {
     TMainForm& form = this->form();
     // A generous bound against hangs only: a stuck download is cancelled.
@@ -116,13 +116,13 @@ void TestDownload::download()
     QVERIFY2(watchdog.isActive(), "the download had to be cancelled by the watchdog");
 }
 
-void TestDownload::verifyPictureBack(const QImage& before, const QString& ending)
+void TestWindowDownload::verifyPictureBack(const QImage& before, const QString& ending)
 {
     verifyIdle(ending);
     QCOMPARE(asRgb(form().ImageDSO->image()), asRgb(before));
 }
 
-void TestDownload::verifyIdle(const QString& ending)
+void TestWindowDownload::verifyIdle(const QString& ending)
 {
     TMainForm& form = this->form();
     QVERIFY(!ComPortOpen);
@@ -135,7 +135,7 @@ void TestDownload::verifyIdle(const QString& ending)
     QVERIFY(!form.downloadRunning());
 }
 
-void TestDownload::cleanDownloadShowsPatchedPicture_data()
+void TestWindowDownload::cleanDownloadShowsPatchedPicture_data()
 {
     QTest::addColumn<QStringList>("simArgs");
     QTest::addColumn<QString>("logged");
@@ -148,7 +148,7 @@ void TestDownload::cleanDownloadShowsPatchedPicture_data()
     QTest::newRow("USB bursts") << QStringList{"--burst-ms", "16"} << QString();
 }
 
-void TestDownload::cleanDownloadShowsPatchedPicture()
+void TestWindowDownload::cleanDownloadShowsPatchedPicture()
 {
     QFETCH(QStringList, simArgs);
     QFETCH(QString, logged);
@@ -187,12 +187,12 @@ void TestDownload::cleanDownloadShowsPatchedPicture()
 
 // The whole log of short exchanges with an instrument that answers in step, so every run reads
 // the same; compared with logs written down from the protocol's rules.
-void TestDownload::logsAreExact_data()
+void TestWindowDownload::logsAreExact_data()
 {
     GoldenLogs::addRows();
 }
 
-void TestDownload::logsAreExact()
+void TestWindowDownload::logsAreExact()
 {
     QFETCH(QByteArrayList, messages);
     QFETCH(QString, golden);
@@ -208,14 +208,14 @@ void TestDownload::logsAreExact()
     QCOMPARE(form.Memo->toPlainText() + '\n', GoldenLogs::read(golden));
 }
 
-void TestDownload::startTimeoutRestoresPicture_data()
+void TestWindowDownload::startTimeoutRestoresPicture_data()
 {
     QTest::addColumn<bool>("logging");
     QTest::newRow("logging") << true;
     QTest::newRow("no logging") << false;
 }
 
-void TestDownload::startTimeoutRestoresPicture()
+void TestWindowDownload::startTimeoutRestoresPicture()
 {
     QFETCH(bool, logging);
     startAll({"--start-delay-ms", "20000"});
@@ -241,7 +241,7 @@ void TestDownload::startTimeoutRestoresPicture()
     }
 }
 
-void TestDownload::cancelDuringWaitRestoresPicture()
+void TestWindowDownload::cancelDuringWaitRestoresPicture()
 {
     startAll({"--start-delay-ms", "20000"});
     TMainForm& form = this->form();
@@ -259,7 +259,7 @@ void TestDownload::cancelDuringWaitRestoresPicture()
     QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Cancelled.", Thick}));
 }
 
-void TestDownload::lostLineEndsDownload()
+void TestWindowDownload::lostLineEndsDownload()
 {
     startAll({"--close-after", "3"});
     TMainForm& form = this->form();
@@ -271,7 +271,7 @@ void TestDownload::lostLineEndsDownload()
              QStringLiteral("The connection to the COM port was lost."));
 }
 
-void TestDownload::eotBeforeDataKeepsPicture()
+void TestWindowDownload::eotBeforeDataKeepsPicture()
 {
     startAll({"--eot-first"});
     TMainForm& form = this->form();
@@ -285,7 +285,7 @@ void TestDownload::eotBeforeDataKeepsPicture()
     QCOMPARE(asRgb(QImage::fromData(working, "BMP")), asRgb(before));
 }
 
-void TestDownload::dataThatIsNoPictureIsReported_data()
+void TestWindowDownload::dataThatIsNoPictureIsReported_data()
 {
     QTest::addColumn<int>("declared"); // bytes the header states, more or less than sent; 0: junk
     QTest::newRow("junk") << 0;
@@ -293,7 +293,7 @@ void TestDownload::dataThatIsNoPictureIsReported_data()
     QTest::newRow("a header that states less") << -200;
 }
 
-void TestDownload::dataThatIsNoPictureIsReported()
+void TestWindowDownload::dataThatIsNoPictureIsReported()
 {
     QFETCH(int, declared);
     QByteArray sent(700, 'j');
@@ -318,7 +318,7 @@ void TestDownload::dataThatIsNoPictureIsReported()
 
 // The instrument is told to stop, so the next request starts a new transfer instead of getting
 // the rest of this one.
-void TestDownload::cancelledTransferThenANewOne()
+void TestWindowDownload::cancelledTransferThenANewOne()
 {
     startAll({"--loop", "--reply-delay-ms", "100"});
     TMainForm& form = this->form();
@@ -346,7 +346,7 @@ void TestDownload::cancelledTransferThenANewOne()
     QCOMPARE(working, paddedAndPatched(sent));
 }
 
-void TestDownload::transferCancelledWithThePictureKept_data()
+void TestWindowDownload::transferCancelledWithThePictureKept_data()
 {
     QTest::addColumn<QStringList>("simArgs");
     QTest::addColumn<QString>("message");
@@ -370,7 +370,7 @@ void TestDownload::transferCancelledWithThePictureKept_data()
         << "Block 5 came instead of block 4";
 }
 
-void TestDownload::transferCancelledWithThePictureKept()
+void TestWindowDownload::transferCancelledWithThePictureKept()
 {
     QFETCH(QStringList, simArgs);
     QFETCH(QString, message);
@@ -392,7 +392,7 @@ void TestDownload::transferCancelledWithThePictureKept()
     QCOMPARE(asRgb(QImage::fromData(working, "BMP")), asRgb(before));
 }
 
-void TestDownload::portThatCannotBeOpened()
+void TestWindowDownload::portThatCannotBeOpened()
 {
     startAll({});
     TMainForm& form = this->form();
@@ -406,7 +406,7 @@ void TestDownload::portThatCannotBeOpened()
     QVERIFY(!QFile::exists("TMP.BMP"));
 }
 
-void TestDownload::closingWindowEndsDownload_data()
+void TestWindowDownload::closingWindowEndsDownload_data()
 {
     QTest::addColumn<QStringList>("simArgs");
     QTest::addColumn<bool>("underWay");
@@ -415,7 +415,7 @@ void TestDownload::closingWindowEndsDownload_data()
     QTest::newRow("during the transfer") << QStringList{"--reply-delay-ms", "100"} << true;
 }
 
-void TestDownload::closingWindowEndsDownload()
+void TestWindowDownload::closingWindowEndsDownload()
 {
     QFETCH(QStringList, simArgs);
     QFETCH(bool, underWay);
@@ -442,7 +442,7 @@ void TestDownload::closingWindowEndsDownload()
     QCOMPARE(form.Memo->toPlainText().contains("Tx: CAN CAN CAN"), underWay);
 }
 
-void TestDownload::timingsChangedDuringDownloadTakeEffect()
+void TestWindowDownload::timingsChangedDuringDownloadTakeEffect()
 {
     startAll({"--start-delay-ms", "60000"});
     TMainForm& form = this->form();
@@ -467,5 +467,5 @@ void TestDownload::timingsChangedDuringDownloadTakeEffect()
     QVERIFY(form.Memo->toPlainText().contains("Timeout."));
 }
 
-QTEST_MAIN(TestDownload)
-#include "test_download.moc"
+QTEST_MAIN(TestWindowDownload)
+#include "test_windowdownload.moc"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes a Wine prefix of the test run's own, anew, and points its COM ports at Linux devices
 # (a simulated instrument's pty, for one):
-#     scripts/wine-prefix.sh PREFIX [N=DEVICE ...]      e.g.  9=/tmp/orvisnap-dso-0
+#     scripts/lib/wine-prefix.sh PREFIX [N=DEVICE ...]      e.g.  9=/tmp/orvisnap-dso-0
 # Wine opens "\\.\COMn" through the link PREFIX/dosdevices/comN. The links Wine makes for the
 # machine's own serial ports are removed, so that only the given ports exist.
 set -euo pipefail

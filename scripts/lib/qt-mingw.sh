@@ -5,7 +5,7 @@
 # unpacked once, into ORVISNAP_QT_CACHE (default ~/.cache/orvisnap). scripts/build-qt-mingw.sh
 # makes the SDK from Debian's source where neither is at hand.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+root="$(cd "$(dirname "$0")/../.." && pwd)"
 source="${ORVISNAP_QT_MINGW:-$root/../shared/qt6-mingw64/qt6-mingw64-6.4.2.tar.xz}"
 # One that scripts/build-qt-mingw.sh made here before.
 if [ -z "${ORVISNAP_QT_MINGW:-}" ] && [ ! -e "$source" ] &&

@@ -3,7 +3,7 @@
 # (FUZZ_SECONDS, 30 by default) after its whole regression corpus, one at a time. Prints one
 # line per target, and the end of the fuzzer's output when one fails.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="$root/build-fuzz"
 seconds="${FUZZ_SECONDS:-30}"
 

@@ -1,7 +1,0 @@
-#!/usr/bin/env bash
-# Configures and builds into the given folder; extra arguments go to CMake.
-set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-dir="$1"; shift
-cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
-cmake --build "$dir" -j"$(nproc)"
