@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev
   fonts-dejavu-core fonts-comic-neue fonts-liberation2
   xvfb xauth x11-apps imagemagick xdotool tmux
-  lrzsz clang-format
+  lrzsz clang-format qt6-l10n-tools qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev file
   clang libclang-rt-14-dev
 )
@@ -17,7 +17,7 @@ if [ "${1:-}" = "windows" ]; then
   packages=(
     cmake ninja-build qt6-base-dev qt6-base-dev-tools
     g++-mingw-w64-x86-64-posix wine wine64 nsis zip unzip xz-utils
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick qt6-l10n-tools qt6-translations-l10n
   )
 fi
 

@@ -5,7 +5,9 @@
 #include "orvisnap_installlayout.h"
 #include "qtprompts.h"
 #include "settingsfile.h"
+#include "storedsettings.h"
 #include "systemportprobe.h"
+#include "translations.h"
 #include "workingfolder.h"
 
 #include <QApplication>
@@ -23,9 +25,13 @@ int main(int argc, char* argv[])
     const CloseOnTermination closeOnTermination;
     // Before any window: the working file and the file dialogs use the folder from the start.
     WorkingFolder::enter();
-    const MySerialUnit serial(SystemPortProbe::scan(SettingsFile::locate()));
+    const QString iniPath = SettingsFile::locate();
+    const MySerialUnit serial(SystemPortProbe::scan(iniPath));
+    // The settings are read once: for the language, which the windows are made in, and for them.
+    StoredSettings stored = StoredSettings::read(iniPath);
+    Translations::install(app, stored.language);
     QtPrompts prompts;
-    AppWindows windows(prompts);
+    AppWindows windows(prompts, {}, std::move(stored));
     windows.MainForm.show();
     return QApplication::exec();
 }

@@ -1,8 +1,9 @@
 #include "appwindows.h"
 
-AppWindows::AppWindows(Prompts& prompts, const QString& appDir)
-    : MainForm(prompts, appDir), MySerialSetupForm(&MainForm), FormAbout(MainForm, &MainForm),
-      FormTimings(MainForm, &MainForm)
+AppWindows::AppWindows(Prompts& prompts, const QString& appDir,
+                       std::optional<StoredSettings> stored)
+    : MainForm(prompts, appDir, std::move(stored)), MySerialSetupForm(&MainForm),
+      FormAbout(MainForm, &MainForm), FormTimings(MainForm, &MainForm)
 {
     MainForm.attachDialogs(&MySerialSetupForm, &FormAbout, &FormTimings);
 }

@@ -40,7 +40,7 @@ void AutoSave::chooseFolder()
 {
     const QString start = isOn() ? folder_ : QDir::currentPath();
     const QString chosen =
-        prompts_.chooseFolder(window_, QStringLiteral("Save each picture to a folder"), start);
+        prompts_.chooseFolder(window_, tr("Save each picture to a folder"), start);
     if (!chosen.isEmpty())
         setFolder(QDir::cleanPath(QFileInfo(chosen).absoluteFilePath()));
 }
@@ -82,10 +82,10 @@ void AutoSave::pictureArrived(const QByteArray& receivedFile, const QImage& pict
     const Outcome saved =
         bmp ? StringToFile(receivedFile, path) : PictureIo::save(picture, path, "PNG");
     if (saved) {
-        show(QStringLiteral("Saved ") + QFileInfo(path).fileName());
+        show(tr("Saved %1").arg(QFileInfo(path).fileName()));
         return;
     }
-    const QString failure = QStringLiteral("Not saved: ") + saved.reason();
+    const QString failure = tr("Not saved: %1").arg(saved.reason());
     show(failure);
     log_(failure);
 }

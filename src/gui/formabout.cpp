@@ -1,6 +1,7 @@
 #include "formabout.h"
 
 #include "mainform.h"
+#include "textfit.h"
 #include "uicolours.h"
 #include "uifonts.h"
 
@@ -126,6 +127,7 @@ TFormAbout::TFormAbout(TMainForm& mainForm, QWidget* parent) : NoEscapeDialog(pa
     C::set(this, QPalette::Window, Card);
     createControls();
     FormCreate(mainForm);
+    TextFit::fit(this);
 }
 
 // ImageBack comes first so that everything else lies above the drawn frame.

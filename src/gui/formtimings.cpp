@@ -1,6 +1,7 @@
 #include "formtimings.h"
 
 #include "mainform.h"
+#include "textfit.h"
 #include "uicolours.h"
 #include "uifonts.h"
 
@@ -56,6 +57,7 @@ TFormTimings::TFormTimings(TMainForm& mainForm, QWidget* parent)
     setFont(UiFonts::dialogFont());
     setFixedSize(369, 289);
     createControls();
+    TextFit::fit(this);
 }
 
 // Controls are created in tab order: the three track bars, then Cancel, then OK.

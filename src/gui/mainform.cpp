@@ -12,10 +12,12 @@
 #include "prompts.h"
 #include "scaledimage.h"
 #include "settingsfile.h"
+#include "textfit.h"
 #include "uifonts.h"
 #include "wrapbutton.h"
 
 #include <QApplication>
+
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -24,14 +26,17 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <algorithm>
+
 // The pictures are compiled into this static library; make sure the linker keeps them.
 static void initResources()
 {
     Q_INIT_RESOURCE(orvisnap);
 }
 
-TMainForm::TMainForm(Prompts& prompts, const QString& appDir, QWidget* parent)
-    : QMainWindow(parent), prompts_(prompts)
+TMainForm::TMainForm(Prompts& prompts, const QString& appDir, std::optional<StoredSettings> stored,
+                     QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), preread_(std::move(stored))
 {
     initResources();
     setObjectName(QStringLiteral("MainForm"));
@@ -51,6 +56,7 @@ TMainForm::TMainForm(Prompts& prompts, const QString& appDir, QWidget* parent)
                              [this](const QString& line) { logGroup({line}); });
     new PictureMenu(*this, *autoSave_);
     new PictureDragDrop(*this);
+    fitTexts();
     setClientSize(454, 333);
     FormCreate();
 }
@@ -63,6 +69,15 @@ void TMainForm::attachDialogs(TMySerialSetupForm* setupForm, TFormAbout* aboutFo
     setupForm_ = setupForm;
     aboutForm_ = aboutForm;
     timingsForm_ = timingsForm;
+}
+
+void TMainForm::fitTexts()
+{
+    TextFit::fit(this);
+    // The two download buttons stand in one column of one width; the layout follows it.
+    const int column = std::max(btnGetScreenShot->width(), btnCancel->width());
+    btnGetScreenShot->resize(column, btnGetScreenShot->height());
+    btnCancel->resize(column, btnCancel->height());
 }
 
 void TMainForm::FormCreate()
@@ -115,15 +130,28 @@ QString TMainForm::GetProgramVersion(bool full) const
     const ExecutableVersion version = ExecutableVersion::current();
     QString text = QStringLiteral("%1.%2").arg(version.majorVersion).arg(version.minorVersion);
     if (full)
-        text += QStringLiteral(".%1 build %2").arg(version.release).arg(version.build);
+        //: The full version, e.g. "0.1.1 build 5": major.minor, then release and build
+        text = tr("%1.%2 build %3").arg(text).arg(version.release).arg(version.build);
     return text;
 }
 
 void TMainForm::SetBitmap(const QString& name)
 {
     const QImage image(QStringLiteral(":/pictures/") + name.toUpper(), "BMP");
-    if (!image.isNull())
-        ImageDSO->setImage(image);
+    if (image.isNull())
+        return;
+    showPicture(image, name.compare(QLatin1String("EMPTY"), Qt::CaseInsensitive) == 0
+                           ? tr("Empty screen")
+                           : tr("How to start the transfer on the instrument"));
+}
+
+void TMainForm::showPicture(const QImage& picture, const QString& what)
+{
+    ImageDSO->setImage(picture);
+    pictureWhat_ = what;
+    //: The picture's name for a screen reader: what it shows, then its size
+    ImageDSO->setAccessibleName(
+        tr("%1, %2 x %3 pixels").arg(what).arg(picture.width()).arg(picture.height()));
 }
 
 void TMainForm::SettingsToStatusBar()
@@ -134,7 +162,7 @@ void TMainForm::SettingsToStatusBar()
                                   .arg(ComDataBits)
                                   .arg(QLatin1Char(ComParity))
                                   .arg(ComStopBits));
-    statusPanels_[1]->setText(ComPortOpen ? QStringLiteral("open") : QStringLiteral("closed"));
+    statusPanels_[1]->setText(ComPortOpen ? tr("open") : tr("closed"));
 }
 
 QString TMainForm::statusPanelText(int panel) const

@@ -3,12 +3,14 @@
 #include "downloadlistener.h"
 #include "filedialogstate.h"
 #include "screenshotdownload.h"
+#include "storedsettings.h"
 #include "unitport.h"
 
 #include <QImage>
 #include <QMainWindow>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class AutoSave;
@@ -34,7 +36,10 @@ class TMainForm : public QMainWindow, private DownloadListener {
 public:
     // `appDir` is the executable's folder, from which the settings file's place follows
     // (SettingsFile); empty means the folder of the running executable.
-    explicit TMainForm(Prompts& prompts, const QString& appDir = {}, QWidget* parent = nullptr);
+    // `stored`: the settings file as start-up read it already; otherwise ReadFromINI reads it.
+    explicit TMainForm(Prompts& prompts, const QString& appDir = {},
+                       std::optional<StoredSettings> stored = std::nullopt,
+                       QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // The three dialogs are created after the main window; start-up hands them over here.
@@ -132,8 +137,11 @@ private:
     void createControls();
     void createMenu();
     void createStatusBar();
+    // Room for translated texts that are longer than the English ones.
+    void fitTexts();
     // Layout
     static constexpr int StatusBarHeight = 19;
+    static constexpr int StatusPanelPadding = 4; // frame and margin on each side of a text
     void createResolutionItems();
     // The item of that picture size; nothing for a value without one.
     [[nodiscard]] QAction* resolutionItem(int bmpRes) const;
@@ -149,7 +157,9 @@ private:
     // How the download ended, in the status bar until the next one starts.
     void showEnding(const DownloadResult& result, std::int64_t pictureBytes = 0);
     // The one ending of every download that began: the window as before, with `picture`.
-    void restoreAfterDownload(const QImage& picture);
+    void restoreAfterDownload(const QImage& picture, const QString& what);
+    // Shows `picture`, named for a screen reader by `what` it shows and its size.
+    void showPicture(const QImage& picture, const QString& what);
     // DownloadListener
     [[nodiscard]] DownloadTimings timings() const override;
     [[nodiscard]] bool logging() const override;
@@ -177,11 +187,14 @@ private:
     bool portsDetected_ = false;
     bool closing_ = false;
     bool placeCentred_ = true; // until the settings file gives a position
+    std::optional<StoredSettings> preread_;
     // Download state
     UnitPort port_;
     SystemClock clock_;
     ScreenshotDownload download_{*this};
     QImage pictureBefore_; // the picture shown before the download, restored by a stop
+    QString pictureBeforeName_;
+    QString pictureWhat_; // what the picture shows, for a screen reader
     // Anchoring: distances kept to the client area's right and bottom edges
     bool memoAnchoredBottom_ = false;
     int memoRightGap_ = 10;

@@ -30,6 +30,7 @@ void TMainForm::btnGetScreenShotClick()
     statusPanels_[2]->clear(); // the last download's ending
     TransferStop = false;
     pictureBefore_ = ImageDSO->image();
+    pictureBeforeName_ = pictureWhat_;
     const DownloadResult result = download_.run(port_, clock_);
     switch (result.ending) {
     case DownloadResult::Ending::PortNotOpened:
@@ -49,7 +50,7 @@ void TMainForm::btnGetScreenShotClick()
     default:
         // The picture of before comes back from memory: the working file may be gone, or the
         // current folder changed, while the download ran.
-        restoreAfterDownload(pictureBefore_);
+        restoreAfterDownload(pictureBefore_, pictureBeforeName_);
         showEnding(result);
         // A time-out, a cancel or an empty transfer shows in the status bar alone.
         if (result.ending == DownloadResult::Ending::LineLost ||
@@ -67,7 +68,7 @@ void TMainForm::showReceived(const DownloadResult& result)
     const ReceivedPicture received(result.data);
     const Outcome written = StringToFile(received.file(), WorkingFile);
     if (!received.isPicture()) {
-        restoreAfterDownload(pictureBefore_);
+        restoreAfterDownload(pictureBefore_, pictureBeforeName_);
         showEnding(result, -1);
         QString detail = tr("The received bytes are kept in %1.")
                              .arg(QDir::current().absoluteFilePath(WorkingFile));
@@ -76,7 +77,7 @@ void TMainForm::showReceived(const DownloadResult& result)
         prompts_.message(this, EndingMessages::notAPicture(), detail);
         return;
     }
-    restoreAfterDownload(received.image());
+    restoreAfterDownload(received.image(), tr("Screen of the instrument"));
     showEnding(result, received.trimmedFile().size());
     autoSave_->pictureArrived(received.file(), received.image());
     if (!written)
@@ -84,9 +85,9 @@ void TMainForm::showReceived(const DownloadResult& result)
                          written.reason());
 }
 
-void TMainForm::restoreAfterDownload(const QImage& picture)
+void TMainForm::restoreAfterDownload(const QImage& picture, const QString& what)
 {
-    ImageDSO->setImage(picture);
+    showPicture(picture, what);
     SettingsToStatusBar();
     lblCounter->clear();
     TimerCancel->stop();
@@ -182,7 +183,6 @@ void TMainForm::progress(std::int64_t received, std::int64_t expected)
 {
     const auto kilobytes = [](std::int64_t bytes) { return (bytes + 512) / 1024; };
     statusPanels_[2]->setText(
-        expected < 0
-            ? QStringLiteral("%1 KB").arg(kilobytes(received))
-            : QStringLiteral("%1 / %2 KB").arg(kilobytes(received)).arg(kilobytes(expected)));
+        expected < 0 ? tr("%1 KB").arg(kilobytes(received))
+                     : tr("%1 / %2 KB").arg(kilobytes(received)).arg(kilobytes(expected)));
 }

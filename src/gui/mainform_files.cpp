@@ -47,7 +47,7 @@ void TMainForm::loadPicture(const QString& path)
         prompts_.message(this, tr("The picture could not be loaded."), loaded.reason());
         return;
     }
-    ImageDSO->setImage(image);
+    showPicture(image, tr("Picture from a file"));
 }
 
 QString TMainForm::runSaveDialog(const QString& filter, const QString& extension)

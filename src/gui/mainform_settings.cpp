@@ -10,9 +10,12 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include <utility>
+
 void TMainForm::ReadFromINI()
 {
-    const StoredSettings stored = StoredSettings::read(IniFileName);
+    const StoredSettings stored =
+        preread_ ? *std::exchange(preread_, std::nullopt) : StoredSettings::read(IniFileName);
     if (stored.firstRun) {
         FirstRun = true;
         ResolutionClick(Res256);
@@ -51,8 +54,7 @@ bool TMainForm::SaveToIni()
     autoSave_->storeSettings(settings);
     const Outcome written = settings.write(IniFileName);
     if (!written)
-        prompts_.message(this, QStringLiteral("The settings could not be saved."),
-                         written.reason());
+        prompts_.message(this, tr("The settings could not be saved."), written.reason());
     return written.ok();
 }
 

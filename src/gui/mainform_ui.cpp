@@ -12,8 +12,11 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 QAction* addItem(QMenu* menu, const QString& name, const QString& caption)
@@ -46,6 +49,10 @@ void TMainForm::createMenu()
 
     About1 = menuBar()->addAction(tr("About"));
     About1->setObjectName(QStringLiteral("About1"));
+    // F10 opens the menu bar, as in the desktops' own programs; the arrow keys go on from there.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(File1->menuAction()); });
 
     connect(LoadBitmap, &QAction::triggered, this, &TMainForm::LoadBitmapClick);
     connect(SaveBitmap, &QAction::triggered, this, &TMainForm::SaveBitmapClick);
@@ -96,6 +103,7 @@ void TMainForm::createControls()
     lblCounter->setFont(counterFont);
     UiColours::set(lblCounter, QPalette::WindowText, UiColours::Maroon);
     lblCounter->setGeometry(0, 108, 258, 13);
+    lblCounter->setAccessibleName(tr("Download state"));
 
     btnGetScreenShot = new WrapButton(
         //: DSO: the instrument, a digital storage oscilloscope
@@ -114,17 +122,22 @@ void TMainForm::createControls()
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo->setGeometry(8, 142, 436, 131);
+    Memo->setAccessibleName(tr("Log of the exchange"));
 
     btnClearMemo = new QPushButton(tr("Clear Log"), Client);
     btnClearMemo->setObjectName(QStringLiteral("btnClearMemo"));
     btnClearMemo->setGeometry(8, 284, 75, 25);
-    btnClearMemo->setFocusPolicy(Qt::ClickFocus);
     bntSaveMemo = new QPushButton(tr("Save Log"), Client);
     bntSaveMemo->setObjectName(QStringLiteral("bntSaveMemo"));
     bntSaveMemo->setGeometry(88, 284, 75, 25);
-    bntSaveMemo->setFocusPolicy(Qt::ClickFocus);
 
+    // The keyboard's way through the window: the two download buttons, the picture (its menu
+    // on the menu key), the log and its two buttons.
     setTabOrder(btnGetScreenShot, btnCancel);
+    setTabOrder(btnCancel, ImageDSO);
+    setTabOrder(ImageDSO, Memo);
+    setTabOrder(Memo, btnClearMemo);
+    setTabOrder(btnClearMemo, bntSaveMemo);
     connect(btnGetScreenShot, &QPushButton::clicked, this, &TMainForm::btnGetScreenShotClick);
     connect(btnCancel, &QPushButton::clicked, this, &TMainForm::btnCancelClick);
     connect(btnClearMemo, &QPushButton::clicked, this, &TMainForm::btnClearMemoClick);
@@ -147,11 +160,17 @@ void TMainForm::createStatusBar()
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setSizeGripEnabled(false);
     StatusBar->setFixedHeight(StatusBarHeight);
-    const int widths[3] = {120, 50, 50};
+    // The port state's panel grows where a translation of "closed" needs more room.
+    const QFontMetrics metrics(StatusBar->font());
+    const int stateText =
+        std::max(metrics.horizontalAdvance(tr("open")), metrics.horizontalAdvance(tr("closed")));
+    const int widths[3] = {120, std::max(50, stateText + 2 * StatusPanelPadding), 50};
+    const QString names[3] = {tr("Line settings"), tr("Port state"), tr("Progress")};
     for (int i = 0; i < 3; ++i) {
         statusPanels_[i] = new QLabel(StatusBar);
         statusPanels_[i]->setFixedWidth(widths[i]);
         statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        statusPanels_[i]->setAccessibleName(names[i]);
     }
     // The last panel reaches to the right edge, as a native status bar's last part does, so the
     // progress of a download or a file name fits; its text never widens the window.

@@ -1,6 +1,7 @@
 #include "myserialsetupform.h"
 
 #include "myserial.h"
+#include "textfit.h"
 #include "uifonts.h"
 
 #include <QComboBox>
@@ -14,7 +15,7 @@
 TMySerialSetupForm::TMySerialSetupForm(QWidget* parent) : NoEscapeDialog(parent)
 {
     setObjectName(QStringLiteral("MySerialSetupForm"));
-    setWindowTitle(QStringLiteral("COM settings"));
+    setWindowTitle(tr("COM settings"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
@@ -22,12 +23,13 @@ TMySerialSetupForm::TMySerialSetupForm(QWidget* parent) : NoEscapeDialog(parent)
     setFixedSize(231, 216);
     createControls();
     FormCreate();
+    TextFit::fit(this);
 }
 
 // Controls are created in tab order: the six lists, then Cancel, then OK.
 void TMySerialSetupForm::createControls()
 {
-    GroupBox1 = new QGroupBox(QStringLiteral(" Settings "), this);
+    GroupBox1 = new QGroupBox(tr(" Settings "), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 8, 217, 169);
     // Qt's own styles draw the frame under the caption, across the Port list; the dialog is laid
@@ -37,18 +39,17 @@ void TMySerialSetupForm::createControls()
                        " margin-top: %1px; }"
                        "#GroupBox1::title { subcontrol-origin: margin; left: 7px; }")
             .arg(GroupBox1->fontMetrics().height() / 2));
-    ComboPort = addList(QStringLiteral("ComboPort"), QStringLiteral("Port"), 0);
-    ComboBaud = addList(QStringLiteral("ComboBaud"), QStringLiteral("Baud rate"), 1);
-    ComboDataBits = addList(QStringLiteral("ComboDataBits"), QStringLiteral("Data bits"), 2);
-    ComboStopBits = addList(QStringLiteral("ComboStopBits"), QStringLiteral("Stop bits"), 3);
-    ComboParity = addList(QStringLiteral("ComboParity"), QStringLiteral("Parity"), 4);
-    ComboFlowControl =
-        addList(QStringLiteral("ComboFlowControl"), QStringLiteral("Flow control"), 5);
+    ComboPort = addList(QStringLiteral("ComboPort"), tr("Port"), 0);
+    ComboBaud = addList(QStringLiteral("ComboBaud"), tr("Baud rate"), 1);
+    ComboDataBits = addList(QStringLiteral("ComboDataBits"), tr("Data bits"), 2);
+    ComboStopBits = addList(QStringLiteral("ComboStopBits"), tr("Stop bits"), 3);
+    ComboParity = addList(QStringLiteral("ComboParity"), tr("Parity"), 4);
+    ComboFlowControl = addList(QStringLiteral("ComboFlowControl"), tr("Flow control"), 5);
 
-    ButtonCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    ButtonCancel = new QPushButton(tr("Cancel"), this);
     ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
     ButtonCancel->setGeometry(62, 184, 75, 25);
-    ButtonOK = new QPushButton(QStringLiteral("OK"), this);
+    ButtonOK = new QPushButton(tr("OK"), this);
     ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
     ButtonOK->setGeometry(142, 184, 75, 25);
     ButtonOK->setDefault(true);
@@ -92,10 +93,10 @@ void TMySerialSetupForm::FormCreate()
         ComboBaud->addItem(QString::number(rate));
     ComboDataBits->addItems({QStringLiteral("7"), QStringLiteral("8")});
     ComboStopBits->addItems({QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")});
-    ComboParity->addItems({QStringLiteral("None"), QStringLiteral("Odd"), QStringLiteral("Even"),
-                           QStringLiteral("Mark"), QStringLiteral("Space")});
-    ComboFlowControl->addItems(
-        {QStringLiteral("None"), QStringLiteral("Software"), QStringLiteral("Hardware")});
+    //: Parity of the serial line
+    ComboParity->addItems({tr("None", "parity"), tr("Odd"), tr("Even"), tr("Mark"), tr("Space")});
+    //: Flow control of the serial line
+    ComboFlowControl->addItems({tr("None", "flow control"), tr("Software"), tr("Hardware")});
     ComboFlowControl->setEnabled(false);
 }
 

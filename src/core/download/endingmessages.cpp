@@ -14,27 +14,36 @@ QString kilobytes(std::int64_t bytes)
 QString EndingMessages::sentence(DownloadResult::Ending ending, const QString& device,
                                  std::int32_t timeoutSeconds)
 {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("EndingMessages", text);
-    };
     switch (ending) {
     case Ending::PortNotOpened:
-        return tr("Error while opening COM port.");
+        return QCoreApplication::translate("EndingMessages", "Error while opening COM port.");
     case Ending::NotReady:
-        return tr("The working file could not be written.");
+        return QCoreApplication::translate("EndingMessages",
+                                           "The working file could not be written.");
     case Ending::TimedOut:
-        return tr("No transfer from %1 within %2 s.").arg(device).arg(timeoutSeconds);
+        return QCoreApplication::translate("EndingMessages", "No transfer from %1 within %2 s.")
+            .arg(device)
+            .arg(timeoutSeconds);
     case Ending::NoData:
-        return tr("%1 ended the transfer without any data.").arg(device);
+        return QCoreApplication::translate("EndingMessages",
+                                           "%1 ended the transfer without any data.")
+            .arg(device);
     case Ending::LineLost:
-        return device.isEmpty() ? tr("The connection to the COM port was lost.")
-                                : tr("The connection to %1 was lost.").arg(device);
+        return device.isEmpty()
+                   ? QCoreApplication::translate("EndingMessages",
+                                                 "The connection to the COM port was lost.")
+                   : QCoreApplication::translate("EndingMessages", "The connection to %1 was lost.")
+                         .arg(device);
     case Ending::EarlierTransfer:
-        return tr("The instrument was still sending an earlier picture. Start the transfer on "
-                  "the instrument again.");
+        return QCoreApplication::translate(
+            "EndingMessages",
+            "The instrument was still sending an earlier picture. Start the transfer on "
+            "the instrument again.");
     case Ending::BlockLost:
-        return tr("A block was lost on the line: the picture is incomplete. Start the transfer "
-                  "on the instrument again.");
+        return QCoreApplication::translate(
+            "EndingMessages",
+            "A block was lost on the line: the picture is incomplete. Start the transfer "
+            "on the instrument again.");
     default:
         return {};
     }

@@ -3,25 +3,25 @@
 #include <QCoreApplication>
 
 namespace {
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("LineOpening", text);
-}
-
 Outcome refused(const QString& path, SerialLine::Refusal why, const QString& words)
 {
     QString reason = QStringLiteral("%1: %2").arg(path, words);
     switch (why) {
     case SerialLine::Refusal::NoDevice:
-        reason += QLatin1Char('\n') + tr("The device is not there: was the adapter unplugged?");
+        reason += QLatin1Char('\n') +
+                  QCoreApplication::translate(
+                      "LineOpening", "The device is not there: was the adapter unplugged?");
         break;
     case SerialLine::Refusal::Permission:
-        reason += QLatin1Char('\n') +
-                  tr("Your user may need to be in the group that owns the device (often "
-                     "\"dialout\"); log in again after joining it.");
+        reason +=
+            QLatin1Char('\n') +
+            QCoreApplication::translate(
+                "LineOpening", "Your user may need to be in the group that owns the device (often "
+                               "\"dialout\"); log in again after joining it.");
         break;
     case SerialLine::Refusal::Busy:
-        reason += QLatin1Char('\n') + tr("Another program has the port open.");
+        reason += QLatin1Char('\n') +
+                  QCoreApplication::translate("LineOpening", "Another program has the port open.");
         break;
     default:
         break;

@@ -1,5 +1,6 @@
 #include "inidocument.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <optional>
@@ -195,12 +196,12 @@ QString IniDocument::refusal(QByteArrayView section, QByteArrayView key, QByteAr
         return text.contains('\n') || text.contains('\r');
     };
     if (section.isEmpty() || breaksLine(section) || section.contains(']'))
-        return QStringLiteral("invalid section name");
+        return QCoreApplication::translate("IniFile", "invalid section name");
     if (key.isEmpty() || breaksLine(key) || key.contains('=') || key.front() == ';' ||
         key.front() == '[')
-        return QStringLiteral("invalid key name");
+        return QCoreApplication::translate("IniFile", "invalid key name");
     if (breaksLine(value))
-        return QStringLiteral("line break in value");
+        return QCoreApplication::translate("IniFile", "line break in value");
     return {};
 }
 

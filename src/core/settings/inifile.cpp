@@ -2,6 +2,7 @@
 
 #include "filehelpers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,7 +41,8 @@ Outcome IniFile::save(const IniDocument& document)
 {
     if (!QFileInfo::exists(path_))
         if (const QString folder = QFileInfo(path_).absolutePath(); !QDir().mkpath(folder))
-            return refused(QStringLiteral("cannot create the folder %1").arg(folder));
+            return refused(
+                QCoreApplication::translate("IniFile", "cannot create the folder %1").arg(folder));
     return StringToFile(document.text(), path_);
 }
 
@@ -82,5 +84,6 @@ Outcome IniFile::writeInteger(QByteArrayView section, QByteArrayView key, std::i
 
 Outcome IniFile::refused(const QString& reason) const
 {
-    return Outcome::failure(QStringLiteral("Cannot write %1: %2").arg(path_, reason));
+    return Outcome::failure(
+        QCoreApplication::translate("IniFile", "Cannot write %1: %2").arg(path_, reason));
 }

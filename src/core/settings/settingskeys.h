@@ -20,4 +20,6 @@ inline constexpr SettingsKey NakDelay{"Timings", "NAKDelay"};
 inline constexpr SettingsKey Port{"ComPort", "Port"};
 inline constexpr SettingsKey AutoSaveFolder{"AutoSave", "Folder"};
 inline constexpr SettingsKey AutoSaveFormat{"AutoSave", "Format"};
+// Read only: the user's choice of language, written by hand.
+inline constexpr SettingsKey Language{"Common", "Language"};
 } // namespace SettingsKeys

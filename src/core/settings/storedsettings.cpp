@@ -50,6 +50,7 @@ StoredSettings StoredSettings::read(const QString& iniPath)
         return stored;
     // A file that cannot be read gives what an empty one gives.
     const IniDocument ini = file.load().value_or(IniDocument());
+    stored.language = text(ini, SettingsKeys::Language).trimmed();
     if (SettingsFile::meansFirstRun(ini))
         return stored;
     stored.firstRun = false;

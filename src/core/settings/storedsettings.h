@@ -26,6 +26,7 @@ struct StoredSettings {
     std::optional<std::int32_t> port;
     QString autoSaveFolder; // empty: off
     QString autoSaveFormat;
+    QString language; // [Common] Language, e.g. "de" or "pt_BR"; empty: the system's languages
 
     // Reads the keys in the order the window applies them.
     [[nodiscard]] static StoredSettings read(const QString& iniPath);

@@ -1,5 +1,7 @@
 #include "qtserialline.h"
 
+#include <QCoreApplication>
+
 #include "delays.h"
 #include "myserial.h"
 
@@ -40,7 +42,8 @@ SerialLine::Opened refusedByQt(const QSerialPort& serial)
     case QSerialPort::DeviceNotFoundError:
         return {SerialLine::Refusal::NoDevice, serial.errorString()};
     case QSerialPort::PermissionError:
-        return {SerialLine::Refusal::Busy, QStringLiteral("locked by another program")};
+        return {SerialLine::Refusal::Busy,
+                QCoreApplication::translate("QtSerialLine", "locked by another program")};
     default:
         return {SerialLine::Refusal::Other, serial.errorString()};
     }

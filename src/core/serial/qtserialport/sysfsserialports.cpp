@@ -1,5 +1,6 @@
 #include "sysfsserialports.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -78,7 +79,8 @@ QString SysfsSerialPorts::describe(const QString& devicePath) const
         if (const QString both = (maker + QLatin1Char(' ') + product).trimmed(); !both.isEmpty())
             parts.append(both);
         if (const QString serial = attribute(usb + QStringLiteral("/serial")); !serial.isEmpty())
-            parts.append(QStringLiteral("serial number ") + serial);
+            parts.append(
+                QCoreApplication::translate("SysfsSerialPorts", "serial number %1").arg(serial));
     }
     if (const QString byId = byIdName(device); !byId.isEmpty())
         parts.append(byId);

@@ -3,6 +3,7 @@
 #include "delays.h"
 #include "wincommrules.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <string>
@@ -34,7 +35,7 @@ QString WinSerialLine::systemMessage(DWORD error)
         FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
                        0, text, static_cast<DWORD>(std::size(text)), nullptr);
     if (length == 0)
-        return QStringLiteral("system error %1").arg(error);
+        return QCoreApplication::translate("WinSerialLine", "system error %1").arg(error);
     return QString::fromWCharArray(text, static_cast<int>(length)).trimmed();
 }
 
