@@ -18,6 +18,9 @@ files=(
   usr/share/doc/orvisnap/README.md
   usr/share/doc/orvisnap/LICENSE
 )
+for language in de es fr it ja pl pt_BR ru zh_CN; do
+  files+=("usr/share/orvisnap/translations/orvisnap_$language.qm")
+done
 for size in 16 32 48 64 128 256; do
   files+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
@@ -47,6 +50,8 @@ version="$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
 [ "$(dpkg-deb -f "${debs[0]}" Package)" = orvisnap ] || fail "package name"
 [ "$(dpkg-deb -f "${debs[0]}" Version)" = "$version" ] || fail "package version"
 dpkg-deb -f "${debs[0]}" Depends | grep -q libqt6serialport6 || fail "no shared-library dependencies"
+dpkg-deb -f "${debs[0]}" Recommends | grep -q qt6-translations-l10n ||
+  fail "Qt's own translations not recommended"
 listing="$(dpkg-deb -c "${debs[0]}")"
 for f in "${files[@]}"; do
   grep -q " \./$f\$" <<<"$listing" || fail "not in the package: /$f"

@@ -1,15 +1,34 @@
 #!/usr/bin/env bash
 # Makes the pictures in docs/ from the real program: the window on a virtual display (Xvfb),
-# driven with xdotool, downloads from the simulated instrument; orvisnap-capture runs in a tmux
-# pane, which is drawn as a picture with ImageMagick. Both run from a folder of their own, so the
-# build folder's settings file stays as it is.
+# driven with xdotool and the keyboard, downloads from the simulated instrument; orvisnap-capture
+# runs in a tmux pane, which is drawn as a picture with ImageMagick. Both run from a folder of
+# their own, so the build folder's settings file stays as it is.
+#     scripts/screenshots.sh [LANGUAGE] [--scale FACTOR]     e.g.  de --scale 2
+# With a language (de, fr, zh_CN, ...; en for the source texts) or a scale (1.5, 2) the window,
+# the dialogs and the picture menu go to build/screenshots/LANGUAGE-FACTORx instead, for looking
+# at cut or overlapping texts; the capture tool speaks English only, so it is left out there.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+language=""
+scale=1
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --scale) scale="$2"; shift 2 ;;
+    -*) echo "usage: $0 [LANGUAGE] [--scale FACTOR]" >&2; exit 2 ;;
+    *) language="$1"; shift ;;
+  esac
+done
 "$root/scripts/lib/install-deps.sh"
 "$root/scripts/lib/build.sh" normal
 build="$root/build"
 docs="$root/docs"
+if [ -n "$language" ] || [ "$scale" != 1 ]; then
+  docs="$build/screenshots/${language:-en}-${scale}x"
+fi
 mkdir -p "$docs"
+# Hundredths of the scale, for pixel arithmetic; at(X) is X design pixels on the screen.
+percent="$(awk -v s="$scale" 'BEGIN { printf "%d", s * 100 + 0.5 }')"
+at() { echo $(($1 * percent / 100)); }
 
 work="$(mktemp -d)"
 tmux_socket="orvisnap-shots-$$"
@@ -39,12 +58,12 @@ wait_for() {
 # PNG without time stamps, so that an unchanged picture gives an unchanged file.
 keep() {
   convert "$1" -strip -define png:exclude-chunks=date,time "$docs/$2"
-  echo "docs/$2"
+  echo "$docs/$2"
 }
 
 # shellcheck source=scripts/lib/virtual-display.sh
 source "$root/scripts/lib/virtual-display.sh"
-start_virtual_display
+if [ "$percent" -gt 100 ]; then start_virtual_display 2560x1600x24; else start_virtual_display; fi
 pids+=("$VIRTUAL_DISPLAY_PID")
 
 link="$work/dso"
@@ -60,30 +79,44 @@ mkdir "$work/bin" "$work/run"
 cp "$build/bin/orvisnap" "$build/bin/orvisnap-capture" "$work/bin/"
 printf '[Common]\r\nCreationTime=2026-01-01 00:00:00\r\nLeft=0\r\nTop=0\r\nBMPRes=3\r\n' \
   >"$work/bin/Orvisnap.ini"
+if [ -n "$language" ]; then printf 'Language=%s\r\n' "$language" >>"$work/bin/Orvisnap.ini"; fi
 printf '[ComPort]\r\nPort=9\r\n[Ports]\r\nCOM9=%s\r\n' "$link" >>"$work/bin/Orvisnap.ini"
+cp -r "$build/bin/translations" "$work/bin/"
 
-(cd "$work/run" && exec "$work/bin/orvisnap") >"$work/orvisnap.log" 2>&1 &
-pids+=($!)
+(cd "$work/run" && QT_SCALE_FACTOR="$scale" exec "$work/bin/orvisnap") >"$work/orvisnap.log" 2>&1 &
+app=$!
+pids+=("$app")
 window_id() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 has_window() { test -n "$(window_id "$1")"; }
 wait_for 20 has_window '^Orvisnap '
 window="$(window_id '^Orvisnap ')"
 height() { xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p'; }
-# The client area at 512x256 without the log is 610 x 293; the rest is the menu bar.
-menu_bar=$(($(height) - 293))
+# The client area at 512x256 without the log is 610 x 293 design pixels; the rest is the menu
+# bar.
+menu_bar=$(($(height) - $(at 293)))
 click() { xdotool mousemove --window "$window" "$1" "$2" click "${3:-1}"; }
-# "Settings" in the menu bar (after "File", with the display's DejaVu fonts); its items are then
-# chosen with the arrow keys.
+# "Settings" is the menu bar's second menu: F10 enters the menu bar, Right goes on to it, Down
+# opens it with its first item chosen; the arrow keys go on from there, whatever the language.
 settings_menu() {
-  click 62 $((menu_bar / 2))
+  xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+  xdotool key F10
+  sleep 0.3
+  xdotool key Right Down
   sleep 0.4
   xdotool key "$@" Return
 }
+# The window of the program other than the main window: a dialog just opened.
+dialog_id() {
+  xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -vx "$window" | tail -n1
+}
+has_dialog() { test -n "$(dialog_id)"; }
+no_dialog() { test -z "$(dialog_id)"; }
 
 settings_menu Up # "Logging", the last item
-log_shown() { test "$(height)" -gt $((menu_bar + 293)); }
+log_shown() { test "$(height)" -gt $((menu_bar + $(at 293))); }
 wait_for 5 log_shown
-click 566 $((menu_bar + 27)) # "Download from DSO": 72 x 41 at 530, 7 of the client area
+# "Download from DSO": 72 x 41 (or wider for a translation) at 530, 7 of the client area.
+click "$(at 545)" $((menu_bar + $(at 27)))
 wait_for 60 grep -q '^summary' "$work/dsosim.log"
 sleep 1
 xdotool mousemove 1200 1000
@@ -92,24 +125,42 @@ keep "$work/shot.png" main-window.png
 
 geometry="$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p;s/^HEIGHT=//p' |
   paste -sd x)"
-click 120 $((menu_bar + 90)) 3 # the picture's context menu
+click "$(at 120)" $((menu_bar + $(at 90))) 3 # the picture's context menu
 sleep 0.6
 import -window root -crop "${geometry}+0+0" +repage "$work/shot.png" # the window and its menu
 keep "$work/shot.png" picture-menu.png
 xdotool key Escape
 
-settings_menu Down # "Comport settings"
-wait_for 10 has_window '^COM settings$'
+settings_menu # "Comport settings", the first item
+wait_for 10 has_dialog
 sleep 0.4
-import -window "$(window_id '^COM settings$')" "$work/shot.png"
+import -window "$(dialog_id)" "$work/shot.png"
 keep "$work/shot.png" com-settings.png
 xdotool key Return
+wait_for 10 no_dialog
 
-settings_menu Down Down # "Timings"
-wait_for 10 has_window '^Timings$'
+settings_menu Down # "Timings"
+wait_for 10 has_dialog
 sleep 0.4
-import -window "$(window_id '^Timings$')" "$work/shot.png"
+timings="$(dialog_id)"
+import -window "$timings" "$work/shot.png"
 keep "$work/shot.png" timings.png
+
+if [ "$docs" != "$root/docs" ]; then
+  # The About card, opened from the keyboard as well once a click on the status bar has given
+  # the main window the focus again: F10, then left to "About".
+  click 10 $(($(height) - 5))
+  sleep 0.3
+  xdotool key F10
+  sleep 0.3
+  xdotool key Left Return
+  about_shown() { dialog_id | grep -vqx "$timings"; }
+  wait_for 10 about_shown
+  sleep 0.4
+  import -window "$(dialog_id | grep -vx "$timings" | tail -n1)" "$work/shot.png"
+  keep "$work/shot.png" about.png
+  exit 0
+fi
 
 # orvisnap-capture on a terminal: one capture done, a second one under way.
 tmux -L "$tmux_socket" -f /dev/null new-session -d -x 80 -y 7 -s shots -c "$work/run" \

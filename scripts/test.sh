@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs all tests: once in a normal build with warnings as
-# errors, once under AddressSanitizer and UndefinedBehaviorSanitizer; then each fuzz target
+# Installs what is missing, checks that every translation is complete and matches the sources,
+# builds, and runs all tests: once in a normal build with warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer; then each fuzz target
 # briefly after its regression corpus; then the Windows build with its tests under Wine, end to
 # end on a Wine COM port, and its packages.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/lib/install-deps.sh"
 export QT_QPA_PLATFORM=offscreen
+"$root/scripts/lib/check-translations.sh"
 
 echo "== Build and test (RelWithDebInfo)"
 "$root/scripts/lib/build.sh" normal

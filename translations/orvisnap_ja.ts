@@ -5,570 +5,570 @@
     <name>AutoSave</name>
     <message>
         <source>Save each picture to a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を毎回フォルダーに保存</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を保存しました</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>保存できませんでした: %1</translation>
     </message>
 </context>
 <context>
     <name>BmpHeader</name>
     <message>
         <source>%1 is too short for a colour table.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は短すぎるため、カラーテーブルを格納できません。</translation>
     </message>
 </context>
 <context>
     <name>CapturePort</name>
     <message>
         <source>No COM ports detected on your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>このシステムでは COM ポートが検出されませんでした。</translation>
     </message>
 </context>
 <context>
     <name>EndingMessages</name>
     <message>
         <source>Error while opening COM port.</source>
-        <translation type="unfinished"></translation>
+        <translation>COM ポートを開くときにエラーが発生しました。</translation>
     </message>
     <message>
         <source>The working file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>作業ファイルを書き込めませんでした。</translation>
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 秒以内に %1 からの転送がありませんでした。</translation>
     </message>
     <message>
         <source>%1 ended the transfer without any data.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はデータを送らずに転送を終了しました。</translation>
     </message>
     <message>
         <source>The connection to the COM port was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>COM ポートとの接続が切れました。</translation>
     </message>
     <message>
         <source>The connection to %1 was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 との接続が切れました。</translation>
     </message>
     <message>
         <source>The instrument was still sending an earlier picture. Start the transfer on the instrument again.</source>
-        <translation type="unfinished"></translation>
+        <translation>測定器はまだ前の画像を送信中でした。測定器でもう一度転送を開始してください。</translation>
     </message>
     <message>
         <source>A block was lost on the line: the picture is incomplete. Start the transfer on the instrument again.</source>
-        <translation type="unfinished"></translation>
+        <translation>回線上でブロックが失われたため、画像が不完全です。測定器でもう一度転送を開始してください。</translation>
     </message>
     <message>
         <source>The received file is not a valid BMP picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>受信したファイルは有効な BMP 画像ではありません。</translation>
     </message>
     <message>
         <source>Received, but not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>受信しましたが、画像ではありません</translation>
     </message>
     <message>
         <source>Received %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を受信しました</translation>
     </message>
     <message>
         <source>No transfer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒以内に転送がありません</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセルしました</translation>
     </message>
     <message>
         <source>Ended without data</source>
-        <translation type="unfinished"></translation>
+        <translation>データなしで終了しました</translation>
     </message>
     <message>
         <source>Line lost</source>
-        <translation type="unfinished"></translation>
+        <translation>接続が切れました</translation>
     </message>
     <message>
         <source>Port not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>ポートを開けませんでした</translation>
     </message>
     <message>
         <source>Working file not written</source>
-        <translation type="unfinished"></translation>
+        <translation>作業ファイルを書き込めませんでした</translation>
     </message>
     <message>
         <source>Earlier transfer cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>前の転送をキャンセルしました</translation>
     </message>
     <message>
         <source>Block lost, picture not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>ブロックが失われたため、画像を破棄しました</translation>
     </message>
 </context>
 <context>
     <name>FileHelpers</name>
     <message>
         <source>Cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開けません: %2</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を読み込めません: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込めません: %2</translation>
     </message>
 </context>
 <context>
     <name>IniFile</name>
     <message>
         <source>invalid section name</source>
-        <translation type="unfinished"></translation>
+        <translation>セクション名が無効です</translation>
     </message>
     <message>
         <source>invalid key name</source>
-        <translation type="unfinished"></translation>
+        <translation>キー名が無効です</translation>
     </message>
     <message>
         <source>line break in value</source>
-        <translation type="unfinished"></translation>
+        <translation>値に改行が含まれています</translation>
     </message>
     <message>
         <source>cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 を作成できません</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込めません: %2</translation>
     </message>
 </context>
 <context>
     <name>LineOpening</name>
     <message>
         <source>The device is not there: was the adapter unplugged?</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスが見つかりません。アダプターが取り外されていませんか？</translation>
     </message>
     <message>
         <source>Your user may need to be in the group that owns the device (often &quot;dialout&quot;); log in again after joining it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーをデバイスの所有グループ（多くの場合「dialout」）に追加する必要があるかもしれません。追加した後、ログインし直してください。</translation>
     </message>
     <message>
         <source>Another program has the port open.</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムがポートを開いています。</translation>
     </message>
 </context>
 <context>
     <name>MySerial</name>
     <message>
         <source>COM%1 is not among the detected ports.</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1 は検出されたポートの中にありません。</translation>
     </message>
 </context>
 <context>
     <name>PictureIo</name>
     <message>
         <source>There is no picture to write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込む画像がありません。</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが存在しません。</translation>
     </message>
     <message>
         <source>Cannot load %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>画像 %1 を開けません: %2</translation>
     </message>
 </context>
 <context>
     <name>PictureMenu</name>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像をコピー</translation>
     </message>
     <message>
         <source>Copy printable picture</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷用の画像をコピー</translation>
     </message>
     <message>
         <source>Save as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 形式で保存...</translation>
     </message>
     <message>
         <source>Save each picture to a folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を毎回フォルダーに保存...</translation>
     </message>
     <message>
         <source>Stop saving each picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像の毎回保存を停止</translation>
     </message>
 </context>
 <context>
     <name>QtSerialLine</name>
     <message>
         <source>locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムがロックしています</translation>
     </message>
 </context>
 <context>
     <name>ReceivedPicture</name>
     <message>
         <source>Its header states %1 bytes; %2 bytes arrived.</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘッダーには %1 バイトと記載されていますが、受信したのは %2 バイトです。</translation>
     </message>
 </context>
 <context>
     <name>SysfsSerialPorts</name>
     <message>
         <source>serial number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアル番号 %1</translation>
     </message>
 </context>
 <context>
     <name>TFormAbout</name>
     <message>
         <source>Idea &amp; Realization</source>
-        <translation type="unfinished"></translation>
+        <translation>アイデアと実装</translation>
     </message>
     <message>
         <source>The Orvisnap developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvisnap の開発者</translation>
     </message>
     <message>
         <source>Special thanks to:</source>
-        <translation type="unfinished"></translation>
+        <translation>謝辞:</translation>
     </message>
     <message>
         <source>The makers of the DSOs,</source>
-        <translation type="unfinished"></translation>
+        <translation>XModem で画面を出力できる</translation>
     </message>
     <message>
         <source>for XModem screen dumps.</source>
-        <translation type="unfinished"></translation>
+        <translation>オシロスコープのメーカー各社</translation>
     </message>
     <message>
         <source>Everyone who tested early</source>
-        <translation type="unfinished"></translation>
+        <translation>初期バージョンをテストし、</translation>
     </message>
     <message>
         <source>versions and reported bugs.</source>
-        <translation type="unfinished"></translation>
+        <translation>バグを報告してくださった皆様</translation>
     </message>
     <message>
         <source>First release</source>
-        <translation type="unfinished"></translation>
+        <translation>初版</translation>
     </message>
     <message>
         <source>June, 2010</source>
-        <translation type="unfinished"></translation>
+        <translation>2010 年 6 月</translation>
     </message>
     <message>
         <source>About Orvisnap</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvisnap について</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TFormTimings</name>
     <message>
         <source>Timings</source>
-        <translation type="unfinished"></translation>
+        <translation>タイミング</translation>
     </message>
     <message>
         <source>Transfer start timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>転送開始のタイムアウト</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
     <message>
         <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
         <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>オシロスコープのボタンを押して転送を開始するまでの待ち時間です。</translation>
     </message>
     <message>
         <source>Rx delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx 遅延</translation>
     </message>
     <message>
         <source>milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>ミリ秒</translation>
     </message>
     <message>
         <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
-        <translation type="unfinished"></translation>
+        <translation>要求からバッファー読み取りまでの追加の遅延を設定します。高速なシステムでは大きくしてください。</translation>
     </message>
     <message>
         <source>NAK delay</source>
-        <translation type="unfinished"></translation>
+        <translation>NAK 遅延</translation>
     </message>
     <message>
         <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
-        <translation type="unfinished"></translation>
+        <translation>転送エラーには NAK を送って応答します。ここで少し遅延を入れると改善する場合があります。</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>No COM ports detected on your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>このシステムでは COM ポートが検出されませんでした。</translation>
     </message>
     <message>
         <source>Program will terminate.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムを終了します。</translation>
     </message>
     <message>
         <source>%1.%2 build %3</source>
         <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.%2 ビルド %3</translation>
     </message>
     <message>
         <source>The received bytes are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>受信したバイトは %1 に保存されています。</translation>
     </message>
     <message>
         <source>Receiving data...</source>
-        <translation type="unfinished"></translation>
+        <translation>データを受信中...</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 / %2 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 KB</translation>
     </message>
     <message>
         <source>The picture could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を開けませんでした。</translation>
     </message>
     <message>
         <source>The picture could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を保存できませんでした。</translation>
     </message>
     <message>
         <source>Bitmap files (*.bmp)|*.bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>ビットマップファイル (*.bmp)|*.bmp</translation>
     </message>
     <message>
         <source>PNG files (*.png)|*.png</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG ファイル (*.png)|*.png</translation>
     </message>
     <message>
         <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*</translation>
     </message>
     <message>
         <source>The log could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>ログを保存できませんでした。</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を保存できませんでした。</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Load bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>ビットマップを開く</translation>
     </message>
     <message>
         <source>Save bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>ビットマップを保存</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Comport settings</source>
-        <translation type="unfinished"></translation>
+        <translation>COM ポートの設定</translation>
     </message>
     <message>
         <source>Timings</source>
-        <translation type="unfinished"></translation>
+        <translation>タイミング</translation>
     </message>
     <message>
         <source>Logging</source>
-        <translation type="unfinished"></translation>
+        <translation>ログを記録</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Download from DSO</source>
         <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>オシロスコープから取り込み</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Clear Log</source>
-        <translation type="unfinished"></translation>
+        <translation>ログをクリア</translation>
     </message>
     <message>
         <source>Save Log</source>
-        <translation type="unfinished"></translation>
+        <translation>ログを保存</translation>
     </message>
     <message>
         <source>Empty screen</source>
-        <translation type="unfinished"></translation>
+        <translation>空の画面</translation>
     </message>
     <message>
         <source>How to start the transfer on the instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>測定器で転送を開始する方法</translation>
     </message>
     <message>
         <source>%1, %2 x %3 pixels</source>
         <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2 × %3 ピクセル</translation>
     </message>
     <message>
         <source>open</source>
-        <translation type="unfinished"></translation>
+        <translation>オープン</translation>
     </message>
     <message>
         <source>closed</source>
-        <translation type="unfinished"></translation>
+        <translation>クローズ</translation>
     </message>
     <message>
         <source>Screen of the instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>測定器の画面</translation>
     </message>
     <message>
         <source>Picture from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルからの画像</translation>
     </message>
     <message>
         <source>Download state</source>
-        <translation type="unfinished"></translation>
+        <translation>取り込みの状態</translation>
     </message>
     <message>
         <source>Log of the exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>通信ログ</translation>
     </message>
     <message>
         <source>Line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>回線の設定</translation>
     </message>
     <message>
         <source>Port state</source>
-        <translation type="unfinished"></translation>
+        <translation>ポートの状態</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>進行状況</translation>
     </message>
 </context>
 <context>
     <name>TMySerialSetupForm</name>
     <message>
         <source>COM settings</source>
-        <translation type="unfinished"></translation>
+        <translation>COM ポートの設定</translation>
     </message>
     <message>
         <source> Settings </source>
-        <translation type="unfinished"></translation>
+        <translation> 設定 </translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>ボーレート</translation>
     </message>
     <message>
         <source>Data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>データビット</translation>
     </message>
     <message>
         <source>Stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>ストップビット</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>パリティ</translation>
     </message>
     <message>
         <source>Flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>フロー制御</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>None</source>
         <comment>parity</comment>
         <extracomment>Parity of the serial line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Odd</source>
-        <translation type="unfinished"></translation>
+        <translation>奇数</translation>
     </message>
     <message>
         <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>偶数</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>マーク</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>スペース</translation>
     </message>
     <message>
         <source>None</source>
         <comment>flow control</comment>
         <extracomment>Flow control of the serial line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>ソフトウェア</translation>
     </message>
     <message>
         <source>Hardware</source>
-        <translation type="unfinished"></translation>
+        <translation>ハードウェア</translation>
     </message>
 </context>
 <context>
     <name>WinSerialLine</name>
     <message>
         <source>system error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>システムエラー %1</translation>
     </message>
 </context>
 </TS>

@@ -5,570 +5,570 @@
     <name>AutoSave</name>
     <message>
         <source>Save each picture to a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuj każdy obraz w folderze</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano %1</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zapisano: %1</translation>
     </message>
 </context>
 <context>
     <name>BmpHeader</name>
     <message>
         <source>%1 is too short for a colour table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik %1 jest za krótki, by zawierać tablicę kolorów.</translation>
     </message>
 </context>
 <context>
     <name>CapturePort</name>
     <message>
         <source>No COM ports detected on your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wykryto w systemie żadnych portów COM.</translation>
     </message>
 </context>
 <context>
     <name>EndingMessages</name>
     <message>
         <source>Error while opening COM port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd podczas otwierania portu COM.</translation>
     </message>
     <message>
         <source>The working file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać pliku roboczego.</translation>
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak transmisji z %1 w ciągu %2 s.</translation>
     </message>
     <message>
         <source>%1 ended the transfer without any data.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: transmisja zakończona bez żadnych danych.</translation>
     </message>
     <message>
         <source>The connection to the COM port was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utracono połączenie z portem COM.</translation>
     </message>
     <message>
         <source>The connection to %1 was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utracono połączenie z %1.</translation>
     </message>
     <message>
         <source>The instrument was still sending an earlier picture. Start the transfer on the instrument again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyrząd wciąż wysyłał poprzedni obraz. Ponownie uruchom transmisję na przyrządzie.</translation>
     </message>
     <message>
         <source>A block was lost on the line: the picture is incomplete. Start the transfer on the instrument again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na linii utracono blok: obraz jest niekompletny. Ponownie uruchom transmisję na przyrządzie.</translation>
     </message>
     <message>
         <source>The received file is not a valid BMP picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebrany plik nie jest prawidłowym obrazem BMP.</translation>
     </message>
     <message>
         <source>Received, but not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebrano, ale to nie obraz</translation>
     </message>
     <message>
         <source>Received %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebrano %1</translation>
     </message>
     <message>
         <source>No transfer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak transmisji w ciągu %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Anulowano</translation>
     </message>
     <message>
         <source>Ended without data</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończono bez danych</translation>
     </message>
     <message>
         <source>Line lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Utracono połączenie</translation>
     </message>
     <message>
         <source>Port not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie otwarto portu</translation>
     </message>
     <message>
         <source>Working file not written</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zapisano pliku roboczego</translation>
     </message>
     <message>
         <source>Earlier transfer cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Anulowano poprzednią transmisję</translation>
     </message>
     <message>
         <source>Block lost, picture not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Utracono blok, obraz odrzucony</translation>
     </message>
 </context>
 <context>
     <name>FileHelpers</name>
     <message>
         <source>Cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć %1: %2</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać %1: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać %1: %2</translation>
     </message>
 </context>
 <context>
     <name>IniFile</name>
     <message>
         <source>invalid section name</source>
-        <translation type="unfinished"></translation>
+        <translation>nieprawidłowa nazwa sekcji</translation>
     </message>
     <message>
         <source>invalid key name</source>
-        <translation type="unfinished"></translation>
+        <translation>nieprawidłowa nazwa klucza</translation>
     </message>
     <message>
         <source>line break in value</source>
-        <translation type="unfinished"></translation>
+        <translation>znak końca wiersza w wartości</translation>
     </message>
     <message>
         <source>cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można utworzyć folderu %1</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać %1: %2</translation>
     </message>
 </context>
 <context>
     <name>LineOpening</name>
     <message>
         <source>The device is not there: was the adapter unplugged?</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak urządzenia: czy adapter został odłączony?</translation>
     </message>
     <message>
         <source>Your user may need to be in the group that owns the device (often &quot;dialout&quot;); log in again after joining it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto użytkownika może wymagać przynależności do grupy będącej właścicielem urządzenia (często „dialout”); po dodaniu do grupy zaloguj się ponownie.</translation>
     </message>
     <message>
         <source>Another program has the port open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port jest otwarty przez inny program.</translation>
     </message>
 </context>
 <context>
     <name>MySerial</name>
     <message>
         <source>COM%1 is not among the detected ports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Portu COM%1 nie ma wśród wykrytych portów.</translation>
     </message>
 </context>
 <context>
     <name>PictureIo</name>
     <message>
         <source>There is no picture to write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak obrazu do zapisania w %1.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik nie istnieje.</translation>
     </message>
     <message>
         <source>Cannot load %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można wczytać %1: %2</translation>
     </message>
 </context>
 <context>
     <name>PictureMenu</name>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj obraz</translation>
     </message>
     <message>
         <source>Copy printable picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj obraz do druku</translation>
     </message>
     <message>
         <source>Save as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz jako PNG...</translation>
     </message>
     <message>
         <source>Save each picture to a folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuj każdy obraz w folderze...</translation>
     </message>
     <message>
         <source>Stop saving each picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Przestań zapisywać każdy obraz</translation>
     </message>
 </context>
 <context>
     <name>QtSerialLine</name>
     <message>
         <source>locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>zablokowany przez inny program</translation>
     </message>
 </context>
 <context>
     <name>ReceivedPicture</name>
     <message>
         <source>Its header states %1 bytes; %2 bytes arrived.</source>
-        <translation type="unfinished"></translation>
+        <translation>Według nagłówka rozmiar wynosi %1 B; odebrano %2 B.</translation>
     </message>
 </context>
 <context>
     <name>SysfsSerialPorts</name>
     <message>
         <source>serial number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>numer seryjny %1</translation>
     </message>
 </context>
 <context>
     <name>TFormAbout</name>
     <message>
         <source>Idea &amp; Realization</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomysł &amp; realizacja</translation>
     </message>
     <message>
         <source>The Orvisnap developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Twórcy programu Orvisnap</translation>
     </message>
     <message>
         <source>Special thanks to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Szczególne podziękowania dla:</translation>
     </message>
     <message>
         <source>The makers of the DSOs,</source>
-        <translation type="unfinished"></translation>
+        <translation>producentów oscyloskopów DSO,</translation>
     </message>
     <message>
         <source>for XModem screen dumps.</source>
-        <translation type="unfinished"></translation>
+        <translation>za zrzuty ekranu przez XModem.</translation>
     </message>
     <message>
         <source>Everyone who tested early</source>
-        <translation type="unfinished"></translation>
+        <translation>wszystkich, którzy testowali wczesne</translation>
     </message>
     <message>
         <source>versions and reported bugs.</source>
-        <translation type="unfinished"></translation>
+        <translation>wersje i zgłaszali błędy.</translation>
     </message>
     <message>
         <source>First release</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwsze wydanie</translation>
     </message>
     <message>
         <source>June, 2010</source>
-        <translation type="unfinished"></translation>
+        <translation>Czerwiec 2010</translation>
     </message>
     <message>
         <source>About Orvisnap</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Orvisnap</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TFormTimings</name>
     <message>
         <source>Timings</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametry czasowe</translation>
     </message>
     <message>
         <source>Transfer start timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit czasu na rozpoczęcie transmisji</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>sekund</translation>
     </message>
     <message>
         <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
         <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tyle masz czasu na naciśnięcie przycisków DSO, by rozpocząć transmisję.</translation>
     </message>
     <message>
         <source>Rx delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie Rx</translation>
     </message>
     <message>
         <source>milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>milisekund</translation>
     </message>
     <message>
         <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu ustawia się dodatkowe opóźnienie między żądaniem a odczytem bufora. W szybkich systemach warto je zwiększyć.</translation>
     </message>
     <message>
         <source>NAK delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie NAK</translation>
     </message>
     <message>
         <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na błędy transmisji program odpowiada, wysyłając NAK. Czasem pomaga tu niewielkie opóźnienie.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>No COM ports detected on your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wykryto w systemie żadnych portów COM.</translation>
     </message>
     <message>
         <source>Program will terminate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program zostanie zamknięty.</translation>
     </message>
     <message>
         <source>%1.%2 build %3</source>
         <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.%2 kompilacja %3</translation>
     </message>
     <message>
         <source>The received bytes are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebrane bajty zachowano w pliku %1.</translation>
     </message>
     <message>
         <source>Receiving data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Odbieranie danych...</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 / %2 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 KB</translation>
     </message>
     <message>
         <source>The picture could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można wczytać obrazu.</translation>
     </message>
     <message>
         <source>The picture could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać obrazu.</translation>
     </message>
     <message>
         <source>Bitmap files (*.bmp)|*.bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki bitmap (*.bmp)|*.bmp</translation>
     </message>
     <message>
         <source>PNG files (*.png)|*.png</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki PNG (*.png)|*.png</translation>
     </message>
     <message>
         <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki tekstowe (*.txt)|*.txt|Wszystkie pliki (*.*)|*.*</translation>
     </message>
     <message>
         <source>The log could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać dziennika.</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać ustawień.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik</translation>
     </message>
     <message>
         <source>Load bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj bitmapę</translation>
     </message>
     <message>
         <source>Save bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz bitmapę</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <source>Comport settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia portu COM</translation>
     </message>
     <message>
         <source>Timings</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametry czasowe</translation>
     </message>
     <message>
         <source>Logging</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis dziennika</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>Download from DSO</source>
         <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pobierz z DSO</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>Clear Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyść dziennik</translation>
     </message>
     <message>
         <source>Save Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz dziennik</translation>
     </message>
     <message>
         <source>Empty screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusty ekran</translation>
     </message>
     <message>
         <source>How to start the transfer on the instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak uruchomić transmisję na przyrządzie</translation>
     </message>
     <message>
         <source>%1, %2 x %3 pixels</source>
         <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 x %3 pikseli</translation>
     </message>
     <message>
         <source>open</source>
-        <translation type="unfinished"></translation>
+        <translation>otwarty</translation>
     </message>
     <message>
         <source>closed</source>
-        <translation type="unfinished"></translation>
+        <translation>zamknięty</translation>
     </message>
     <message>
         <source>Screen of the instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekran przyrządu</translation>
     </message>
     <message>
         <source>Picture from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz z pliku</translation>
     </message>
     <message>
         <source>Download state</source>
-        <translation type="unfinished"></translation>
+        <translation>Stan pobierania</translation>
     </message>
     <message>
         <source>Log of the exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziennik wymiany danych</translation>
     </message>
     <message>
         <source>Line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia linii</translation>
     </message>
     <message>
         <source>Port state</source>
-        <translation type="unfinished"></translation>
+        <translation>Stan portu</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Postęp</translation>
     </message>
 </context>
 <context>
     <name>TMySerialSetupForm</name>
     <message>
         <source>COM settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia COM</translation>
     </message>
     <message>
         <source> Settings </source>
-        <translation type="unfinished"></translation>
+        <translation> Ustawienia </translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Prędkość transmisji</translation>
     </message>
     <message>
         <source>Data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bity danych</translation>
     </message>
     <message>
         <source>Stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bity stopu</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Parzystość</translation>
     </message>
     <message>
         <source>Flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>Sterowanie przepływem</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>None</source>
         <comment>parity</comment>
         <extracomment>Parity of the serial line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brak</translation>
     </message>
     <message>
         <source>Odd</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieparzysta</translation>
     </message>
     <message>
         <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>Parzysta</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Znacznik</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstęp</translation>
     </message>
     <message>
         <source>None</source>
         <comment>flow control</comment>
         <extracomment>Flow control of the serial line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brak</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Programowe</translation>
     </message>
     <message>
         <source>Hardware</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprzętowe</translation>
     </message>
 </context>
 <context>
     <name>WinSerialLine</name>
     <message>
         <source>system error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>błąd systemowy %1</translation>
     </message>
 </context>
 </TS>

@@ -5,570 +5,570 @@
     <name>AutoSave</name>
     <message>
         <source>Save each picture to a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar cada imagem em uma pasta</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 salvo</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não salvo: %1</translation>
     </message>
 </context>
 <context>
     <name>BmpHeader</name>
     <message>
         <source>%1 is too short for a colour table.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 é curto demais para conter uma tabela de cores.</translation>
     </message>
 </context>
 <context>
     <name>CapturePort</name>
     <message>
         <source>No COM ports detected on your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma porta COM detectada no sistema.</translation>
     </message>
 </context>
 <context>
     <name>EndingMessages</name>
     <message>
         <source>Error while opening COM port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao abrir a porta COM.</translation>
     </message>
     <message>
         <source>The working file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o arquivo de trabalho.</translation>
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma transferência de %1 em %2 s.</translation>
     </message>
     <message>
         <source>%1 ended the transfer without any data.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 encerrou a transferência sem nenhum dado.</translation>
     </message>
     <message>
         <source>The connection to the COM port was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>A conexão com a porta COM foi perdida.</translation>
     </message>
     <message>
         <source>The connection to %1 was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>A conexão com %1 foi perdida.</translation>
     </message>
     <message>
         <source>The instrument was still sending an earlier picture. Start the transfer on the instrument again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O instrumento ainda estava enviando uma imagem anterior. Inicie a transferência no instrumento novamente.</translation>
     </message>
     <message>
         <source>A block was lost on the line: the picture is incomplete. Start the transfer on the instrument again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um bloco se perdeu na linha: a imagem está incompleta. Inicie a transferência no instrumento novamente.</translation>
     </message>
     <message>
         <source>The received file is not a valid BMP picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo recebido não é uma imagem BMP válida.</translation>
     </message>
     <message>
         <source>Received, but not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Recebido, mas não é uma imagem</translation>
     </message>
     <message>
         <source>Received %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recebidos %1</translation>
     </message>
     <message>
         <source>No transfer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma transferência em %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado</translation>
     </message>
     <message>
         <source>Ended without data</source>
-        <translation type="unfinished"></translation>
+        <translation>Encerrado sem dados</translation>
     </message>
     <message>
         <source>Line lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexão perdida</translation>
     </message>
     <message>
         <source>Port not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta não aberta</translation>
     </message>
     <message>
         <source>Working file not written</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de trabalho não gravado</translation>
     </message>
     <message>
         <source>Earlier transfer cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferência anterior cancelada</translation>
     </message>
     <message>
         <source>Block lost, picture not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloco perdido, imagem descartada</translation>
     </message>
 </context>
 <context>
     <name>FileHelpers</name>
     <message>
         <source>Cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir %1: %2</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler %1: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1: %2</translation>
     </message>
 </context>
 <context>
     <name>IniFile</name>
     <message>
         <source>invalid section name</source>
-        <translation type="unfinished"></translation>
+        <translation>nome de seção inválido</translation>
     </message>
     <message>
         <source>invalid key name</source>
-        <translation type="unfinished"></translation>
+        <translation>nome de chave inválido</translation>
     </message>
     <message>
         <source>line break in value</source>
-        <translation type="unfinished"></translation>
+        <translation>quebra de linha no valor</translation>
     </message>
     <message>
         <source>cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível criar a pasta %1</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1: %2</translation>
     </message>
 </context>
 <context>
     <name>LineOpening</name>
     <message>
         <source>The device is not there: was the adapter unplugged?</source>
-        <translation type="unfinished"></translation>
+        <translation>O dispositivo não está presente: o adaptador foi desconectado?</translation>
     </message>
     <message>
         <source>Your user may need to be in the group that owns the device (often &quot;dialout&quot;); log in again after joining it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Talvez seu usuário precise pertencer ao grupo dono do dispositivo (geralmente &quot;dialout&quot;); depois de entrar no grupo, faça login novamente.</translation>
     </message>
     <message>
         <source>Another program has the port open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Outro programa está com a porta aberta.</translation>
     </message>
 </context>
 <context>
     <name>MySerial</name>
     <message>
         <source>COM%1 is not among the detected ports.</source>
-        <translation type="unfinished"></translation>
+        <translation>A COM%1 não está entre as portas detectadas.</translation>
     </message>
 </context>
 <context>
     <name>PictureIo</name>
     <message>
         <source>There is no picture to write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há imagem para gravar em %1.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não existe.</translation>
     </message>
     <message>
         <source>Cannot load %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível carregar %1: %2</translation>
     </message>
 </context>
 <context>
     <name>PictureMenu</name>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar imagem</translation>
     </message>
     <message>
         <source>Copy printable picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar imagem para impressão</translation>
     </message>
     <message>
         <source>Save as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como PNG...</translation>
     </message>
     <message>
         <source>Save each picture to a folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar cada imagem em uma pasta...</translation>
     </message>
     <message>
         <source>Stop saving each picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar de salvar cada imagem</translation>
     </message>
 </context>
 <context>
     <name>QtSerialLine</name>
     <message>
         <source>locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>bloqueada por outro programa</translation>
     </message>
 </context>
 <context>
     <name>ReceivedPicture</name>
     <message>
         <source>Its header states %1 bytes; %2 bytes arrived.</source>
-        <translation type="unfinished"></translation>
+        <translation>O cabeçalho indica %1 bytes; chegaram %2 bytes.</translation>
     </message>
 </context>
 <context>
     <name>SysfsSerialPorts</name>
     <message>
         <source>serial number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>número de série %1</translation>
     </message>
 </context>
 <context>
     <name>TFormAbout</name>
     <message>
         <source>Idea &amp; Realization</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideia &amp; realização</translation>
     </message>
     <message>
         <source>The Orvisnap developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Os desenvolvedores do Orvisnap</translation>
     </message>
     <message>
         <source>Special thanks to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Agradecimentos especiais a:</translation>
     </message>
     <message>
         <source>The makers of the DSOs,</source>
-        <translation type="unfinished"></translation>
+        <translation>Os fabricantes dos DSOs,</translation>
     </message>
     <message>
         <source>for XModem screen dumps.</source>
-        <translation type="unfinished"></translation>
+        <translation>pelas capturas de tela via XModem.</translation>
     </message>
     <message>
         <source>Everyone who tested early</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos que testaram as primeiras</translation>
     </message>
     <message>
         <source>versions and reported bugs.</source>
-        <translation type="unfinished"></translation>
+        <translation>versões e relataram erros.</translation>
     </message>
     <message>
         <source>First release</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeira versão</translation>
     </message>
     <message>
         <source>June, 2010</source>
-        <translation type="unfinished"></translation>
+        <translation>Junho de 2010</translation>
     </message>
     <message>
         <source>About Orvisnap</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Orvisnap</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TFormTimings</name>
     <message>
         <source>Timings</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizações</translation>
     </message>
     <message>
         <source>Transfer start timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo limite para iniciar a transferência</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos</translation>
     </message>
     <message>
         <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
         <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Este é o tempo que você tem para pressionar os botões do DSO e iniciar a transferência.</translation>
     </message>
     <message>
         <source>Rx delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso de Rx</translation>
     </message>
     <message>
         <source>milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>milissegundos</translation>
     </message>
     <message>
         <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aqui você define um atraso adicional entre a solicitação e a leitura do buffer. Em sistemas rápidos, convém aumentá-lo.</translation>
     </message>
     <message>
         <source>NAK delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso de NAK</translation>
     </message>
     <message>
         <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erros de transferência são respondidos com o envio de NAKs. Às vezes, um pequeno atraso aqui ajuda.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>No COM ports detected on your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma porta COM detectada no sistema.</translation>
     </message>
     <message>
         <source>Program will terminate.</source>
-        <translation type="unfinished"></translation>
+        <translation>O programa será encerrado.</translation>
     </message>
     <message>
         <source>%1.%2 build %3</source>
         <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.%2 build %3</translation>
     </message>
     <message>
         <source>The received bytes are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os bytes recebidos estão guardados em %1.</translation>
     </message>
     <message>
         <source>Receiving data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recebendo dados...</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 / %2 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 KB</translation>
     </message>
     <message>
         <source>The picture could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível carregar a imagem.</translation>
     </message>
     <message>
         <source>The picture could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a imagem.</translation>
     </message>
     <message>
         <source>Bitmap files (*.bmp)|*.bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos bitmap (*.bmp)|*.bmp</translation>
     </message>
     <message>
         <source>PNG files (*.png)|*.png</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos PNG (*.png)|*.png</translation>
     </message>
     <message>
         <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de texto (*.txt)|*.txt|Todos os arquivos (*.*)|*.*</translation>
     </message>
     <message>
         <source>The log could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o log.</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar as configurações.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Load bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar bitmap</translation>
     </message>
     <message>
         <source>Save bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar bitmap</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>Comport settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações da porta COM</translation>
     </message>
     <message>
         <source>Timings</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizações</translation>
     </message>
     <message>
         <source>Logging</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro em log</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>Download from DSO</source>
         <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Baixar do DSO</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Clear Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar log</translation>
     </message>
     <message>
         <source>Save Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar log</translation>
     </message>
     <message>
         <source>Empty screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tela vazia</translation>
     </message>
     <message>
         <source>How to start the transfer on the instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Como iniciar a transferência no instrumento</translation>
     </message>
     <message>
         <source>%1, %2 x %3 pixels</source>
         <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 x %3 pixels</translation>
     </message>
     <message>
         <source>open</source>
-        <translation type="unfinished"></translation>
+        <translation>aberta</translation>
     </message>
     <message>
         <source>closed</source>
-        <translation type="unfinished"></translation>
+        <translation>fechada</translation>
     </message>
     <message>
         <source>Screen of the instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Tela do instrumento</translation>
     </message>
     <message>
         <source>Picture from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem de um arquivo</translation>
     </message>
     <message>
         <source>Download state</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado do download</translation>
     </message>
     <message>
         <source>Log of the exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>Log da comunicação</translation>
     </message>
     <message>
         <source>Line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações da linha</translation>
     </message>
     <message>
         <source>Port state</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado da porta</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso</translation>
     </message>
 </context>
 <context>
     <name>TMySerialSetupForm</name>
     <message>
         <source>COM settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações COM</translation>
     </message>
     <message>
         <source> Settings </source>
-        <translation type="unfinished"></translation>
+        <translation> Configurações </translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de transmissão</translation>
     </message>
     <message>
         <source>Data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de dados</translation>
     </message>
     <message>
         <source>Stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de parada</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Paridade</translation>
     </message>
     <message>
         <source>Flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle de fluxo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>None</source>
         <comment>parity</comment>
         <extracomment>Parity of the serial line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>Odd</source>
-        <translation type="unfinished"></translation>
+        <translation>Ímpar</translation>
     </message>
     <message>
         <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>Par</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaço</translation>
     </message>
     <message>
         <source>None</source>
         <comment>flow control</comment>
         <extracomment>Flow control of the serial line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>Hardware</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware</translation>
     </message>
 </context>
 <context>
     <name>WinSerialLine</name>
     <message>
         <source>system error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erro de sistema %1</translation>
     </message>
 </context>
 </TS>

@@ -104,7 +104,7 @@ void TFormTimings::createControls()
 
 QSlider* TFormTimings::addSection(const Section& s, QLabel*& valueLabel)
 {
-    addLabel(GroupBox1, s.titleName, s.title, {24, s.top, 153, 13}, C::Navy);
+    QLabel* title = addLabel(GroupBox1, s.titleName, s.title, {24, s.top, 153, 13}, C::Navy);
     valueLabel = addLabel(GroupBox1, s.valueName, QString::number(s.designPosition),
                           {24, s.top + 20, 41, 13}, C::Maroon);
     QFont bold;
@@ -123,6 +123,7 @@ QSlider* TFormTimings::addSection(const Section& s, QLabel*& valueLabel)
     bar->setSingleStep(1);
     bar->setPageStep(2);
     bar->setValue(s.designPosition);
+    title->setBuddy(bar); // its name for a screen reader
     return bar;
 }
 

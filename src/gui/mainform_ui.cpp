@@ -1,13 +1,16 @@
 // The main window's controls, menu and status bar at their design places.
 #include "mainform.h"
 
+#include "altnavigationstyle.h"
 #include "picturesizes.h"
 #include "scaledimage.h"
 #include "uicolours.h"
 #include "uifonts.h"
 #include "wrapbutton.h"
 
+#include <QCoreApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -49,10 +52,17 @@ void TMainForm::createMenu()
 
     About1 = menuBar()->addAction(tr("About"));
     About1->setObjectName(QStringLiteral("About1"));
-    // F10 opens the menu bar, as in the desktops' own programs; the arrow keys go on from there.
+    // Alt or F10 enter the menu bar, as in the desktops' own programs; the arrow keys go on from
+    // there, and Enter runs "About" too.
+    menuBar()->setStyle(new AltNavigationStyle(menuBar()->style()->name()));
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(menuKey, &QShortcut::activated, this,
-            [this] { menuBar()->setActiveAction(File1->menuAction()); });
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QWidget* target = focusWidget() ? focusWidget() : this;
+        QCoreApplication::sendEvent(target, &press);
+        QCoreApplication::sendEvent(target, &release);
+    });
 
     connect(LoadBitmap, &QAction::triggered, this, &TMainForm::LoadBitmapClick);
     connect(SaveBitmap, &QAction::triggered, this, &TMainForm::SaveBitmapClick);

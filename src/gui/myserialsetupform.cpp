@@ -59,11 +59,16 @@ void TMySerialSetupForm::createControls()
 
 QComboBox* TMySerialSetupForm::addList(const QString& name, const QString& caption, int row)
 {
+    auto* list = new QComboBox(GroupBox1);
     auto* label = new QLabel(caption, GroupBox1);
     label->setObjectName(QStringLiteral("Label%1").arg(row + 1));
-    // Wider where the font needs it: "Flow control" is wider than 70 pixels in some fonts.
-    label->setGeometry(8, 24 + 24 * row, std::max(70, label->sizeHint().width()), 13);
-    auto* list = new QComboBox(GroupBox1);
+    // Wider where the font needs it, up to the list: "Flow control" is wider than 70 pixels in
+    // some fonts. A longer translation makes room for itself (TextFit).
+    constexpr int LabelWidth = 70;
+    constexpr int UpToTheList = 72;
+    label->setGeometry(8, 24 + 24 * row,
+                       std::clamp(label->sizeHint().width(), LabelWidth, UpToTheList), 13);
+    label->setBuddy(list);
     list->setObjectName(name);
     list->setEditable(false);
     list->setGeometry(80, 16 + 24 * row, 129, 21);

@@ -24,7 +24,8 @@ QRect ScaledImage::drawnRect() const
 
 bool ScaledImage::drawnCrisp() const
 {
-    const QSize drawn = drawnRect().size();
+    // In the screen's own pixels: at 150 % a picture drawn 1:1 covers 1.5 pixels a pixel.
+    const QSize drawn = (QSizeF(drawnRect().size()) * devicePixelRatioF()).toSize();
     if (drawn.isEmpty())
         return false;
     const int factor = drawn.width() / image_.width();
@@ -41,8 +42,13 @@ void ScaledImage::paintEvent(QPaintEvent* /*event*/)
         painter.drawImage(target, image_);
         return;
     }
-    // Scaled once per size: averaging source pixels, which drawing with smoothing does not.
-    if (smoothed_.size() != target.size())
-        smoothed_ = image_.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Scaled once per size, to the screen's own pixels: averaging source pixels, which drawing
+    // with smoothing does not, and sharp at any scale.
+    const qreal ratio = devicePixelRatioF();
+    const QSize physical = (QSizeF(target.size()) * ratio).toSize();
+    if (smoothed_.size() != physical || smoothed_.devicePixelRatio() != ratio) {
+        smoothed_ = image_.scaled(physical, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        smoothed_.setDevicePixelRatio(ratio);
+    }
     painter.drawImage(target.topLeft(), smoothed_);
 }

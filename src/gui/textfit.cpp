@@ -3,6 +3,7 @@
 #include "wrapbutton.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -61,7 +62,7 @@ int neededWidth(const QWidget* widget)
                 width += Step;
             return width;
         }
-        const int text = label->fontMetrics().boundingRect(label->text()).width();
+        const int text = label->fontMetrics().horizontalAdvance(label->text());
         return std::max(label->width(),
                         text + label->width() - labelContents(label, label->width()).width());
     }
@@ -73,51 +74,92 @@ bool sameRow(const QRect& a, const QRect& b)
     return a.top() <= b.bottom() && b.top() <= a.bottom();
 }
 
+// The design geometry of every widget, from before anything grew.
+using Design = QHash<const QWidget*, QRect>;
+
+QList<QWidget*> childrenOf(const QWidget* parent)
+{
+    return parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+}
+
 int childrenRight(const QWidget* parent)
 {
     int right = 0;
-    for (const QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (const QWidget* child : childrenOf(parent))
         right = std::max(right, child->geometry().right() + 1);
     return right;
 }
 
-// Moves what stands right of `grown`'s old right edge in its row along, then lets the parent
-// hold its children with the margin it had, up to the window.
-void makeRoom(QWidget* grown, int oldRight, int extra)
+// What stood right of `grown` in its row keeps its design gap to it.
+void makeRoom(const QWidget* grown, const Design& design)
 {
-    QWidget* parent = grown->parentWidget();
-    if (!parent)
+    const QRect was = design.value(grown);
+    const int right = grown->geometry().right() + 1;
+    for (QWidget* sibling : childrenOf(grown->parentWidget())) {
+        const QRect place = design.value(sibling);
+        if (sibling == grown || place.left() <= was.right() || !sameRow(place, was))
+            continue;
+        const int wanted = right + (place.left() - was.right() - 1);
+        if (wanted > sibling->x())
+            sibling->move(wanted, sibling->y());
+    }
+}
+
+// Controls that stood in one column stand in one column again, where the farthest moved went.
+void alignColumns(QWidget* parent, const Design& design)
+{
+    QHash<int, int> columns; // design left -> left now
+    for (const QWidget* child : childrenOf(parent))
+        columns[design.value(child).left()] =
+            std::max(columns.value(design.value(child).left(), 0), child->x());
+    for (QWidget* child : childrenOf(parent))
+        if (const int left = columns.value(design.value(child).left()); left > child->x())
+            child->move(left, child->y());
+}
+
+// Every container holds its children with the right margin it had; a dialog too.
+void holdChildren(QWidget* parent, const Design& design)
+{
+    for (QWidget* child : childrenOf(parent))
+        holdChildren(child, design);
+    const QRect was = design.value(parent);
+    int designRight = 0;
+    for (const QWidget* child : childrenOf(parent))
+        designRight = std::max(designRight, design.value(child).right() + 1);
+    const int needed = childrenRight(parent) + std::max(was.width() - designRight, 0);
+    if (needed <= parent->width())
         return;
-    const int margin = std::max(parent->width() - oldRight, 0);
-    for (QWidget* sibling : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (sibling != grown && sibling->x() >= oldRight &&
-            sameRow(sibling->geometry(), grown->geometry()))
-            sibling->move(sibling->x() + extra, sibling->y());
-    const int needed = childrenRight(parent) + margin;
-    if (parent->isWindow() || needed <= parent->width())
-        return;
-    const int parentRight = parent->geometry().right() + 1;
-    const int more = needed - parent->width();
-    parent->resize(needed, parent->height());
-    makeRoom(parent, parentRight, more);
+    if (qobject_cast<QDialog*>(parent))
+        parent->setFixedSize(needed, parent->height());
+    else if (!parent->isWindow() && parent->inherits("QGroupBox"))
+        parent->resize(needed, parent->height());
 }
 } // namespace
 
 void TextFit::fit(QWidget* window)
 {
-    const int margin = std::max(window->width() - childrenRight(window), 0);
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
+    Design design;
+    design.insert(window, window->rect());
+    const QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (const QWidget* widget : widgets)
+        design.insert(widget, widget->geometry());
+    bool grew = false;
+    for (QWidget* widget : widgets) {
         const int needed = neededWidth(widget);
         if (needed <= widget->width())
             continue;
-        const int oldRight = widget->geometry().right() + 1;
-        const int extra = needed - widget->width();
         widget->resize(needed, widget->height());
-        makeRoom(widget, oldRight, extra);
+        makeRoom(widget, design);
+        grew = true;
     }
-    // A dialog keeps the room it had right of its controls.
-    if (qobject_cast<QDialog*>(window) && childrenRight(window) + margin > window->width())
-        window->setFixedSize(childrenRight(window) + margin, window->height());
+    if (!grew)
+        return;
+    for (QWidget* widget : widgets)
+        if (!widget->inherits("QComboBox") && !widget->inherits("QAbstractScrollArea") &&
+            !widget->inherits("QMenuBar") && !widget->inherits("QStatusBar"))
+            alignColumns(widget, design);
+    alignColumns(window, design);
+    holdChildren(window, design);
 }
 
 bool TextFit::showsAllText(const QWidget* widget)

@@ -193,7 +193,8 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvisnap'
 timeout 300 wine "$setup" /S || fail "the silent install failed"
 wineserver -w
 for file in orvisnap.exe orvisnap-capture.exe Qt6Core.dll platforms/qwindows.dll \
-  styles/qwindowsvistastyle.dll libstdc++-6.dll Uninstall.exe; do
+  styles/qwindowsvistastyle.dll libstdc++-6.dll Uninstall.exe translations/orvisnap_de.qm \
+  translations/qtbase_de.qm; do
   [ -f "$installed/$file" ] || fail "not installed: $file"
 done
 wine reg query "$key" /v DisplayVersion 2>/dev/null | grep -q "$version" ||

@@ -1,0 +1,161 @@
+// The program in the user's language: which language is taken, the windows in a translation,
+// room for every translated text, and a name for every control a screen reader comes to.
+#include "scaledimage.h"
+#include "textfit.h"
+#include "translations.h"
+#include "windowsfixture.h"
+
+#include <QAbstractSlider>
+#include <QAccessible>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+const QStringList Available{"de", "es", "fr", "it", "ja", "pl", "pt_BR", "ru", "zh_CN"};
+
+// The program's translation and nothing else, for the length of a test.
+class Translated {
+public:
+    explicit Translated(const QString& language)
+    {
+        if (language.isEmpty())
+            return;
+        translator_ = std::make_unique<QTranslator>();
+        QVERIFY(translator_->load("orvisnap_" + language, ORVISNAP_TRANSLATIONS_DIR));
+        QCoreApplication::installTranslator(translator_.get());
+    }
+    ~Translated()
+    {
+        if (translator_)
+            QCoreApplication::removeTranslator(translator_.get());
+    }
+    Translated(const Translated&) = delete;
+    Translated& operator=(const Translated&) = delete;
+
+private:
+    std::unique_ptr<QTranslator> translator_;
+};
+
+QList<QWidget*> windowsOf(AppWindows& windows)
+{
+    return {&windows.MainForm, &windows.MySerialSetupForm, &windows.FormAbout,
+            &windows.FormTimings};
+}
+} // namespace
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { fixture_.reset(); }
+    void choose_data();
+    void choose();
+    void windowsSpeakTheLanguage_data();
+    void windowsSpeakTheLanguage();
+    void everyTextHasRoom_data();
+    void everyTextHasRoom();
+    void everyControlHasAName();
+
+private:
+    WindowsFixture fixture_;
+};
+
+void TestTranslations::choose_data()
+{
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QStringList>("system");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("the system's first") << "" << QStringList{"de-AT", "fr-FR"} << "de";
+    QTest::newRow("English before a translation") << "" << QStringList{"en-GB", "de-DE"} << "";
+    QTest::newRow("none available") << "" << QStringList{"nl-NL", "sv-SE"} << "";
+    QTest::newRow("a later one available") << "" << QStringList{"nl-NL", "pl-PL"} << "pl";
+    QTest::newRow("Brazilian by region") << "" << QStringList{"pt-BR"} << "pt_BR";
+    QTest::newRow("Portuguese of Portugal too") << "" << QStringList{"pt-PT"} << "pt_BR";
+    QTest::newRow("Simplified Chinese") << "" << QStringList{"zh-Hans-CN"} << "zh_CN";
+    QTest::newRow("not Traditional Chinese") << "" << QStringList{"zh-Hant-TW"} << "";
+    QTest::newRow("the setting first") << "ja" << QStringList{"de-DE"} << "ja";
+    QTest::newRow("English by setting") << "en" << QStringList{"de-DE"} << "";
+    QTest::newRow("a setting with a region") << "ru_RU" << QStringList{"de-DE"} << "ru";
+    QTest::newRow("a setting not available") << "nl" << QStringList{"de-DE"} << "";
+    QTest::newRow("the C locale") << "" << QStringList{"C"} << "";
+}
+
+void TestTranslations::choose()
+{
+    QFETCH(QString, setting);
+    QFETCH(QStringList, system);
+    QFETCH(QString, chosen);
+    QCOMPARE(Translations::choose(setting, system, Available), chosen);
+}
+
+void TestTranslations::windowsSpeakTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("C: the source texts") << "";
+    QTest::newRow("German") << "de";
+}
+
+void TestTranslations::windowsSpeakTheLanguage()
+{
+    QFETCH(QString, language);
+    const Translated translated(language);
+    TMainForm& form = fixture_.start().MainForm;
+    const QStringList english{"File", "Settings", "About", "Download from DSO", "Cancel"};
+    const QStringList shown{form.File1->title(), form.Settings1->title(), form.About1->text(),
+                            form.btnGetScreenShot->text(), form.btnCancel->text()};
+    if (language.isEmpty()) {
+        QCOMPARE(shown, english);
+        return;
+    }
+    for (int i = 0; i < english.size(); ++i) {
+        QVERIFY2(shown[i] != english[i], qPrintable(shown[i]));
+        QCOMPARE(shown[i],
+                 QCoreApplication::translate("TMainForm", english[i].toUtf8().constData()));
+    }
+}
+
+void TestTranslations::everyTextHasRoom_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "";
+    for (const QString& language : Available)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TestTranslations::everyTextHasRoom()
+{
+    QFETCH(QString, language);
+    const Translated translated(language);
+    AppWindows& windows = fixture_.start();
+    windows.MainForm.DebugModeClick(); // the log's buttons shown too
+    for (QWidget* window : windowsOf(windows))
+        for (const QWidget* widget : window->findChildren<QWidget*>())
+            QVERIFY2(TextFit::showsAllText(widget),
+                     qPrintable(window->objectName() + ": " + widget->objectName()));
+}
+
+void TestTranslations::everyControlHasAName()
+{
+    AppWindows& windows = fixture_.start();
+    for (QWidget* window : windowsOf(windows))
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (!(widget->focusPolicy() & Qt::TabFocus) || qobject_cast<QMenuBar*>(widget) ||
+                widget->parentWidget()->inherits("QComboBox") ||
+                widget->parentWidget()->inherits("QAbstractScrollArea"))
+                continue;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY(accessible);
+            QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(),
+                     qPrintable(window->objectName() + ": " + widget->objectName()));
+        }
+    QVERIFY(windows.MainForm.ImageDSO->accessibleName().contains("128 x 64"));
+}
+
+QTEST_MAIN(TestTranslations)
+#include "test_translations.moc"
