@@ -6,9 +6,9 @@
 // many bytes (fewer at the end).
 //
 // What is judged is everything fed since the previous judgement. The engine must answer a
-// judged read with at most one byte and anything else with none, keep data only from a read of
-// exactly one block whose CRC matches, keep exactly that block's data, and always hold a whole
-// number of 128-byte blocks.
+// judged read with at most one byte (or, when it gives the transfer up, with the three CANs)
+// and anything else with none, keep data only from a read of exactly one block whose CRC
+// matches, keep exactly that block's data, and always hold a whole number of 128-byte blocks.
 
 #include "fuzzcheck.h"
 #include "transferlog.h"
@@ -122,7 +122,12 @@ void checkVerdict(const QByteArray& judged, const XModemStep& step)
 void checkStep(const QByteArray& judged, const XModemStep& step, const QByteArray& keptBefore,
                const QByteArray& keptAfter)
 {
-    require(step.send.size() <= (judges(step) ? 1 : 0), "at most one answer byte per judged read");
+    if (step.ends())
+        require(step.send == QByteArray(3, XModemReceiver::CAN),
+                "a transfer given up is cancelled");
+    else
+        require(step.send.size() <= (judges(step) ? 1 : 0),
+                "at most one answer byte per judged read");
     require(keptAfter.size() % XModemReceiver::DataSize == 0, "whole blocks only");
     require(step.read == (judges(step) ? judged : QByteArray()),
             "the step carries the judged read");
@@ -151,6 +156,8 @@ template <class Check> void drive(XModemReceiver& engine, const Session& session
             require(TransferLog::read(step).isEmpty() == step.read.isEmpty(),
                     "a judged read is logged");
         check(read.bytes, step);
+        if (step.ends())
+            return; // the download is over; nothing reads the line any more
     }
 }
 

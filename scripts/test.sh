@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks that every translation is complete and matches the sources,
-# builds, and runs all tests: once in a normal build with warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer; then each fuzz target
-# briefly after its regression corpus; then the Windows build with its tests under Wine, end to
-# end on a Wine COM port, and its packages.
+# builds, and runs all tests: once in a normal build with warnings as errors, once under
+# AddressSanitizer and UndefinedBehaviorSanitizer; then each fuzz target briefly after its
+# regression corpus; then the Windows build with its tests under Wine, end to end on a Wine COM
+# port, and its packages.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/lib/install-deps.sh"
