@@ -2,7 +2,6 @@
 
 #include "myserial.h"
 #include "systemportprobe.h"
-#include "systemserial.h"
 
 #include <QCoreApplication>
 
@@ -20,11 +19,5 @@ Outcome CapturePort::resolve(const std::optional<PortArgument>& given,
     if (!number && ComPortList.isEmpty())
         return Outcome::failure(
             QCoreApplication::translate("CapturePort", "No COM ports detected on your system."));
-    const std::int32_t port = number.value_or(ComPortNumberAt(0));
-    device = SystemSerial::devicePath(port, ComPortField(ComFindByNumber(port), 2));
-    if (device.isEmpty())
-        return Outcome::failure(
-            QCoreApplication::translate("MySerial", "COM%1 is not among the detected ports.")
-                .arg(port));
-    return {};
+    return ComDeviceOf(number.value_or(ComPortNumberAt(0)), device);
 }

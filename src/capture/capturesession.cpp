@@ -16,6 +16,30 @@ using Ending = DownloadResult::Ending;
 
 // A capture after the first asks again every two seconds until the instrument sends.
 constexpr std::int64_t RepeatRequestMs = 2000;
+
+// The exit status of a download that ended without a picture; none for an ending that only a
+// fault of the tool itself brings.
+std::optional<ExitStatus> exitStatusOf(Ending ending)
+{
+    switch (ending) {
+    case Ending::PortNotOpened:
+        return ExitStatus::PortNotOpened;
+    case Ending::TimedOut:
+        return ExitStatus::TimedOut;
+    case Ending::NoData:
+        return ExitStatus::NoPicture;
+    case Ending::LineLost:
+        return ExitStatus::LineLost;
+    case Ending::EarlierTransfer:
+        return ExitStatus::EarlierTransfer;
+    case Ending::BlockLost:
+        return ExitStatus::BlockLost;
+    case Ending::Cancelled:
+        return ExitStatus::Interrupted;
+    default:
+        return std::nullopt;
+    }
+}
 } // namespace
 
 CaptureSession::CaptureSession(Setup setup, StatusLine& status, std::function<bool()> interrupted)
@@ -109,31 +133,18 @@ DownloadResult CaptureSession::download(RequestPolicy policy)
 
 ExitStatus CaptureSession::ended(DownloadResult::Ending ending, const QString& reason)
 {
-    switch (ending) {
-    case Ending::PortNotOpened:
-        fail(EndingMessages::sentence(ending) + QLatin1Char(' ') + reason);
-        return ExitStatus::PortNotOpened;
-    case Ending::TimedOut:
-        fail(EndingMessages::sentence(ending, device_, setup_.timings.timeoutSeconds));
-        return ExitStatus::TimedOut;
-    case Ending::NoData:
-        fail(EndingMessages::sentence(ending, device_));
-        return ExitStatus::NoPicture;
-    case Ending::LineLost:
-        fail(EndingMessages::sentence(ending, device_));
-        return ExitStatus::LineLost;
-    case Ending::EarlierTransfer:
-        fail(EndingMessages::sentence(ending));
-        return ExitStatus::EarlierTransfer;
-    case Ending::BlockLost:
-        fail(EndingMessages::sentence(ending));
-        return ExitStatus::BlockLost;
-    case Ending::Cancelled:
-        return ExitStatus::Interrupted;
-    default:
+    const std::optional<ExitStatus> status = exitStatusOf(ending);
+    if (!status) {
         fail(QStringLiteral("The download from %1 was given up.").arg(device_));
         return ExitStatus::NotWritten;
     }
+    if (*status == ExitStatus::Interrupted)
+        return *status;
+    QString message = EndingMessages::sentence(ending, device_, setup_.timings.timeoutSeconds);
+    if (!reason.isEmpty())
+        message += QLatin1Char(' ') + reason;
+    fail(message);
+    return *status;
 }
 
 ExitStatus CaptureSession::save(const DownloadResult& result, int index)

@@ -1,5 +1,7 @@
 #include "progresstext.h"
 
+#include "kilobytes.h"
+
 #include <algorithm>
 
 namespace {
@@ -24,15 +26,15 @@ QString ProgressText::transfer(std::int64_t received, std::int64_t expected,
         rate > 0 ? QStringLiteral("%1 KB/s").arg(static_cast<double>(rate) / 1024.0, 0, 'f', 1)
                  : QStringLiteral("-- KB/s");
     if (expected <= 0)
-        return QStringLiteral("%1 KB  %2").arg(kilobytes(received)).arg(rateText);
+        return QStringLiteral("%1 KB  %2").arg(RoundedKilobytes(received)).arg(rateText);
     // The last block's padding may take the count past the stated size.
     const std::int64_t done = std::min(received, expected);
     const QString left =
         rate > 0 ? minutesAndSeconds((expected - done + rate - 1) / rate) : QStringLiteral("-:--");
     return QStringLiteral("%1%  %2 / %3 KB  %4  %5 left")
         .arg(done * 100 / expected, 3)
-        .arg(kilobytes(done))
-        .arg(kilobytes(expected))
+        .arg(RoundedKilobytes(done))
+        .arg(RoundedKilobytes(expected))
         .arg(rateText, left);
 }
 

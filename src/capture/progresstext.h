@@ -19,6 +19,4 @@ public:
     // "FILE: 320x240, 38518 bytes in 10.4 s, 0 NAKs"
     [[nodiscard]] static QString saved(const QString& file, QSize picture, std::int64_t bytes,
                                        std::int64_t ms, int naks);
-    // Whole kilobytes, rounded.
-    [[nodiscard]] static std::int64_t kilobytes(std::int64_t bytes) { return (bytes + 512) / 1024; }
 };

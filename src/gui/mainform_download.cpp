@@ -5,6 +5,7 @@
 #include "autosave.h"
 #include "endingmessages.h"
 #include "filehelpers.h"
+#include "kilobytes.h"
 #include "myserial.h"
 #include "pictureio.h"
 #include "prompts.h"
@@ -181,8 +182,8 @@ void TMainForm::blockArrived()
 
 void TMainForm::progress(std::int64_t received, std::int64_t expected)
 {
-    const auto kilobytes = [](std::int64_t bytes) { return (bytes + 512) / 1024; };
     statusPanels_[2]->setText(
-        expected < 0 ? tr("%1 KB").arg(kilobytes(received))
-                     : tr("%1 / %2 KB").arg(kilobytes(received)).arg(kilobytes(expected)));
+        expected < 0
+            ? tr("%1 KB").arg(RoundedKilobytes(received))
+            : tr("%1 / %2 KB").arg(RoundedKilobytes(received)).arg(RoundedKilobytes(expected)));
 }

@@ -36,16 +36,22 @@ QRect labelContents(const QLabel* label, int width)
     return QRect(0, 0, width, label->height()).adjusted(inset, inset, -inset, -inset);
 }
 
-// The width the widget needs for its text, at least its own; 0 for widgets without one.
+// The width at which a word-wrapped text fits the contents that `contentsAt` gives for a width.
+template <typename ContentsAt>
+int wrappedWidth(const QWidget* widget, const QString& text, ContentsAt contentsAt)
+{
+    int width = widget->width();
+    while (width < widget->width() + MostExtra && !fitsWrapped(widget, contentsAt(width), text))
+        width += Step;
+    return width;
+}
+
+// The width the widget needs for its text, at least its own.
 int neededWidth(const QWidget* widget)
 {
-    if (const auto* wrap = qobject_cast<const WrapButton*>(widget)) {
-        int width = wrap->width();
-        while (width < wrap->width() + MostExtra &&
-               !fitsWrapped(wrap, buttonContents(wrap, width), wrap->text()))
-            width += Step;
-        return width;
-    }
+    if (const auto* wrap = qobject_cast<const WrapButton*>(widget))
+        return wrappedWidth(wrap, wrap->text(),
+                            [wrap](int width) { return buttonContents(wrap, width); });
     if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
         const int text = button->fontMetrics().horizontalAdvance(button->text());
         const int inset = button->width() - buttonContents(button, button->width()).width();
@@ -55,13 +61,9 @@ int neededWidth(const QWidget* widget)
         if (label->text().isEmpty() ||
             label->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored)
             return label->width();
-        if (label->wordWrap()) {
-            int width = label->width();
-            while (width < label->width() + MostExtra &&
-                   !fitsWrapped(label, labelContents(label, width), label->text()))
-                width += Step;
-            return width;
-        }
+        if (label->wordWrap())
+            return wrappedWidth(label, label->text(),
+                                [label](int width) { return labelContents(label, width); });
         const int text = label->fontMetrics().horizontalAdvance(label->text());
         return std::max(label->width(),
                         text + label->width() - labelContents(label, label->width()).width());

@@ -1,5 +1,7 @@
 #include "endingmessages.h"
 
+#include "kilobytes.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -7,7 +9,7 @@ using Ending = DownloadResult::Ending;
 
 QString kilobytes(std::int64_t bytes)
 {
-    return QStringLiteral("%1 KB").arg((bytes + 512) / 1024);
+    return QStringLiteral("%1 KB").arg(RoundedKilobytes(bytes));
 }
 } // namespace
 

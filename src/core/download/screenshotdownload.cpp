@@ -114,10 +114,10 @@ DownloadResult ScreenshotDownload::receive()
             (void)receiver_.start(); // forgets the EOT; the next request is due as planned
         else if (step.kind == XModemStep::Kind::Eot)
             return endedByEot(result);
-        if (step.kind == XModemStep::Kind::EarlierTransfer)
-            return stopped(result, Ending::EarlierTransfer);
-        if (step.kind == XModemStep::Kind::BlockLost)
-            return stopped(result, Ending::BlockLost);
+        if (step.ends())
+            return stopped(result, step.kind == XModemStep::Kind::EarlierTransfer
+                                       ? Ending::EarlierTransfer
+                                       : Ending::BlockLost);
         wait = step.wait;
     }
 }
@@ -204,8 +204,6 @@ void ScreenshotDownload::tickWhenDue()
 
 void ScreenshotDownload::startTimeoutTick()
 {
-    if (!waitingForFirstBlock())
-        return;
     const std::int64_t now = elapsedMs();
     nextTickMs_ = (now / StartTimeoutTickMs + 1) * StartTimeoutTickMs;
     const StartTimeoutTick tick = EvaluateStartTimeout(now, listener_.timings().timeoutSeconds);

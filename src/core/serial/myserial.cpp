@@ -110,21 +110,30 @@ std::int32_t ComPortNumberAt(int index)
     return record ? record->number : -1;
 }
 
+Outcome ComDeviceOf(std::int32_t port, QString& device)
+{
+    device = SystemSerial::devicePath(port, ComPortField(ComFindByNumber(port), 2));
+    if (device.isEmpty())
+        return Outcome::failure(
+            QCoreApplication::translate("MySerial", "COM%1 is not among the detected ports.")
+                .arg(port));
+    return {};
+}
+
 Outcome ComOpenChecked(std::int32_t port, std::int32_t baud, std::uint8_t dataBits, char parity,
                        std::uint8_t stopBits)
 {
     ComPortOpen = false;
-    const QString path = SystemSerial::devicePath(port, ComPortField(ComFindByNumber(port), 2));
-    if (path.isEmpty())
-        return Outcome::failure(
-            QCoreApplication::translate("MySerial", "COM%1 is not among the detected ports.")
-                .arg(port));
+    QString path;
+    if (Outcome known = ComDeviceOf(port, path); !known)
+        return known;
     std::shared_ptr<SerialLine> line = MakeSerialLine();
     if (Outcome opened = OpenDevice(*line, path); !opened)
         return opened;
     ComHandle = std::move(line); // held, also when the configuration fails
-    if (!ComSetParams(baud, dataBits, parity, stopBits))
-        return Outcome::failure(QStringLiteral("%1: %2").arg(path, ComHandle->errorString()));
+    if (Outcome configured = ConfigureLine(*ComHandle, path, {baud, dataBits, parity, stopBits});
+        !configured)
+        return configured;
     ComPortOpen = true;
     return {};
 }

@@ -64,6 +64,9 @@ void ComEnumeratePorts(int count, QStringList& list, const PortProbe& probe);
 // empty when it says nothing.
 [[nodiscard]] QString ComPortDescription(int index);
 
+// The device of port `port`: the path its record gives, or the system's own name for that
+// number; a failure names the port when there is neither.
+Outcome ComDeviceOf(std::int32_t port, QString& device);
 // Opens and configures the port. A failure names the device and tells a missing device, a
 // missing permission and a port that another program holds apart.
 Outcome ComOpenChecked(std::int32_t port, std::int32_t baud, std::uint8_t dataBits, char parity,
