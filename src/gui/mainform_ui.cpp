@@ -104,6 +104,9 @@ void TMainForm::createControls()
     ImageDSO = new ScaledImage(PanelBMP);
     ImageDSO->setObjectName(QStringLiteral("ImageDSO"));
     ImageDSO->setGeometry(PanelBMP->contentsRect());
+    // Taken by Tab and a click, so that the menu key opens the picture's menu; before the tab
+    // order is set, which passes over a widget that takes no focus.
+    ImageDSO->setFocusPolicy(Qt::StrongFocus);
 
     lblCounter = new QLabel(QStringLiteral("10"), PanelBMP);
     lblCounter->setObjectName(QStringLiteral("lblCounter"));

@@ -46,7 +46,6 @@ PictureMenu::PictureMenu(TMainForm& form, AutoSave& autoSave)
 
     // Right click, or the menu key (Shift+F10) once a click or Tab has given the picture the
     // focus. The counter label lies over the picture; clicks on it belong to the picture.
-    form.ImageDSO->setFocusPolicy(Qt::StrongFocus);
     form.ImageDSO->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(form.ImageDSO, &QWidget::customContextMenuRequested, this, &PictureMenu::popup);
     form.lblCounter->setAttribute(Qt::WA_TransparentForMouseEvents);

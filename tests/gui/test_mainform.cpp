@@ -2,6 +2,7 @@
 #include "testfiles.h"
 #include "windowsfixture.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -32,6 +33,9 @@ private slots:
     void firstRunOpensComDialogAfterStartUp();
     void closedBeforeTheFirstRunDialogNoDialogOpens();
     void exitClosesPortAndWritesSettings();
+    void wholeFromTheKeyboard_data();
+    void wholeFromTheKeyboard();
+    void tabGoesThroughTheWindow();
 
 private:
     [[nodiscard]] QString iniPath() const { return fixture_.path("Orvisnap.ini"); }
@@ -156,6 +160,47 @@ void TestMainForm::exitClosesPortAndWritesSettings()
     QVERIFY(!ComPortOpen);
     QVERIFY(QFile::exists(iniPath()));
     QVERIFY(fixture_.prompts().messages.isEmpty());
+}
+
+void TestMainForm::wholeFromTheKeyboard_data()
+{
+    QTest::addColumn<int>("menuKey");
+    QTest::newRow("F10") << int(Qt::Key_F10);
+    QTest::newRow("Alt") << int(Qt::Key_Alt);
+}
+
+// The menu key enters the menu bar at "File"; the arrows go on to "About", which Enter runs.
+void TestMainForm::wholeFromTheKeyboard()
+{
+    QFETCH(int, menuKey);
+    AppWindows& windows = fixture_.start();
+    TMainForm& form = windows.MainForm;
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.btnGetScreenShot->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(menuKey));
+    QTRY_COMPARE(form.menuBar()->activeAction(), form.File1->menuAction());
+    QTest::keyClick(form.menuBar(), Qt::Key_Right);
+    QTest::keyClick(form.menuBar(), Qt::Key_Right);
+    QCOMPARE(form.menuBar()->activeAction(), form.About1);
+    QTest::keyClick(form.menuBar(), Qt::Key_Return);
+    QTRY_VERIFY(windows.FormAbout.isVisible());
+    QTest::keyClick(windows.FormAbout.btnClose, Qt::Key_Return);
+    QTRY_VERIFY(!windows.FormAbout.isVisible());
+}
+
+void TestMainForm::tabGoesThroughTheWindow()
+{
+    TMainForm& form = fixture_.start().MainForm;
+    form.DebugMode->trigger(); // the log and its buttons show
+    form.btnCancel->setEnabled(true);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.btnGetScreenShot->setFocus();
+    const QList<QWidget*> expected{form.btnCancel,    form.ImageDSO,    form.Memo,
+                                   form.btnClearMemo, form.bntSaveMemo, form.btnGetScreenShot};
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
 }
 
 QTEST_MAIN(TestMainForm)
