@@ -5,6 +5,7 @@
 #include "ptypair.h"
 #include "szbridge.h"
 #include "testfiles.h"
+#include "testpictures.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,16 +30,11 @@ QByteArray patched(QByteArray bmp)
     return bmp;
 }
 
-QImage rgb(const QImage& picture)
-{
-    return picture.convertToFormat(QImage::Format_RGB32);
-}
-
 // Every colour inverted; what was the commonest colour becomes white.
 QImage forPaper(const QImage& picture)
 {
     QHash<QRgb, int> counts;
-    QImage paper = rgb(picture);
+    QImage paper = Rgb32(picture);
     for (int y = 0; y < paper.height(); ++y)
         for (int x = 0; x < paper.width(); ++x)
             ++counts[paper.pixel(x, y)];
@@ -189,8 +185,8 @@ void TestCaptureTool::pngPixels()
         output == "-" ? ended.standardOutput : ReadTestFile(work.filePath(output));
     QVERIFY(png.startsWith("\x89PNG"));
     const QImage sentPicture = QImage::fromData(patched(sent_), "BMP");
-    const QImage expected = printable ? forPaper(sentPicture) : rgb(sentPicture);
-    QVERIFY(rgb(QImage::fromData(png, "PNG")) == expected);
+    const QImage expected = printable ? forPaper(sentPicture) : Rgb32(sentPicture);
+    QVERIFY(Rgb32(QImage::fromData(png, "PNG")) == expected);
 }
 
 void TestCaptureTool::seriesOfThree()

@@ -1,18 +1,12 @@
 #include "filehelpers.h"
 #include "scaledimage.h"
+#include "testpictures.h"
 #include "windowsfixture.h"
 
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
-
-namespace {
-QImage rgb(const QImage& image)
-{
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-} // namespace
 
 class TestFiles : public QObject {
     Q_OBJECT
@@ -46,7 +40,7 @@ void TestFiles::saveAfterStartUpWritesStartUpPicture()
     prompts().answerNext(path("start.bmp"));
     form().SaveBitmapClick();
     const QImage saved(path("start.bmp"), "BMP");
-    QCOMPARE(rgb(saved), rgb(QImage(":/pictures/EMPTY")));
+    QCOMPARE(Rgb32(saved), Rgb32(QImage(":/pictures/EMPTY")));
     QByteArray bytes;
     QVERIFY(FileToString(path("start.bmp"), bytes));
     QVERIFY(bytes.startsWith("BM"));
@@ -65,7 +59,7 @@ void TestFiles::saveThenLoadGivesSamePixels()
     form().SetBitmap("EMPTY");
     prompts().answerNext(path("round.bmp"));
     form().LoadBitmapClick();
-    QCOMPARE(rgb(form().ImageDSO->image()), picture);
+    QCOMPARE(Rgb32(form().ImageDSO->image()), picture);
 }
 
 void TestFiles::saveReplacesExistingFileWithoutQuestion()
@@ -73,7 +67,7 @@ void TestFiles::saveReplacesExistingFileWithoutQuestion()
     QVERIFY(StringToFile(QByteArray(5000, 'x'), path("old.bmp")));
     prompts().answerNext(path("old.bmp"));
     form().SaveBitmapClick();
-    QCOMPARE(rgb(QImage(path("old.bmp"), "BMP")), rgb(form().ImageDSO->image()));
+    QCOMPARE(Rgb32(QImage(path("old.bmp"), "BMP")), Rgb32(form().ImageDSO->image()));
     QVERIFY(prompts().messages.isEmpty());
 }
 
@@ -185,7 +179,7 @@ void TestFiles::failedSaveChangesNothing()
     QCOMPARE(prompts().messages.size(), 2);
     QVERIFY(prompts().messages[0].detail.contains("shot.bmp"));
     QCOMPARE(form().Memo->toPlainText(), QStringLiteral("keep me"));
-    QCOMPARE(rgb(form().ImageDSO->image()), rgb(QImage(":/pictures/EMPTY")));
+    QCOMPARE(Rgb32(form().ImageDSO->image()), Rgb32(QImage(":/pictures/EMPTY")));
 }
 
 void TestFiles::confirmedDialogEntersFolder()

@@ -4,6 +4,7 @@
 #include "picturemenu.h"
 #include "scaledimage.h"
 #include "testfiles.h"
+#include "testpictures.h"
 #include "windowsfixture.h"
 
 #ifdef ORVISNAP_DSOSIM
@@ -18,23 +19,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
-
-namespace {
-QImage rgb(const QImage& image)
-{
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
-// Red and blue, alternating pixel by pixel.
-QImage checkerboard(const QSize& size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, (x + y) % 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
-    return image;
-}
-} // namespace
 
 // Pictures out of the window and into it: context menu, clipboard, PNG, drag and drop, saving
 // each download, and how the panel draws them.
@@ -110,7 +94,7 @@ void TestPictureOut::copies()
         clipboard->clear();
         focus->setFocus();
         QTest::keySequence(focus, keys);
-        QCOMPARE(rgb(clipboard->image()), rgb(shown));
+        QCOMPARE(Rgb32(clipboard->image()), Rgb32(shown));
     }
     // Text selected in the log is copied as text.
     form().logLine("Tx: ACK");
@@ -121,26 +105,26 @@ void TestPictureOut::copies()
 
 void TestPictureOut::saveAsPng()
 {
-    form().ImageDSO->setImage(checkerboard({37, 19}));
+    form().ImageDSO->setImage(Checkerboard({37, 19}));
     fixture_.prompts().answerNext(path("shot"));
     menu().SaveasPNG1->trigger();
     const FileDialogState asked = fixture_.prompts().saved.value(0);
     QCOMPARE(asked.filter, QStringLiteral("PNG files (*.png)|*.png"));
     QVERIFY(asked.fileName.startsWith("DSO_") && asked.fileName.endsWith(".png"));
     const QByteArray written = ReadTestFile(path("shot.png"));
-    QCOMPARE(rgb(QImage::fromData(written, "PNG")), checkerboard({37, 19}));
+    QCOMPARE(Rgb32(QImage::fromData(written, "PNG")), Checkerboard({37, 19}));
 }
 
 void TestPictureOut::dragAndDrop()
 {
     // Out: the image, and a PNG file.
     const std::unique_ptr<QMimeData> out =
-        form().findChild<PictureDragDrop*>()->mimeDataFor(checkerboard({16, 8}));
-    QCOMPARE(rgb(qvariant_cast<QImage>(out->imageData())), checkerboard({16, 8}));
+        form().findChild<PictureDragDrop*>()->mimeDataFor(Checkerboard({16, 8}));
+    QCOMPARE(Rgb32(qvariant_cast<QImage>(out->imageData())), Checkerboard({16, 8}));
     const QString file = out->urls().value(0).toLocalFile();
-    QCOMPARE(rgb(QImage(file, "PNG")), checkerboard({16, 8}));
+    QCOMPARE(Rgb32(QImage(file, "PNG")), Checkerboard({16, 8}));
     // In: a BMP is shown, something else is refused as by "Load bitmap".
-    WriteTestFile(path("shot.bmp"), PictureIo::encodeBmp(checkerboard({8, 4})));
+    WriteTestFile(path("shot.bmp"), PictureIo::encodeBmp(Checkerboard({8, 4})));
     WriteTestFile(path("notes.bmp"), "no picture");
     for (const QString& name : {path("shot.bmp"), path("notes.bmp")}) {
         QMimeData data;
@@ -153,7 +137,7 @@ void TestPictureOut::dragAndDrop()
         QCOMPARE(drop.dropAction(), Qt::CopyAction); // a move would delete the source's file
         QCoreApplication::processEvents();           // shown once the drop is done
     }
-    QCOMPARE(rgb(form().ImageDSO->image()), checkerboard({8, 4}));
+    QCOMPARE(Rgb32(form().ImageDSO->image()), Checkerboard({8, 4}));
     QCOMPARE(fixture_.prompts().messages.size(), 1);
     QCOMPARE(fixture_.prompts().messages[0].text, "The picture could not be loaded.");
 }
@@ -175,10 +159,10 @@ void TestPictureOut::wholeMultiplesAreDrawnCrisp()
     QFETCH(bool, crisp);
     QAction* sizes[] = {form().Res128, form().Res256, form().Res512};
     sizes[bmpRes - 1]->trigger();
-    form().ImageDSO->setImage(checkerboard(picture));
+    form().ImageDSO->setImage(Checkerboard(picture));
     QCOMPARE(form().ImageDSO->drawnCrisp(), crisp);
     // Crisp: the picture's own colours only.
-    const QImage grab = rgb(form().ImageDSO->grab().toImage());
+    const QImage grab = Rgb32(form().ImageDSO->grab().toImage());
     QCOMPARE(grab.pixel(form().ImageDSO->drawnRect().center()) == qRgb(255, 0, 0) ||
                  grab.pixel(form().ImageDSO->drawnRect().center()) == qRgb(0, 0, 255),
              crisp);
@@ -203,15 +187,15 @@ void TestPictureOut::autoSaveNameTaken()
     }
     autoSave().setFolder(fixture_.dir().path());
     autoSave().setFormat(format);
-    const QByteArray received = PictureIo::encodeBmp(checkerboard({9, 5})) + "\x1A\x1A";
-    autoSave().pictureArrived(received, checkerboard({9, 5}));
+    const QByteArray received = PictureIo::encodeBmp(Checkerboard({9, 5})) + "\x1A\x1A";
+    autoSave().pictureArrived(received, Checkerboard({9, 5}));
     const QString name = form().statusPanelText(2).mid(6); // after "Saved "
     QVERIFY2(taken.contains(QString(name).replace("_2.", ".")), qPrintable(name));
     const QByteArray written = ReadTestFile(path(name));
     if (format == "bmp")
         QCOMPARE(written, received); // the received file itself
     else
-        QCOMPARE(rgb(QImage::fromData(written, "PNG")), checkerboard({9, 5}));
+        QCOMPARE(Rgb32(QImage::fromData(written, "PNG")), Checkerboard({9, 5}));
 }
 
 void TestPictureOut::autoSaveFailureShowsInPanelAndLog()
@@ -220,7 +204,7 @@ void TestPictureOut::autoSaveFailureShowsInPanelAndLog()
     for (const QString& folder : {path("gone"), path("plain/shots")}) {
         form().Memo->clear();
         autoSave().setFolder(folder);
-        autoSave().pictureArrived(PictureIo::encodeBmp(checkerboard({9, 5})), checkerboard({9, 5}));
+        autoSave().pictureArrived(PictureIo::encodeBmp(Checkerboard({9, 5})), Checkerboard({9, 5}));
         const QString panel = form().statusPanelText(2);
         QVERIFY2(panel.startsWith("Not saved: ") && panel.contains(folder), qPrintable(panel));
         QCOMPARE(form().Memo->toPlainText(), form().DebugMode->isChecked() ? panel : QString());
@@ -273,7 +257,7 @@ void TestPictureOut::everyDownloadIsSaved()
     const QStringList files = QDir(path("shots")).entryList(QDir::Files);
     QCOMPARE(files.size(), 2);
     for (const QString& name : files)
-        QCOMPARE(rgb(QImage(path("shots/" + name))), rgb(form().ImageDSO->image()));
+        QCOMPARE(Rgb32(QImage(path("shots/" + name))), Rgb32(form().ImageDSO->image()));
     fixture_.reset();
 #endif
 }

@@ -5,6 +5,7 @@
 #include "scaledimage.h"
 #include "scriptedinstrument.h"
 #include "testfiles.h"
+#include "testpictures.h"
 #include "windowsfixture.h"
 
 #include <QDir>
@@ -21,11 +22,6 @@
 namespace {
 const QString Thin(47, '-');
 const QString Thick(47, '=');
-
-QImage asRgb(const QImage& image)
-{
-    return image.convertToFormat(QImage::Format_RGB32);
-}
 
 QByteArray paddedAndPatched(QByteArray data)
 {
@@ -119,7 +115,7 @@ void TestWindowDownload::download()
 void TestWindowDownload::verifyPictureBack(const QImage& before, const QString& ending)
 {
     verifyIdle(ending);
-    QCOMPARE(asRgb(form().ImageDSO->image()), asRgb(before));
+    QCOMPARE(Rgb32(form().ImageDSO->image()), Rgb32(before));
 }
 
 void TestWindowDownload::verifyIdle(const QString& ending)
@@ -175,7 +171,7 @@ void TestWindowDownload::cleanDownloadShowsPatchedPicture()
     QVERIFY(FileToString("TMP.BMP", working));
     QCOMPARE(working, paddedAndPatched(sent));
     PatchBMPBytes(sent, 240, 255, 0);
-    QCOMPARE(asRgb(form.ImageDSO->image()), asRgb(QImage::fromData(sent, "BMP")));
+    QCOMPARE(Rgb32(form.ImageDSO->image()), Rgb32(QImage::fromData(sent, "BMP")));
     QCOMPARE(form.ImageDSO->image().pixelColor(0, 0).isValid(), true);
     const QStringList lines = logLines(form);
     QCOMPARE(lines.value(lines.size() - 2), QStringLiteral("XModem transfer complete"));
@@ -249,7 +245,7 @@ void TestWindowDownload::cancelDuringWaitRestoresPicture()
     const QImage before = form.ImageDSO->image();
     QTimer::singleShot(600, form.btnCancel, [&form] {
         QVERIFY(form.btnCancel->isEnabled());
-        QCOMPARE(asRgb(form.ImageDSO->image()).size(), QSize(256, 128)); // the placeholder
+        QCOMPARE(Rgb32(form.ImageDSO->image()).size(), QSize(256, 128)); // the placeholder
         form.btnCancel->click();
     });
     download();
@@ -282,7 +278,7 @@ void TestWindowDownload::eotBeforeDataKeepsPicture()
     QVERIFY(form.Memo->toPlainText().contains("No data received."));
     QByteArray working;
     QVERIFY(FileToString("TMP.BMP", working));
-    QCOMPARE(asRgb(QImage::fromData(working, "BMP")), asRgb(before));
+    QCOMPARE(Rgb32(QImage::fromData(working, "BMP")), Rgb32(before));
 }
 
 void TestWindowDownload::dataThatIsNoPictureIsReported_data()
@@ -389,7 +385,7 @@ void TestWindowDownload::transferCancelledWithThePictureKept()
     QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Tx: CAN CAN CAN", Thick}));
     QByteArray working;
     QVERIFY(FileToString("TMP.BMP", working));
-    QCOMPARE(asRgb(QImage::fromData(working, "BMP")), asRgb(before));
+    QCOMPARE(Rgb32(QImage::fromData(working, "BMP")), Rgb32(before));
 }
 
 void TestWindowDownload::portThatCannotBeOpened()
