@@ -3,24 +3,33 @@
 #include "deviceport.h"
 #include "receivedpicture.h"
 #include "screenshotdownload.h"
+#include "systemclock.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace {
 // Far beyond the largest sample in bursts (about 90 s): only a stuck download gets here.
-constexpr qint64 WatchdogMs = 600000;
+constexpr int WatchdogMs = 600000;
 
-// Nobody sits at the benchmark: default timings, no log, a stop only against a hang.
+// Nobody sits at the benchmark: default timings, no log.
 class BenchListener final : public DownloadListener {
 public:
-    BenchListener() { clock_.start(); }
+    explicit BenchListener(QEventLoop& loop) : loop_(loop) {}
     [[nodiscard]] DownloadTimings timings() const override { return {}; }
     [[nodiscard]] bool logging() const override { return false; }
-    [[nodiscard]] bool stopRequested() override { return clock_.elapsed() > WatchdogMs; }
     void log(const QStringList& /*lines*/) override {}
+    void finished(const DownloadResult& result) override
+    {
+        result_ = result;
+        loop_.quit();
+    }
+    [[nodiscard]] const DownloadResult& result() const { return result_; }
 
 private:
-    QElapsedTimer clock_;
+    QEventLoop& loop_;
+    DownloadResult result_;
 };
 
 QString timingsText()
@@ -37,14 +46,18 @@ OrvisnapDownload::Result OrvisnapDownload::run(const QString& devicePath)
 {
     DevicePort port(devicePath);
     SystemClock downloadClock;
-    BenchListener listener;
-    ScreenshotDownload download(listener);
+    QEventLoop loop;
+    BenchListener listener(loop);
+    ScreenshotDownload download(listener, downloadClock);
     Result result;
     result.timings = timingsText();
+    QTimer::singleShot(WatchdogMs, &loop, [&download] { download.requestStop(); });
     QElapsedTimer clock;
     clock.start();
-    const DownloadResult downloaded = download.run(port, downloadClock);
+    download.start(port);
+    loop.exec();
     result.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    const DownloadResult& downloaded = listener.result();
     if (downloaded.complete())
         result.file = ReceivedPicture(downloaded.data).file();
     else

@@ -1,13 +1,14 @@
 #include "rxreceive.h"
 
-#include "delays.h"
 #include "filehelpers.h"
 #include "rawterminal.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -17,8 +18,12 @@ constexpr int WatchdogMs = 600000;
 // Runs the event loop meanwhile, so the simulator's output keeps being read.
 bool waitForExit(QProcess& process)
 {
-    if (process.state() != QProcess::NotRunning)
-        DelayWithMessagesOrSignal(WatchdogMs, &process, &QProcess::finished);
+    if (process.state() != QProcess::NotRunning) {
+        QEventLoop loop;
+        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(WatchdogMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     return process.state() == QProcess::NotRunning;
 }
 } // namespace

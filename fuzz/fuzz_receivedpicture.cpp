@@ -20,7 +20,7 @@ void checkFile(const QByteArray& received, const ReceivedPicture& picture)
         return;
     }
     require(picture.file().size() == received.size(), "the patch keeps the size");
-    if (const auto declared = DeclaredBmpSize(received))
+    if (const auto declared = ExpectedBmpSize(received))
         require(*declared <= received.size() && received.size() - *declared < 128,
                 "a picture fits the size its header states, padding aside");
     require(!picture.image().isNull() && picture.image().width() > 0, "a picture has pixels");
@@ -43,7 +43,7 @@ void checkTrim(const ReceivedPicture& picture)
     require(file.startsWith(trimmed), "the cut file is the start of the file");
     require(file.size() - trimmed.size() < 128, "no more than a block's padding is cut");
     if (trimmed.size() < file.size())
-        require(DeclaredBmpSize(file) == trimmed.size(), "the cut is where the header says");
+        require(ExpectedBmpSize(file) == trimmed.size(), "the cut is where the header says");
 }
 } // namespace
 
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray received = bytesOf(data, size);
-    if (const auto declared = DeclaredBmpSize(received))
+    if (const auto declared = ExpectedBmpSize(received))
         require(received.startsWith("BM") && *declared >= 26 && *declared <= (64 << 20),
                 "a declared size is believed only within bounds");
     const ReceivedPicture picture(received);

@@ -2,7 +2,7 @@
 
 #include "captureport.h"
 
-#include "endingmessages.h"
+#include "endingtable.h"
 #include "filehelpers.h"
 #include "pictureoutput.h"
 #include "progresstext.h"
@@ -12,39 +12,12 @@
 #include <QDateTime>
 
 namespace {
-using Ending = DownloadResult::Ending;
-
 // A capture after the first asks again every two seconds until the instrument sends.
 constexpr std::int64_t RepeatRequestMs = 2000;
-
-// The exit status of a download that ended without a picture; none for an ending that only a
-// fault of the tool itself brings.
-std::optional<ExitStatus> exitStatusOf(Ending ending)
-{
-    switch (ending) {
-    case Ending::PortNotOpened:
-        return ExitStatus::PortNotOpened;
-    case Ending::TimedOut:
-        return ExitStatus::TimedOut;
-    case Ending::NoData:
-        return ExitStatus::NoPicture;
-    case Ending::LineLost:
-        return ExitStatus::LineLost;
-    case Ending::EarlierTransfer:
-        return ExitStatus::EarlierTransfer;
-    case Ending::BlockLost:
-        return ExitStatus::BlockLost;
-    case Ending::Cancelled:
-        return ExitStatus::Interrupted;
-    default:
-        return std::nullopt;
-    }
-}
 } // namespace
 
-CaptureSession::CaptureSession(Setup setup, StatusLine& status, std::function<bool()> interrupted)
-    : setup_(std::move(setup)), status_(status), interrupted_(std::move(interrupted)),
-      naming_(setup_.output)
+CaptureSession::CaptureSession(Setup setup, StatusLine& status)
+    : setup_(std::move(setup)), status_(status), naming_(setup_.output)
 {
 }
 
@@ -67,15 +40,15 @@ CaptureSession::Setup CaptureSession::Setup::make(const CaptureOptions& options,
     return setup;
 }
 
-ExitStatus CaptureSession::run()
+void CaptureSession::start(std::function<void(ExitStatus)> done)
 {
-    const ExitStatus status = runCaptures();
-    if (status == ExitStatus::Interrupted)
-        fail(QStringLiteral("Interrupted."));
-    return status;
+    done_ = std::move(done);
+    if (const ExitStatus prepared = prepare(); prepared != ExitStatus::Saved)
+        return end(prepared);
+    startDownload();
 }
 
-ExitStatus CaptureSession::runCaptures()
+ExitStatus CaptureSession::prepare()
 {
     // A folder that takes no file is told now, not after a whole transfer.
     if (const Outcome writable = PictureOutput::canWriteInto(naming_.folder(), naming_.given());
@@ -92,59 +65,72 @@ ExitStatus CaptureSession::runCaptures()
     if (const Outcome found =
             CapturePort::resolve(setup_.port, setup_.storedPort, setup_.iniPath, device);
         !found)
-        return ended(Ending::PortNotOpened, found.reason());
+        return ended(DownloadEnding::PortNotOpened, found.reason());
     device_ = device;
     port_.emplace(device);
-    for (int index = 1; setup_.count == 0 || index <= setup_.count; ++index) {
-        if (interrupted_())
-            return ExitStatus::Interrupted;
-        if (const ExitStatus status = captureOnce(index); status != ExitStatus::Saved)
-            return status;
-    }
     return ExitStatus::Saved;
 }
 
-// The first capture makes one request, as the window does. A later one follows a transfer at
-// once, while the instrument may still repeat the last EOT (the download never answers it) and
-// not listen yet: its request is repeated until a transfer starts or the start time-out has
-// passed. A series without end never gives up waiting.
-ExitStatus CaptureSession::captureOnce(int index)
+// A capture may follow a transfer at once (the one before in the series, or another run's),
+// while the instrument still repeats that transfer's EOT (the download never answers it) and
+// does not listen: the request is repeated until a transfer starts or the start time-out has
+// passed.
+void CaptureSession::startDownload()
 {
-    const RequestPolicy policy = index > 1 ? RequestPolicy{RepeatRequestMs} : RequestPolicy{};
-    for (;;) {
-        const DownloadResult result = download(policy);
-        if (result.complete())
-            return save(result, index);
-        if (interrupted_())
-            return ExitStatus::Interrupted;
-        if (result.ending != Ending::TimedOut || !endless())
-            return ended(result.ending, result.reason);
-    }
-}
-
-DownloadResult CaptureSession::download(RequestPolicy policy)
-{
-    stop_ = false;
     firstBlock_ = true;
-    DownloadResult result = download_.run(*port_, clock_, policy);
-    status_.clear();
-    return result;
+    download_.start(*port_, RequestPolicy{RepeatRequestMs});
 }
 
-ExitStatus CaptureSession::ended(DownloadResult::Ending ending, const QString& reason)
+void CaptureSession::finished(const DownloadResult& result)
 {
-    const std::optional<ExitStatus> status = exitStatusOf(ending);
-    if (!status) {
-        fail(QStringLiteral("The download from %1 was given up.").arg(device_));
-        return ExitStatus::NotWritten;
+    status_.clear();
+    if (result.complete()) {
+        if (const ExitStatus saved = save(result, index_); saved != ExitStatus::Saved)
+            return end(saved);
+        if (!endless() && index_ >= setup_.count)
+            return end(ExitStatus::Saved);
+        if (interrupted_)
+            return end(ExitStatus::Interrupted);
+        ++index_;
+        return startDownload();
     }
-    if (*status == ExitStatus::Interrupted)
-        return *status;
-    QString message = EndingMessages::sentence(ending, device_, setup_.timings.timeoutSeconds);
+    if (interrupted_)
+        return end(ExitStatus::Interrupted);
+    // A series without end never gives up waiting.
+    if (result.ending == DownloadEnding::TimedOut && endless())
+        return startDownload();
+    end(ended(result.ending, result.reason));
+}
+
+void CaptureSession::interrupt()
+{
+    if (interrupted_)
+        return;
+    interrupted_ = true;
+    if (download_.running()) {
+        log(TransferLog::cancelled());
+        download_.requestStop();
+    }
+}
+
+void CaptureSession::end(ExitStatus status)
+{
+    if (status == ExitStatus::Interrupted)
+        fail(QStringLiteral("Interrupted."));
+    if (done_)
+        done_(status);
+}
+
+ExitStatus CaptureSession::ended(DownloadEnding ending, const QString& reason)
+{
+    const ExitStatus status = EndingTable::row(ending).exitStatus;
+    if (status == ExitStatus::Interrupted)
+        return status;
+    QString message = EndingTable::sentence(ending, device_, setup_.timings.timeoutSeconds);
     if (!reason.isEmpty())
         message += QLatin1Char(' ') + reason;
     fail(message);
-    return *status;
+    return status;
 }
 
 ExitStatus CaptureSession::save(const DownloadResult& result, int index)
@@ -173,7 +159,7 @@ ExitStatus CaptureSession::keepRaw(const DownloadResult& result, const ReceivedP
                                    int index)
 {
     const QString raw = naming_.rawNameFor(index, QDateTime::currentDateTime());
-    QString message = EndingMessages::notAPicture();
+    QString message = EndingTable::sentence(DownloadEnding::NotAPicture, device_);
     if (!received.sizeProblem().isEmpty())
         message += QLatin1Char(' ') + received.sizeProblem();
     fail(message);
@@ -192,15 +178,6 @@ bool CaptureSession::keep(const QByteArray& bytes, const QString& name)
     if (!keptAs.isEmpty())
         fail(QStringLiteral("The received file was saved as %1 instead.").arg(keptAs));
     return false;
-}
-
-bool CaptureSession::stopRequested()
-{
-    if (interrupted_() && !stop_) {
-        log(TransferLog::cancelled());
-        stop_ = true;
-    }
-    return stop_;
 }
 
 void CaptureSession::fail(const QString& message)

@@ -9,6 +9,7 @@
 #include "receivedpicture.h"
 #include "screenshotdownload.h"
 #include "statusline.h"
+#include "systemclock.h"
 
 #include <QElapsedTimer>
 
@@ -16,7 +17,8 @@
 #include <optional>
 
 // Runs the captures one after the other, each a new download through the shared driver, and
-// saves each picture. Stops at the first failure; a series without end never stops waiting.
+// saves each picture; all from the event loop. Stops at the first failure; a series without end
+// never stops waiting for the next transfer to start.
 class CaptureSession final : public DownloadListener {
 public:
     struct Setup {
@@ -34,24 +36,27 @@ public:
                                         const CaptureSettings& settings, const QString& iniPath);
     };
 
-    // `interrupted` is asked between captures and while a download runs.
-    CaptureSession(Setup setup, StatusLine& status, std::function<bool()> interrupted);
+    CaptureSession(Setup setup, StatusLine& status);
 
-    [[nodiscard]] ExitStatus run();
+    // Begins the series; `done` is called once, from the event loop, with the exit status.
+    void start(std::function<void(ExitStatus)> done);
+    // A termination signal: a transfer under way is cancelled with the instrument, and the
+    // series ends.
+    void interrupt();
 
     [[nodiscard]] DownloadTimings timings() const override;
     [[nodiscard]] bool logging() const override { return log_.isOpen(); }
-    [[nodiscard]] bool stopRequested() override;
     void log(const QStringList& lines) override;
     void countdown(std::int64_t secondsLeft) override;
     void blockArrived() override;
     void progress(std::int64_t received, std::int64_t expected) override;
+    void finished(const DownloadResult& result) override;
 
 private:
-    [[nodiscard]] ExitStatus runCaptures();
-    [[nodiscard]] ExitStatus captureOnce(int index);
-    [[nodiscard]] DownloadResult download(RequestPolicy policy);
-    [[nodiscard]] ExitStatus ended(DownloadResult::Ending ending, const QString& reason);
+    [[nodiscard]] ExitStatus prepare();
+    void startDownload();
+    void end(ExitStatus status);
+    [[nodiscard]] ExitStatus ended(DownloadEnding ending, const QString& reason);
     [[nodiscard]] ExitStatus save(const DownloadResult& result, int index);
     [[nodiscard]] ExitStatus keepRaw(const DownloadResult& result, const ReceivedPicture& received,
                                      int index);
@@ -62,14 +67,15 @@ private:
 
     Setup setup_;
     StatusLine& status_;
-    std::function<bool()> interrupted_;
+    std::function<void(ExitStatus)> done_;
     std::optional<DevicePort> port_;
     SystemClock clock_;
-    ScreenshotDownload download_{*this};
+    ScreenshotDownload download_{*this, clock_};
     OutputNaming naming_;
     CaptureLog log_;
     QString device_;
-    bool stop_ = false;
+    int index_ = 1; // the capture under way
+    bool interrupted_ = false;
     bool firstBlock_ = true;
     QElapsedTimer transfer_; // since the first block
     std::int64_t firstBlockBytes_ = 0;

@@ -8,6 +8,7 @@
 #include "terminationsignals.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -55,10 +56,12 @@ int main(int argc, char* argv[])
     const QString iniPath = CaptureSettings::filePath();
     if (options.listPorts)
         return static_cast<int>(PortListing::print(iniPath, stdout, stderr));
-    TerminationSignals::install();
     StatusLine status(stderr, stderrIsTerminal(), options.quiet);
     CaptureSession session(
-        CaptureSession::Setup::make(options, CaptureSettings::read(iniPath), iniPath), status,
-        [] { return TerminationSignals::requested(); });
-    return static_cast<int>(session.run());
+        CaptureSession::Setup::make(options, CaptureSettings::read(iniPath), iniPath), status);
+    TerminationSignals::onRequest(&app, [&session] { session.interrupt(); });
+    QTimer::singleShot(0, &app, [&session] {
+        session.start([](ExitStatus ended) { QCoreApplication::exit(static_cast<int>(ended)); });
+    });
+    return QCoreApplication::exec();
 }

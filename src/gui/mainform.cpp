@@ -95,7 +95,6 @@ void TMainForm::FormCreate()
         AppDir += QLatin1Char('/');
     IniFileName = SettingsFile::locate(AppDir);
     BmpRes = 2;
-    TransferStop = false;
     portsDetected_ = !ComPortList.isEmpty();
     if (portsDetected_) {
         Init();
@@ -226,16 +225,14 @@ void TMainForm::closeEvent(QCloseEvent* event)
 
 void TMainForm::FormCloseQuery(bool& canClose)
 {
-    // Never refused. A running download sees TransferStop at its next pass and ends; the
-    // application ends once its handler has returned.
     canClose = true;
 }
 
 void TMainForm::FormClose()
 {
-    TransferStop = true;
-    // The instrument must not go on waiting mid-file: the next request would get its rest.
-    download_.cancelTransfer();
+    // A running download ends now, in order. The instrument must not go on waiting mid-file:
+    // the next request would get its rest.
+    download_.abort();
     ComClose();
     // Without a port nothing was read, so the user's stored settings are left alone.
     if (portsDetected_)

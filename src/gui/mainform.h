@@ -4,6 +4,7 @@
 #include "filedialogstate.h"
 #include "screenshotdownload.h"
 #include "storedsettings.h"
+#include "systemclock.h"
 #include "unitport.h"
 
 #include <QImage>
@@ -51,7 +52,6 @@ public:
     std::int32_t RxDelay = DownloadTimings{}.rxDelayMs;
     std::int32_t NAKDelay = DownloadTimings{}.nakDelayMs;
     std::int32_t BmpRes = 2;
-    bool TransferStop = false;
     bool FirstRun = false;
     QString WaitBitmapName;
     QString AppDir;
@@ -85,6 +85,12 @@ public:
     void btnClearMemoClick();
 
     [[nodiscard]] bool downloadRunning() const { return download_.running(); }
+
+signals:
+    // A download that was started has ended, and the window shows how.
+    void downloadEnded(DownloadEnding ending);
+
+public:
     // The client area: everything under the menu bar.
     [[nodiscard]] QSize clientSize() const;
     void setClientSize(int width, int height);
@@ -155,7 +161,9 @@ private:
     // Download
     void showReceived(const DownloadResult& result);
     // How the download ended, in the status bar until the next one starts.
-    void showEnding(const DownloadResult& result, std::int64_t pictureBytes = 0);
+    void showEnding(DownloadEnding ending, std::int64_t number = 0);
+    // The ending's sentence in a message box, with `detail` under it.
+    void tellEnding(DownloadEnding ending, const QString& detail);
     // The one ending of every download that began: the window as before, with `picture`.
     void restoreAfterDownload(const QImage& picture, const QString& what);
     // Shows `picture`, named for a screen reader by `what` it shows and its size.
@@ -163,13 +171,12 @@ private:
     // DownloadListener
     [[nodiscard]] DownloadTimings timings() const override;
     [[nodiscard]] bool logging() const override;
-    [[nodiscard]] bool stopRequested() override;
     void log(const QStringList& lines) override;
     void portOpened() override;
     [[nodiscard]] Outcome readyToRequest() override;
-    void startTimeoutExpired() override;
     void blockArrived() override;
     void progress(std::int64_t received, std::int64_t expected) override;
+    void finished(const DownloadResult& result) override;
     // Files
     void enterFolderOf(const QString& path);
     // Runs the save dialog; the chosen path, or empty when cancelled.
@@ -191,7 +198,7 @@ private:
     // Download state
     UnitPort port_;
     SystemClock clock_;
-    ScreenshotDownload download_{*this};
+    ScreenshotDownload download_{*this, clock_};
     QImage pictureBefore_; // the picture shown before the download, restored by a stop
     QString pictureBeforeName_;
     QString pictureWhat_; // what the picture shows, for a screen reader

@@ -1,9 +1,9 @@
 // The screenshot download as the window shows it: the start steps and the endings around the
-// shared download driver.
+// shared download driver, which runs from the event loop while the window stays live.
 #include "mainform.h"
 
 #include "autosave.h"
-#include "endingmessages.h"
+#include "endingtable.h"
 #include "filehelpers.h"
 #include "kilobytes.h"
 #include "myserial.h"
@@ -29,37 +29,28 @@ void TMainForm::btnGetScreenShotClick()
         return;
     autoSave_->downloadStarted();
     statusPanels_[2]->clear(); // the last download's ending
-    TransferStop = false;
     pictureBefore_ = ImageDSO->image();
     pictureBeforeName_ = pictureWhat_;
-    const DownloadResult result = download_.run(port_, clock_);
-    switch (result.ending) {
-    case DownloadResult::Ending::PortNotOpened:
-        showEnding(result);
-        prompts_.message(this, EndingMessages::sentence(result.ending), result.reason);
-        return; // nothing else of the window changed
-    case DownloadResult::Ending::NotReady:
-        SettingsToStatusBar();
-        showEnding(result);
-        prompts_.message(this, EndingMessages::sentence(result.ending), result.reason);
-        return;
-    case DownloadResult::Ending::AlreadyRunning:
-        return;
-    case DownloadResult::Ending::Complete:
+    download_.start(port_);
+}
+
+void TMainForm::finished(const DownloadResult& result)
+{
+    const DownloadEnding ending = result.ending;
+    if (ending == DownloadEnding::Complete) {
         showReceived(result);
-        return;
-    default:
+    } else if (ending == DownloadEnding::PortNotOpened) {
+        showEnding(ending); // nothing else of the window changed
+        tellEnding(ending, result.reason);
+    } else {
         // The picture of before comes back from memory: the working file may be gone, or the
         // current folder changed, while the download ran.
         restoreAfterDownload(pictureBefore_, pictureBeforeName_);
-        showEnding(result);
-        // A time-out, a cancel or an empty transfer shows in the status bar alone.
-        if (result.ending == DownloadResult::Ending::LineLost ||
-            result.ending == DownloadResult::Ending::EarlierTransfer ||
-            result.ending == DownloadResult::Ending::BlockLost)
-            prompts_.message(this, EndingMessages::sentence(result.ending), {});
-        return;
+        showEnding(ending, result.elapsedMs / 1000);
+        if (EndingTable::row(ending).windowTells)
+            tellEnding(ending, result.reason);
     }
+    emit downloadEnded(ending);
 }
 
 void TMainForm::showReceived(const DownloadResult& result)
@@ -70,20 +61,21 @@ void TMainForm::showReceived(const DownloadResult& result)
     const Outcome written = StringToFile(received.file(), WorkingFile);
     if (!received.isPicture()) {
         restoreAfterDownload(pictureBefore_, pictureBeforeName_);
-        showEnding(result, -1);
-        QString detail = tr("The received bytes are kept in %1.")
-                             .arg(QDir::current().absoluteFilePath(WorkingFile));
+        showEnding(DownloadEnding::NotAPicture);
+        QStringList detail;
         if (!received.sizeProblem().isEmpty())
-            detail = received.sizeProblem() + QLatin1Char('\n') + detail;
-        prompts_.message(this, EndingMessages::notAPicture(), detail);
+            detail << received.sizeProblem();
+        detail << (written ? tr("The received bytes are kept in %1.")
+                                 .arg(QDir::current().absoluteFilePath(WorkingFile))
+                           : written.reason());
+        tellEnding(DownloadEnding::NotAPicture, detail.join(QLatin1Char('\n')));
         return;
     }
     restoreAfterDownload(received.image(), tr("Screen of the instrument"));
-    showEnding(result, received.trimmedFile().size());
+    showEnding(DownloadEnding::Complete, RoundedKilobytes(received.trimmedFile().size()));
     autoSave_->pictureArrived(received.file(), received.image());
     if (!written)
-        prompts_.message(this, EndingMessages::sentence(DownloadResult::Ending::NotReady),
-                         written.reason());
+        tellEnding(DownloadEnding::NotReady, written.reason());
 }
 
 void TMainForm::restoreAfterDownload(const QImage& picture, const QString& what)
@@ -96,11 +88,17 @@ void TMainForm::restoreAfterDownload(const QImage& picture, const QString& what)
     btnGetScreenShot->setEnabled(true);
 }
 
-void TMainForm::showEnding(const DownloadResult& result, std::int64_t pictureBytes)
+void TMainForm::showEnding(DownloadEnding ending, std::int64_t number)
 {
-    const QString text = EndingMessages::status(result, pictureBytes);
+    const QString text = EndingTable::status(ending, number);
     statusPanels_[2]->setText(text);
     statusPanels_[2]->setToolTip(text);
+}
+
+void TMainForm::tellEnding(DownloadEnding ending, const QString& detail)
+{
+    prompts_.message(
+        this, EndingTable::sentence(ending, QStringLiteral("COM%1").arg(ComPortNumber)), detail);
 }
 
 void TMainForm::TimerCancelTimer()
@@ -112,8 +110,10 @@ void TMainForm::TimerCancelTimer()
 
 void TMainForm::btnCancelClick()
 {
+    if (!download_.running())
+        return;
     logGroup(TransferLog::cancelled());
-    TransferStop = true;
+    download_.requestStop();
 }
 
 void TMainForm::logGroup(const QStringList& lines)
@@ -143,11 +143,6 @@ bool TMainForm::logging() const
     return DebugMode->isChecked();
 }
 
-bool TMainForm::stopRequested()
-{
-    return TransferStop;
-}
-
 void TMainForm::log(const QStringList& lines)
 {
     logGroup(lines);
@@ -167,11 +162,6 @@ Outcome TMainForm::readyToRequest()
     btnCancel->setEnabled(true);
     btnGetScreenShot->setEnabled(false);
     return {};
-}
-
-void TMainForm::startTimeoutExpired()
-{
-    TimerCancel->stop(); // the driver ends the download itself
 }
 
 void TMainForm::blockArrived()

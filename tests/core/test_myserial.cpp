@@ -1,8 +1,9 @@
-#include "delays.h"
+#include "downloadrun.h"
 #include "myserial.h"
 #include "ptypair.h"
 #include "recordinglistener.h"
 #include "screenshotdownload.h"
+#include "systemclock.h"
 #include "unitport.h"
 #include "unprivilegeduser.h"
 
@@ -43,16 +44,10 @@ public:
     void resetDevice() override {}
     void write(const QByteArray& /*bytes*/) override {}
     [[nodiscard]] QByteArray readAvailable() override { return {}; }
-    void waitForData(std::int64_t maxMs) override { wait(maxMs); }
+    void onReadyRead(std::function<void()> /*handler*/) override {}
     [[nodiscard]] bool lost() const override { return false; }
 
 private:
-    void wait(std::int64_t ms)
-    {
-        DelayWithMessages(ms);
-        events_ << (open_ ? "woke open" : "woke closed");
-    }
-
     QStringList& events_;
     bool open_ = true;
 };
@@ -63,7 +58,7 @@ QByteArray readFor(int ms)
     QByteArray all;
     QByteArray chunk;
     for (int waited = 0; waited < ms; waited += 10) {
-        DelayWithMessages(10);
+        QTest::qWait(10);
         ComReadAvailable(chunk);
         all += chunk;
     }
@@ -93,8 +88,7 @@ private slots:
     void openFailureTellsTheCause();
     void refreshSeesPortsComeAndGo();
     void lostLineIsNoticed();
-    void lineClosedInsideItsOwnWait_data();
-    void lineClosedInsideItsOwnWait();
+    void lineClosedUnderARunningDownload();
 };
 
 void TestMySerial::detectsPortsInAscendingOrder()
@@ -358,49 +352,35 @@ void TestMySerial::lostLineIsNoticed()
     pty.reset();
     QByteArray out;
     for (int i = 0; i < 50 && !ComLineLost(); ++i) {
-        DelayWithMessages(10);
+        QTest::qWait(10);
         ComReadAvailable(out);
     }
     QVERIFY(ComLineLost());
 }
 
-void TestMySerial::lineClosedInsideItsOwnWait_data()
+// Closing the window closes the port under a running download: the device is released at once,
+// and the line lives until the download is over.
+void TestMySerial::lineClosedUnderARunningDownload()
 {
-    QTest::addColumn<bool>("download");
-    QTest::newRow("the unit's wait for data") << false;
-    QTest::newRow("a download on the unit's port") << true;
-}
-
-// Closing the window runs inside the download's wait and closes the port: the device is
-// released at once, and the line lives until the wait, or the download, is over.
-void TestMySerial::lineClosedInsideItsOwnWait()
-{
-    QFETCH(bool, download);
     QStringList events;
     const MySerialUnit unit([](int n) { return n == 1 ? QStringLiteral("/dev/null") : QString(); });
     ComUseLines([&events] { return std::make_unique<WatchfulLine>(events); });
     const auto ownLines = qScopeGuard([] { ComUseLines({}); });
+    RecordingListener listener;
+    SystemClock clock;
+    ScreenshotDownload driver(listener, clock);
+    UnitPort port;
+    QStringList whileRunning;
+    QTimer::singleShot(150, [] { ComClose(); });
+    QTimer::singleShot(250, [&] {
+        whileRunning = events;
+        driver.requestStop();
+    });
 
-    if (!download) {
-        QVERIFY(ComOpen(1, 38400, 8, 'N', 1));
-        QTimer::singleShot(20, [] { ComClose(); });
-        ComWaitForData(300);
-        QCOMPARE(events, QStringList({"closed", "woke closed", "destroyed"}));
-    } else {
-        RecordingListener listener;
-        ScreenshotDownload driver(listener);
-        UnitPort port;
-        SystemClock clock;
-        QStringList whileRunning;
-        QTimer::singleShot(150, [] { ComClose(); });
-        QTimer::singleShot(250, [&] {
-            whileRunning = events;
-            listener.stop = true;
-        });
-        QCOMPARE(driver.run(port, clock).ending, DownloadResult::Ending::Cancelled);
-        QCOMPARE(whileRunning, QStringList{"closed"});
-        QCOMPARE(events, QStringList({"closed", "destroyed"}));
-    }
+    QCOMPARE(DownloadRun::toEnd(driver, listener, port).result.ending, DownloadEnding::Cancelled);
+
+    QCOMPARE(whileRunning, QStringList{"closed"});
+    QCOMPARE(events, QStringList({"closed", "destroyed"}));
     QVERIFY(!ComPortOpen);
 }
 

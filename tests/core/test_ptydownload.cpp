@@ -1,10 +1,12 @@
 // The download driver's endings, each against the simulated instrument on a real pty.
 #include "deviceport.h"
+#include "downloadrun.h"
 #include "dsosimprocess.h"
 #include "filehelpers.h"
 #include "myserial.h"
 #include "recordinglistener.h"
 #include "screenshotdownload.h"
+#include "systemclock.h"
 #include "unitport.h"
 
 #include <QTemporaryDir>
@@ -64,10 +66,19 @@ void TestPtyDownload::endings_data()
                                       << Ending::TimedOut << QStringList{"Timeout.", Thick};
     QTest::newRow("cancelled") << QStringList{"--start-delay-ms", "20000"} << 700
                                << Ending::Cancelled << QStringList{Thick};
-    QTest::newRow("EOT first") << QStringList{"--eot-first"} << -1 << Ending::NoData
-                               << QStringList{"No data received.", Thick};
+    // An EOT before any block is an earlier transfer's: forgotten, the wait goes on.
+    QTest::newRow("EOT first") << QStringList{"--eot-first", "--eot-repeats", "0", "--loop"} << -1
+                               << Ending::TimedOut << QStringList{"Timeout.", Thick};
     QTest::newRow("line closed") << QStringList{"--close-after", "3"} << -1 << Ending::LineLost
                                  << QStringList{"The COM port was lost.", Thick};
+    QTest::newRow("noise on a block number")
+        << QStringList{"--bad-complement", "1"} << -1 << Ending::Complete << complete;
+    QTest::newRow("the instrument gives up")
+        << QStringList{"--cancel-after", "2", "--loop"} << -1 << Ending::InstrumentCancelled
+        << QStringList{"CAN CAN: the instrument cancelled the transfer", Thick};
+    QTest::newRow("the instrument falls silent")
+        << QStringList{"--silent-after", "2"} << -1 << Ending::InstrumentSilent
+        << QStringList{"No data for 1 s: the instrument stopped sending", "Tx: CAN CAN CAN", Thick};
 }
 
 void TestPtyDownload::endings()
@@ -84,13 +95,14 @@ void TestPtyDownload::endings()
     RecordingListener listener;
     listener.loggingOn = true;
     listener.timingsNow.timeoutSeconds = 1;
-    ScreenshotDownload download(listener);
+    ScreenshotDownload download(listener, clock);
     if (stopAfterMs >= 0)
-        QTimer::singleShot(stopAfterMs, [&listener] { listener.stop = true; });
+        QTimer::singleShot(stopAfterMs, [&download] { download.requestStop(); });
 
-    const DownloadResult result = download.run(port, clock);
+    const DownloadRun run = DownloadRun::toEnd(download, listener, port);
+    const DownloadResult& result = run.result;
 
-    QVERIFY(!listener.hitLimit());
+    QVERIFY(!run.hung);
     QCOMPARE(result.ending, ending);
     QVERIFY(!port.line());
     QVERIFY(!download.running());
@@ -100,11 +112,11 @@ void TestPtyDownload::endings()
         QCOMPARE(result.blocks, int(padded(sent_).size() / 128));
         QCOMPARE(listener.received, qint64(result.data.size()));
         QCOMPARE(listener.expected, qint64(sent_.size()));
-        QCOMPARE(result.naks > 0, simArgs.contains("--corrupt-crc"));
+        QCOMPARE(result.naks > 0,
+                 simArgs.contains("--corrupt-crc") || simArgs.contains("--bad-complement"));
     }
     if (ending == Ending::TimedOut) {
         // Timeout 1: the counter shows 1, then 0 for a whole second, then the download ends.
-        QVERIFY(listener.expired);
         QCOMPARE(listener.countdowns.first(), qint64(1));
         QCOMPARE(listener.countdowns.last(), qint64(0));
         QVERIFY(result.elapsedMs >= 2000);
@@ -117,19 +129,20 @@ void TestPtyDownload::portThatCannotBeOpened()
         [](int n) { return n == 1 ? QStringLiteral("/dev/null/none") : QString(); });
     RecordingListener listener;
     listener.loggingOn = true;
-    ScreenshotDownload download(listener);
     SystemClock clock;
+    ScreenshotDownload download(listener, clock);
     DevicePort device(QStringLiteral("/dev/null/none"));
     UnitPort unitPort; // the window's: COM`ComPortNumber`
     for (DownloadPort* port : std::initializer_list<DownloadPort*>{&device, &unitPort}) {
-        const DownloadResult result = download.run(*port, clock);
+        const DownloadResult result = DownloadRun::toEnd(download, listener, *port).result;
         QCOMPARE(result.ending, Ending::PortNotOpened);
         QVERIFY(result.reason.contains("/dev/null/none"));
     }
     QVERIFY(listener.lines.isEmpty());
     QVERIFY(!ComPortOpen);
     ComPortNumber = 7;
-    QCOMPARE(download.run(unitPort, clock).ending, Ending::PortNotOpened); // not a port at all
+    // not a port at all
+    QCOMPARE(DownloadRun::toEnd(download, listener, unitPort).result.ending, Ending::PortNotOpened);
 }
 
 void TestPtyDownload::nothingIsLoggedWithoutLogging()
@@ -140,8 +153,8 @@ void TestPtyDownload::nothingIsLoggedWithoutLogging()
     DevicePort port(device);
     SystemClock clock;
     RecordingListener listener;
-    ScreenshotDownload download(listener);
-    QCOMPARE(download.run(port, clock).ending, Ending::Complete);
+    ScreenshotDownload download(listener, clock);
+    QCOMPARE(DownloadRun::toEnd(download, listener, port).result.ending, Ending::Complete);
     QVERIFY(listener.lines.isEmpty());
 }
 

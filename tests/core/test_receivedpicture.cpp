@@ -48,6 +48,10 @@ void TestReceivedPicture::pictureIsPatchedAndCut_data()
         << bmp + QByteArray(128 - bmp.size() % 128, '\x1A') << int(bmp.size());
     QTest::newRow("a block's padding, all but a byte")
         << bmp + QByteArray(127, '\x1A') << int(bmp.size());
+    // The size the picture's header implies counts, not its size field.
+    QTest::newRow("size field 0, as BMP allows") << withSize(bmp, 0) << int(bmp.size());
+    QTest::newRow("a wrong size field")
+        << withSize(bmp, 4000) + QByteArray(10, '\x1A') << int(bmp.size());
 }
 
 void TestReceivedPicture::pictureIsPatchedAndCut()
@@ -70,8 +74,10 @@ void TestReceivedPicture::bytesThatAreNoPictureStayAsTheyCame_data()
     QTest::newRow("junk") << QByteArray(700, 'j') << false;
     QTest::newRow("cut short") << smallBmp().left(80) << true;
     // Qt's reader shows what it can of these; a block was lost, or came twice.
-    QTest::newRow("size beyond the data")
-        << withSize(smallBmp(), 4000) + QByteArray(10, '\x1A') << true;
+    QTest::newRow("a block twice, size field 0")
+        << withSize(smallBmp(), 0) + QByteArray(128, 'b') + QByteArray(10, '\x1A') << true;
+    QTest::newRow("a block twice, a wrong size field")
+        << withSize(smallBmp(), 400) + QByteArray(128 + 10, '\x1A') << true;
     QTest::newRow("more than a block's padding") << smallBmp() + QByteArray(200, '\x1A') << true;
     // 30000 x 30000 at 24 bits would be 2.7 GB: refused before anything is allocated.
     QByteArray huge = smallBmp();

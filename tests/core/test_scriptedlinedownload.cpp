@@ -1,4 +1,5 @@
-// The download driver's endings over a scripted line on a synthetic clock: no pty, no waiting,
+// The download driver over a scripted line on a synthetic clock: what it writes and logs and
+// when, its endings, and a front end that cancels or closes in the middle. No pty, no waiting,
 // the same on every platform.
 #include "crc16.h"
 #include "goldenlogs.h"
@@ -6,6 +7,7 @@
 #include "recordinglistener.h"
 #include "screenshotdownload.h"
 #include "transferlog.h"
+#include "xmodemreceiver.h"
 
 #include <QTest>
 
@@ -48,9 +50,9 @@ public:
         RecordingListener::countdown(secondsLeft);
         countdownAtMs << script_.nowMs() - Request;
     }
-    void startTimeoutExpired() override
+    void finished(const DownloadResult& ended) override
     {
-        RecordingListener::startTimeoutExpired();
+        RecordingListener::finished(ended);
         expiredAtMs = script_.nowMs() - Request;
     }
 
@@ -62,14 +64,15 @@ private:
 class TestScriptedLineDownload : public QObject {
     Q_OBJECT
 private slots:
-    void endings_data();
-    void endings();
+    void completeDownload();
     void startTimeoutCountsDownAndStops();
     void cancelDuringAWaitLetsThePassFinish();
     void closeUnderADownloadCancelsOnce();
+    void closeDuringTheReopeningWaitAfterALostLine();
     void lostLineEndsTheDownload();
     void logGroupIsDecidedWhenDue_data();
     void logGroupIsDecidedWhenDue();
+    void timingsAreReadAtEveryWait();
     void refusalsAndFrontEndsNotReady();
     void repeatedRequests_data();
     void repeatedRequests();
@@ -77,59 +80,29 @@ private slots:
     void goldenLogs();
 };
 
-void TestScriptedLineDownload::endings_data()
+void TestScriptedLineDownload::completeDownload()
 {
-    QTest::addColumn<QByteArrayList>("messages");
-    QTest::addColumn<Ending>("ending");
-    QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<QByteArray>("answers"); // after the request
-    QTest::addColumn<QStringList>("lastLines");
-    const QStringList complete{"XModem transfer complete", Thick};
-    QTest::newRow("EOT") << QByteArrayList{block(1), block(2), Eot} << Ending::Complete
-                         << dataOf(1) + dataOf(2) << Ack + Ack << complete;
-    QTest::newRow("wrong CRC") << QByteArrayList{block(1, false), block(1), Eot} << Ending::Complete
-                               << dataOf(1) << Nak + Ack << complete;
-    QTest::newRow("garbage, then a good block")
-        << QByteArrayList{"noise", block(1), Eot} << Ending::Complete << dataOf(1) << Nak + Ack
-        << complete;
-    QTest::newRow("lost ACK: the block again")
-        << QByteArrayList{block(1), block(1), block(2), Eot} << Ending::Complete
-        << dataOf(1) + dataOf(2) << Ack + Ack + Ack << complete;
-    QTest::newRow("no data") << QByteArrayList{Eot} << Ending::NoData << QByteArray()
-                             << QByteArray() << QStringList{"EOT", "No data received.", Thick};
-    QTest::newRow("an earlier transfer still running")
-        << QByteArrayList{block(98), block(99)} << Ending::EarlierTransfer << QByteArray() << Can
-        << QStringList{"Block 98 came first: an earlier transfer is still running",
-                       "Tx: CAN CAN CAN", Thick};
-    QTest::newRow("a lost block") << QByteArrayList{block(1), block(3), Eot} << Ending::BlockLost
-                                  << QByteArray() << Ack + Can
-                                  << QStringList{
-                                         "Block 3 came instead of block 2: a block was lost",
-                                         "Tx: CAN CAN CAN", Thick};
-}
-
-void TestScriptedLineDownload::endings()
-{
-    QFETCH(QByteArrayList, messages);
-    QFETCH(Ending, ending);
-    QFETCH(QByteArray, data);
-    QFETCH(QByteArray, answers);
-    QFETCH(QStringList, lastLines);
     LineScript line;
-    line.playInstrument(messages);
+    line.playInstrument({block(1), block(1, false), block(2), Eot});
     RecordingListener listener;
     listener.loggingOn = true;
-    ScreenshotDownload download(listener);
+    ScreenshotDownload download(listener, line);
 
-    const DownloadResult result = download.run(line.port(), line);
+    const DownloadResult result = line.run(download, listener);
 
-    QCOMPARE(result.ending, ending);
-    QCOMPARE(result.data, data);
-    QCOMPARE(line.written(), Nak + Nak + answers);
+    QCOMPARE(result.ending, Ending::Complete);
+    QCOMPARE(result.data, dataOf(1) + dataOf(2));
+    QCOMPARE(result.blocks, 2);
+    QCOMPARE(result.naks, 1);
+    QCOMPARE(line.written(), Nak + Nak + Ack + Nak + Ack);
     QCOMPARE(line.writes().first().bytes, Nak); // the request is two writes
-    QCOMPARE(result.naks, int(answers.count(XModemReceiver::NAK)));
+    QCOMPARE(line.writes().first().atMs, Request);
     QCOMPARE(listener.lines.first(), QStringLiteral("Waiting for XModem transfer..."));
-    QCOMPARE(listener.lines.mid(listener.lines.size() - lastLines.size()), lastLines);
+    QCOMPARE(listener.lines.mid(listener.lines.size() - 2),
+             QStringList({"XModem transfer complete", Thick}));
+    QCOMPARE(listener.blocksArrived, 3);
+    QCOMPARE(listener.received, 2 * 128);
+    QCOMPARE(listener.endings, 1);
     QVERIFY(!line.port().line()); // closed again
     QVERIFY(!download.running());
 }
@@ -139,9 +112,9 @@ void TestScriptedLineDownload::startTimeoutCountsDownAndStops()
     LineScript line; // nothing ever comes
     TimedListener listener(line);
     listener.loggingOn = true;
-    ScreenshotDownload download(listener);
+    ScreenshotDownload download(listener, line);
 
-    const DownloadResult result = download.run(line.port(), line);
+    const DownloadResult result = line.run(download, listener);
 
     QCOMPARE(result.ending, Ending::TimedOut);
     QCOMPARE(listener.lines.mid(listener.lines.size() - 2), QStringList({"Timeout.", Thick}));
@@ -165,10 +138,10 @@ void TestScriptedLineDownload::cancelDuringAWaitLetsThePassFinish()
     line.playInstrument({block(1), block(2), Eot}, 20);
     RecordingListener listener;
     listener.loggingOn = true;
-    line.at(Request + 45, [&listener] { listener.stop = true; });
-    ScreenshotDownload download(listener);
+    ScreenshotDownload download(listener, line);
+    line.at(Request + 45, [&download] { download.requestStop(); });
 
-    const DownloadResult result = download.run(line.port(), line);
+    const DownloadResult result = line.run(download, listener);
 
     QCOMPARE(result.ending, Ending::Cancelled);
     QCOMPARE(result.blocks, 2);
@@ -183,16 +156,42 @@ void TestScriptedLineDownload::closeUnderADownloadCancelsOnce()
     LineScript line;
     line.playInstrument({block(1), block(2), Eot}, 20);
     RecordingListener listener;
-    ScreenshotDownload download(listener);
-    // As the window closes: the cancel, the port closed under the running download, the stop.
+    ScreenshotDownload download(listener, line);
+    // As the window closes: the download ends now, unreported.
     line.at(Request + 45, [&] {
-        download.cancelTransfer();
-        line.port().close();
-        listener.stop = true;
+        download.abort();
+        download.abort();
     });
 
-    QCOMPARE(download.run(line.port(), line).ending, Ending::Cancelled);
+    line.run(download, listener);
+
     QCOMPARE(line.written(), Nak + Nak + Ack + Can);
+    QCOMPARE(listener.endings, 0);
+    QVERIFY(!download.running());
+    QVERIFY(!line.port().line());
+}
+
+// A download ended by a lost line after a block; the next one is closed while it waits to
+// reopen the port: nothing of the last download's state may reach the gone line.
+void TestScriptedLineDownload::closeDuringTheReopeningWaitAfterALostLine()
+{
+    LineScript line;
+    line.playInstrument({block(1), block(2)}, 20);
+    line.loseLineAt(Request + 40);
+    RecordingListener listener;
+    ScreenshotDownload download(listener, line);
+    QCOMPARE(line.run(download, listener).ending, Ending::LineLost);
+    const QByteArray before = line.written();
+
+    QVERIFY(download.start(line.port()));
+    line.runUntil([] { return false; }, line.nowMs() + ScreenshotDownload::ReopenDelayMs / 2);
+    download.abort();
+
+    QCOMPARE(line.written(), before);
+    QCOMPARE(listener.endings, 1);
+    QVERIFY(!download.running());
+    line.runUntil([] { return false; }, line.nowMs() + 1000); // nothing is left to happen
+    QCOMPARE(listener.endings, 1);
 }
 
 void TestScriptedLineDownload::lostLineEndsTheDownload()
@@ -202,9 +201,9 @@ void TestScriptedLineDownload::lostLineEndsTheDownload()
     line.loseLineAt(100);
     RecordingListener listener;
     listener.loggingOn = true;
-    ScreenshotDownload download(listener);
+    ScreenshotDownload download(listener, line);
 
-    const DownloadResult result = download.run(line.port(), line);
+    const DownloadResult result = line.run(download, listener);
 
     QCOMPARE(result.ending, Ending::LineLost);
     QCOMPARE(listener.lines.mid(listener.lines.size() - 2),
@@ -227,14 +226,14 @@ void TestScriptedLineDownload::logGroupIsDecidedWhenDue()
     // runs to 140, when the NAK goes out.
     line.arrive(Request + 40, "xyz");
     RecordingListener listener;
-    line.at(Request + 250, [&listener] { listener.stop = true; });
+    ScreenshotDownload download(listener, line);
+    line.at(Request + 250, [&download] { download.requestStop(); });
     listener.loggingOn = loggingAtTheRead;
     line.at(Request + 125, [&] { listener.loggingOn = !loggingAtTheRead; });
-    ScreenshotDownload download(listener);
 
-    (void)download.run(line.port(), line);
+    line.run(download, listener);
 
-    QCOMPARE(line.writes().size(), 3);
+    QCOMPARE(line.writes().at(2).bytes, Nak);
     QCOMPARE(line.writes().at(2).atMs, Request + 140);
     const QStringList readGroup{"Rx: 3 byte(s)", "78 79 7A "};
     const QStringList answerGroup{"Tx: NAK", Thin};
@@ -245,28 +244,51 @@ void TestScriptedLineDownload::logGroupIsDecidedWhenDue()
     QCOMPARE(listener.lines.contains("Tx: NAK"), !loggingAtTheRead);
 }
 
+// The Timings dialog's changes take effect at once: the Rx delay at the next wait, the NAK delay
+// at the next drain.
+void TestScriptedLineDownload::timingsAreReadAtEveryWait()
+{
+    LineScript line;
+    line.arrive(Request + 500, "xyz");
+    RecordingListener listener;
+    ScreenshotDownload download(listener, line);
+    line.at(Request + 200, [&listener] {
+        listener.timingsNow.rxDelayMs = 100;
+        listener.timingsNow.nakDelayMs = 90;
+    });
+    line.at(Request + 1000, [&download] { download.requestStop(); });
+
+    line.run(download, listener);
+
+    // Reads at 30, 60, ... 210, then every 100 ms: 310, 410, 510 takes the bytes; judged after
+    // 90 quiet ms (a poll each 5 ms) at 600; the NAK after a NAK delay of 90 at 690.
+    QCOMPARE(line.writes().at(2).bytes, Nak);
+    QCOMPARE(line.writes().at(2).atMs, Request + 690);
+}
+
 void TestScriptedLineDownload::refusalsAndFrontEndsNotReady()
 {
     LineScript line;
     RecordingListener listener;
-    ScreenshotDownload download(listener);
+    ScreenshotDownload download(listener, line);
     line.refuseOpen(SerialLine::Refusal::Busy, "in use");
-    DownloadResult result = download.run(line.port(), line);
+    DownloadResult result = line.run(download, listener);
     QCOMPARE(result.ending, Ending::PortNotOpened);
     QCOMPARE(result.reason, QStringLiteral("line: in use\nAnother program has the port open."));
 
     line.refuseOpen(SerialLine::Refusal::None, {});
     listener.ready = Outcome::failure("TMP.BMP: read-only");
-    result = download.run(line.port(), line);
+    result = line.run(download, listener);
     QCOMPARE(result.ending, Ending::NotReady);
     QCOMPARE(result.reason, QStringLiteral("TMP.BMP: read-only"));
     QVERIFY(line.writes().isEmpty()); // nothing was asked of the instrument
     QVERIFY(!line.port().line());     // closed again
 
     listener.ready = {};
-    line.at(100, [&] { QCOMPARE(download.run(line.port(), line).ending, Ending::AlreadyRunning); });
-    line.at(200, [&] { listener.stop = true; });
-    QCOMPARE(download.run(line.port(), line).ending, Ending::Cancelled);
+    line.at(line.nowMs() + 200, [&] { QVERIFY(!download.start(line.port())); });
+    line.at(line.nowMs() + 300, [&download] { download.requestStop(); });
+    QCOMPARE(line.run(download, listener).ending, Ending::Cancelled);
+    QCOMPARE(listener.endings, 3); // one each, the refused start none
 }
 
 void TestScriptedLineDownload::repeatedRequests_data()
@@ -288,9 +310,9 @@ void TestScriptedLineDownload::repeatedRequests()
         line.arrive(Request + 4700, Eot);
     }
     RecordingListener listener;
-    ScreenshotDownload download(listener);
+    ScreenshotDownload download(listener, line);
 
-    const DownloadResult result = download.run(line.port(), line, RequestPolicy{2000});
+    const DownloadResult result = line.run(download, listener, RequestPolicy{2000});
 
     QList<std::int64_t> requests;
     for (const LineScript::Write& write : line.writes())
@@ -325,14 +347,14 @@ void TestScriptedLineDownload::goldenLogs()
     RecordingListener listener;
     listener.loggingOn = true;
     listener.timingsNow.timeoutSeconds = 1;
-    ScreenshotDownload download(listener);
+    ScreenshotDownload download(listener, line);
     if (golden == "cancel")
-        line.at(500, [&listener] {
+        line.at(500, [&] {
             listener.log(TransferLog::cancelled());
-            listener.stop = true;
+            download.requestStop();
         });
 
-    (void)download.run(line.port(), line);
+    line.run(download, listener);
 
     const QString log = listener.lines.join('\n').replace("\r\n", "\n") + '\n';
     QCOMPARE(log, GoldenLogs::read(golden));

@@ -1,8 +1,10 @@
 // The download driver against a standard sender: lrzsz's `sz --xmodem` over real ptys, behind a
 // bridge that makes up for what sz expects of a receiver and the instrument does not.
 #include "deviceport.h"
+#include "downloadrun.h"
 #include "recordinglistener.h"
 #include "screenshotdownload.h"
+#include "systemclock.h"
 #include "szbridge.h"
 
 #include <QFile>
@@ -73,10 +75,11 @@ void TestSzInterop::fileFromSzArrivesWhole()
     DevicePort port(bridge.devicePath());
     SystemClock clock;
     RecordingListener listener;
-    ScreenshotDownload download(listener);
-    const DownloadResult result = download.run(port, clock);
+    ScreenshotDownload download(listener, clock);
+    const DownloadRun run = DownloadRun::toEnd(download, listener, port);
+    const DownloadResult& result = run.result;
 
-    QVERIFY2(!listener.hitLimit(), "the download did not end within the time bound");
+    QVERIFY2(!run.hung, "the download did not end within the time bound");
     QCOMPARE(result.ending, DownloadResult::Ending::Complete);
     QVERIFY2(bridge.waitForSuccess(30000), bridge.szErrors().constData());
     const int blocks = (size + DataSize - 1) / DataSize;

@@ -39,7 +39,7 @@ void TestCloseOnTermination::signalClosesInOrderThroughAnOpenDialog()
     QVERIFY(TerminationSignals::requested());
     QVERIFY(!form.isVisible());
     QVERIFY(!windows.FormAbout.isVisible());
-    QVERIFY(form.TransferStop);
+    QVERIFY(!form.downloadRunning());
     QVERIFY(!ComPortOpen);
     QVERIFY(ReadTestFile(fixture.path("Orvisnap.ini")).contains("[ComPort]\r\nPort=1\r\n"));
 

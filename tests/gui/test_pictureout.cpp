@@ -250,7 +250,8 @@ void TestPictureOut::everyDownloadIsSaved()
     for (int i = 0; i < 2; ++i) {
         QTimer::singleShot(60000, &form(), [this] { form().btnCancelClick(); }); // hangs only
         QTimer::singleShot(200, &form(), [&] { panelWhileWaiting = form().statusPanelText(2); });
-        form().btnGetScreenShotClick();
+        form().btnGetScreenShot->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!form().downloadRunning(), 90000);
         QVERIFY(sim.waitForSummary(10000).has_value());
     }
     QCOMPARE(panelWhileWaiting, QString()); // the second download cleared the first one's name

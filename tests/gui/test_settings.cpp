@@ -24,8 +24,8 @@ private slots:
     void emptyFileIsNoFirstRun();
     void portsMapAloneIsFirstRun();
     void emptyStampIgnoresStoredValues();
-    void storedValuesAreTakenUnchanged_data();
-    void storedValuesAreTakenUnchanged();
+    void storedValuesAreTaken_data();
+    void storedValuesAreTaken();
     void unknownContentSurvivesByteForByte();
     void failedWriteAtCloseIsReportedOnce();
     void refusedFolderKeepsTheOtherSettings();
@@ -150,12 +150,12 @@ void TestSettings::emptyStampIgnoresStoredValues()
     QCOMPARE(form.clientSize(), QSize(354, 165));
 }
 
-void TestSettings::storedValuesAreTakenUnchanged_data()
+void TestSettings::storedValuesAreTaken_data()
 {
     SettingsRows::add();
 }
 
-void TestSettings::storedValuesAreTakenUnchanged()
+void TestSettings::storedValuesAreTaken()
 {
     using namespace SettingsRows;
     QFETCH(QByteArray, file);

@@ -51,7 +51,8 @@ private slots:
     void startTimeoutRestoresPicture();
     void cancelDuringWaitRestoresPicture();
     void lostLineEndsDownload();
-    void eotBeforeDataKeepsPicture();
+    void closeDuringTheReopeningWaitAfterALostLine();
+    void eotBeforeDataIsForgotten();
     void dataThatIsNoPictureIsReported_data();
     void dataThatIsNoPictureIsReported();
     void cancelledTransferThenANewOne();
@@ -108,7 +109,8 @@ void TestWindowDownload::download()
     watchdog.setSingleShot(true);
     connect(&watchdog, &QTimer::timeout, &form, [&form] { form.btnCancelClick(); });
     watchdog.start(60000);
-    form.btnGetScreenShotClick();
+    form.btnGetScreenShot->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!form.downloadRunning(), 90000);
     QVERIFY2(watchdog.isActive(), "the download had to be cancelled by the watchdog");
 }
 
@@ -264,18 +266,40 @@ void TestWindowDownload::lostLineEndsDownload()
     verifyPictureBack(before, "Line lost");
     QCOMPARE(fixture_.prompts().messages.size(), 1);
     QCOMPARE(fixture_.prompts().messages[0].text,
-             QStringLiteral("The connection to the COM port was lost."));
+             QStringLiteral("The connection to COM1 was lost."));
 }
 
-void TestWindowDownload::eotBeforeDataKeepsPicture()
+// The closing window asks a download that has not opened its port yet for nothing: the port of
+// the download before is gone.
+void TestWindowDownload::closeDuringTheReopeningWaitAfterALostLine()
 {
-    startAll({"--eot-first"});
+    startAll({"--close-after", "3"});
+    TMainForm& form = this->form();
+    download();
+    verifyIdle("Line lost");
+    form.btnGetScreenShot->click();
+    QVERIFY(form.downloadRunning()); // waiting to open the port again
+    form.close();
+    QVERIFY(!form.isVisible());
+    QVERIFY(!form.downloadRunning());
+    QVERIFY(!ComPortOpen);
+    QVERIFY(ReadTestFile(fixture_.path("Orvisnap.ini")).contains("[ComPort]\r\nPort=1\r\n"));
+}
+
+// An EOT before any block is the end of an earlier transfer, repeated because it is never
+// answered: forgotten, and the wait for the first block goes on.
+void TestWindowDownload::eotBeforeDataIsForgotten()
+{
+    startAll({"--eot-first", "--eot-repeats", "0", "--loop"});
     TMainForm& form = this->form();
     form.DebugMode->trigger();
+    form.Timeout = 1;
     const QImage before = form.ImageDSO->image();
     download();
-    verifyPictureBack(before, "Ended without data");
-    QVERIFY(form.Memo->toPlainText().contains("No data received."));
+    verifyPictureBack(before, "No transfer within 2 s");
+    QVERIFY(form.Memo->toPlainText().contains(
+        "EOT before any block: an earlier transfer's end, still waiting"));
+    QVERIFY(fixture_.prompts().messages.isEmpty());
     QByteArray working;
     QVERIFY(FileToString("TMP.BMP", working));
     QCOMPARE(Rgb32(QImage::fromData(working, "BMP")), Rgb32(before));
@@ -283,19 +307,19 @@ void TestWindowDownload::eotBeforeDataKeepsPicture()
 
 void TestWindowDownload::dataThatIsNoPictureIsReported_data()
 {
-    QTest::addColumn<int>("declared"); // bytes the header states, more or less than sent; 0: junk
+    QTest::addColumn<int>("change"); // bytes added to the picture or cut from it; 0: junk
     QTest::newRow("junk") << 0;
-    QTest::newRow("a header that states more") << 200;
-    QTest::newRow("a header that states less") << -200;
+    QTest::newRow("more than its header makes") << 200;
+    QTest::newRow("less than its header makes") << -200;
 }
 
 void TestWindowDownload::dataThatIsNoPictureIsReported()
 {
-    QFETCH(int, declared);
+    QFETCH(int, change);
     QByteArray sent(700, 'j');
-    if (declared != 0) {
+    if (change != 0) {
         QVERIFY(FileToString(sentFile_, sent));
-        qToLittleEndian<quint32>(quint32(sent.size() + declared), sent.data() + 2);
+        sent = change > 0 ? sent + QByteArray(change, 'x') : sent.left(sent.size() + change);
     }
     QVERIFY(StringToFile(sent, sentFile_));
     startAll({});
@@ -306,7 +330,7 @@ void TestWindowDownload::dataThatIsNoPictureIsReported()
     QCOMPARE(fixture_.prompts().messages.size(), 1);
     QCOMPARE(fixture_.prompts().messages[0].text,
              QStringLiteral("The received file is not a valid BMP picture."));
-    QCOMPARE(fixture_.prompts().messages[0].detail.startsWith("Its header states"), declared != 0);
+    QCOMPARE(fixture_.prompts().messages[0].detail.startsWith("Its header states"), change != 0);
     QByteArray working;
     QVERIFY(FileToString("TMP.BMP", working));
     QCOMPARE(working, sent + QByteArray((128 - sent.size() % 128) % 128, '\x1A'));
@@ -348,22 +372,33 @@ void TestWindowDownload::transferCancelledWithThePictureKept_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("ending");
     QTest::addColumn<QString>("logged");
+    QTest::addColumn<bool>("cancelled"); // by us, with CAN
     const QString earlier = "The instrument was still sending an earlier picture. Start the "
                             "transfer on the instrument again.";
     const QString lost = "A block was lost on the line: the picture is incomplete. Start the "
                          "transfer on the instrument again.";
     QTest::newRow("an earlier transfer still running")
         << QStringList{"--first-block", "5"} << earlier << "Earlier transfer cancelled"
-        << "Block 5 came first: an earlier transfer is still running";
+        << "Block 5 came first: an earlier transfer is still running" << true;
     // It takes the second start NAK for the answer to block 1, and the NAK of block 3 for the
     // answer to block 4: block 3 never comes again.
     QTest::newRow("one answer behind, one bad block")
         << DsoSimProcess::oneAnswerBehind() + QStringList{"--corrupt-crc", "3"} << lost
         << "Block lost, picture not kept"
-        << "Block 4 came instead of block 3";
+        << "Block 4 came instead of block 3" << true;
     QTest::newRow("a block skipped")
         << QStringList{"--skip-block", "4"} << lost << "Block lost, picture not kept"
-        << "Block 5 came instead of block 4";
+        << "Block 5 came instead of block 4" << true;
+    QTest::newRow("the instrument gives up")
+        << QStringList{"--cancel-after", "3", "--loop"} << "The instrument cancelled the transfer."
+        << "Cancelled by the instrument"
+        << "CAN CAN: the instrument cancelled the transfer" << false;
+    QTest::newRow("the instrument falls silent")
+        << QStringList{"--silent-after", "3"}
+        << "The instrument stopped sending: the picture is incomplete. Start the transfer on the "
+           "instrument again."
+        << "Instrument stopped sending"
+        << "No data for 1 s: the instrument stopped sending" << true;
 }
 
 void TestWindowDownload::transferCancelledWithThePictureKept()
@@ -372,17 +407,22 @@ void TestWindowDownload::transferCancelledWithThePictureKept()
     QFETCH(QString, message);
     QFETCH(QString, ending);
     QFETCH(QString, logged);
+    QFETCH(bool, cancelled);
     startAll(simArgs);
     TMainForm& form = this->form();
     form.DebugMode->trigger();
+    form.Timeout = 1; // a silence as long as the start time-out is asked again
     const QImage before = form.ImageDSO->image();
     download();
     verifyPictureBack(before, ending);
     QCOMPARE(fixture_.prompts().messages.size(), 1);
     QCOMPARE(fixture_.prompts().messages[0].text, message);
-    const QStringList lines = logLines(form);
-    QVERIFY2(lines.value(lines.size() - 3).startsWith(logged), qPrintable(lines.join('\n')));
-    QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Tx: CAN CAN CAN", Thick}));
+    QStringList lines = logLines(form);
+    QCOMPARE(lines.takeLast(), Thick);
+    QCOMPARE(lines.last() == "Tx: CAN CAN CAN", cancelled);
+    if (cancelled)
+        lines.removeLast();
+    QVERIFY2(lines.last().startsWith(logged), qPrintable(lines.join('\n')));
     QByteArray working;
     QVERIFY(FileToString("TMP.BMP", working));
     QCOMPARE(Rgb32(QImage::fromData(working, "BMP")), Rgb32(before));
@@ -394,7 +434,7 @@ void TestWindowDownload::portThatCannotBeOpened()
     TMainForm& form = this->form();
     ComPortNumber = 5;
     const QImage before = form.ImageDSO->image();
-    form.btnGetScreenShotClick();
+    download();
     QCOMPARE(fixture_.prompts().messages.size(), 1);
     QCOMPARE(fixture_.prompts().messages[0].text, QStringLiteral("Error while opening COM port."));
     QVERIFY(!fixture_.prompts().messages[0].detail.isEmpty());

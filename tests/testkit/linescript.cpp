@@ -1,8 +1,8 @@
 #include "linescript.h"
 
 #include "lineopening.h"
-
-#include <QCoreApplication>
+#include "recordinglistener.h"
+#include "screenshotdownload.h"
 
 #include <algorithm>
 #include <utility>
@@ -21,8 +21,13 @@ public:
     }
     [[nodiscard]] bool configure(const LineSettings& /*settings*/) override { return true; }
     [[nodiscard]] QString errorString() const override { return {}; }
-    // As a real line: once closed, nothing goes out and nothing comes in.
-    void close() override { open_ = false; }
+    // As a real line: once closed, nothing goes out, nothing comes in, nothing is told.
+    void close() override
+    {
+        if (open_)
+            script_.readyRead_ = nullptr;
+        open_ = false;
+    }
     void resetDevice() override {}
     void write(const QByteArray& bytes) override
     {
@@ -33,7 +38,11 @@ public:
     {
         return open_ ? script_.take() : QByteArray();
     }
-    void waitForData(std::int64_t maxMs) override { script_.waitForData(maxMs); }
+    void onReadyRead(std::function<void()> handler) override
+    {
+        if (open_)
+            script_.readyRead_ = std::move(handler);
+    }
     [[nodiscard]] bool lost() const override { return script_.lost(); }
 
 private:
@@ -70,14 +79,10 @@ LineScript::LineScript() : port_(std::make_unique<ScriptedPort>(*this)) {}
 
 LineScript::~LineScript() = default;
 
-void LineScript::delay(std::int64_t milliseconds)
-{
-    advance(nowMs_ + std::max<std::int64_t>(milliseconds, 0));
-}
-
 void LineScript::arrive(std::int64_t atMs, const QByteArray& bytes)
 {
     arrivals_.emplace(atMs, bytes);
+    announcements_.insert(atMs);
 }
 
 void LineScript::at(std::int64_t atMs, std::function<void()> action)
@@ -132,30 +137,68 @@ QByteArray LineScript::take()
     return bytes;
 }
 
-bool LineScript::hasArrived() const
+void LineScript::wakeAt(std::int64_t atMs, std::function<void()> handler)
 {
-    return !arrivals_.empty() && arrivals_.begin()->first <= nowMs_;
+    wakeAtMs_ = std::max(atMs, nowMs_);
+    wake_ = std::move(handler);
 }
 
-void LineScript::advance(std::int64_t untilMs)
+void LineScript::cancelWake()
 {
-    while (!actions_.empty() && actions_.begin()->first <= untilMs) {
-        const auto due = actions_.begin();
-        nowMs_ = std::max(nowMs_, due->first);
-        const std::function<void()> action = due->second;
-        actions_.erase(due);
+    wakeAtMs_ = -1;
+    wake_ = nullptr;
+}
+
+DownloadResult LineScript::run(ScreenshotDownload& download, RecordingListener& listener,
+                               RequestPolicy policy)
+{
+    listener.result.reset();
+    if (download.start(port(), policy))
+        runUntil([&listener] { return listener.result.has_value(); }, nowMs_ + 600000);
+    if (!listener.result)
+        download.abort();
+    return listener.result.value_or(DownloadResult{});
+}
+
+void LineScript::runUntil(const std::function<bool()>& done, std::int64_t limitMs)
+{
+    while (!done() && nowMs_ <= limitMs && step()) {
+    }
+}
+
+bool LineScript::step()
+{
+    std::int64_t next = -1;
+    const auto earlier = [&next](std::int64_t at) {
+        if (next < 0 || at < next)
+            next = at;
+    };
+    if (wake_)
+        earlier(wakeAtMs_);
+    if (!actions_.empty())
+        earlier(actions_.begin()->first);
+    if (!announcements_.empty())
+        earlier(*announcements_.begin());
+    if (next < 0)
+        return false;
+    nowMs_ = std::max(nowMs_, next);
+    while (!actions_.empty() && actions_.begin()->first <= nowMs_) {
+        const std::function<void()> action = actions_.begin()->second;
+        actions_.erase(actions_.begin());
         action();
     }
-    nowMs_ = std::max(nowMs_, untilMs);
-    QCoreApplication::processEvents(); // the front end's events flow during every wait
-}
-
-void LineScript::waitForData(std::int64_t maxMs)
-{
-    if (hasArrived())
-        return;
-    std::int64_t until = nowMs_ + std::max<std::int64_t>(maxMs, 0);
-    if (!arrivals_.empty())
-        until = std::min(until, arrivals_.begin()->first);
-    advance(until);
+    bool told = false;
+    while (!announcements_.empty() && *announcements_.begin() <= nowMs_) {
+        announcements_.erase(announcements_.begin());
+        told = true;
+    }
+    if (told && readyRead_)
+        if (const std::function<void()> handler = readyRead_)
+            handler();
+    if (wake_ && wakeAtMs_ <= nowMs_) {
+        const std::function<void()> handler = std::exchange(wake_, nullptr);
+        wakeAtMs_ = -1;
+        handler();
+    }
+    return true;
 }

@@ -33,9 +33,12 @@ inline void add()
         << "[Common]\r\nCreationTime=\r\n" + values << QList<int>{0, -1, -1, -1, -1, -1, -1, 3};
     QTest::newRow("-1 counts as absent") << stamp + "Left=-1\r\nTop=40\r\n[ComPort]\r\nPort=-1\r\n"
                                          << QList<int>{0, -1, 40, 2, -1, -1, -1, -1};
-    QTest::newRow("zero and negative values taken")
-        << stamp + "[Timings]\r\nTimeout=0\r\nRxDelay=-5\r\nNAKDelay=250\r\n[ComPort]\r\nPort=0\r\n"
-        << QList<int>{0, -1, -1, 2, 0, -5, 250, 0};
+    // A hand-edited file cannot make a NAK wait ten minutes: the timings are brought into the
+    // Timings dialog's ranges.
+    QTest::newRow("timings outside their ranges, a port of 0")
+        << stamp +
+               "[Timings]\r\nTimeout=0\r\nRxDelay=-5\r\nNAKDelay=600000\r\n[ComPort]\r\nPort=0\r\n"
+        << QList<int>{0, -1, -1, 2, 5, 10, 100, 0};
     QTest::newRow("mixed-case names")
         << QByteArray("[COMMON]\r\ncreationtime=x\r\nLEFT=11\r\ntop=12\r\nbmpres=3\r\n"
                       "[timings]\r\nTIMEOUT=7\r\n[comport]\r\nPORT=3\r\n")

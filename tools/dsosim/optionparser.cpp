@@ -104,6 +104,12 @@ const std::vector<OptionEntry>& optionTable()
         {"--skip-block", 1,
          [](SimOptions& o, const V& v) { o.faults.skipBlock = blockValue(v[0]); }},
         {"--eot-first", 0, [](SimOptions& o, const V&) { o.faults.eotFirst = true; }},
+        {"--cancel-after", 1,
+         [](SimOptions& o, const V& v) { o.faults.cancelAfter = blockValue(v[0]); }},
+        {"--silent-after", 1,
+         [](SimOptions& o, const V& v) { o.faults.silentAfter = blockValue(v[0]); }},
+        {"--bad-complement", 1,
+         [](SimOptions& o, const V& v) { o.faults.badComplement = blockValue(v[0]); }},
         {"--keeps-input", 0, [](SimOptions& o, const V&) { o.keepsInput = true; }},
         {"--first-block", 1, [](SimOptions& o, const V& v) { o.firstBlock = blockValue(v[0]); }},
         {"--loop", 0, [](SimOptions& o, const V&) { o.loop = true; }},
@@ -176,6 +182,12 @@ Faults (blocks counted from 1 in sending order):
   --close-after K         close the line right after block K is acknowledged
   --skip-block K          never send block K: go on with the next
   --eot-first             send a lone EOT before any block: an empty transfer
+  --cancel-after K        give up after block K is acknowledged: send CAN CAN, as senders do
+  --silent-after K        stop sending after block K is acknowledged, the line still open (as
+                          an instrument switched off at its end); the transfer is over when
+                          the receiver cancels it (or after two minutes)
+  --bad-complement K      block K's first transmission carries a complement that does not
+                          match its number (its CRC good): noise on the block number
   --random-faults SEED    instead: one fault drawn for each transfer (none, wrong CRC, noise,
                           a stall of 100 to 1500 ms, a lost ACK, rarely a closed line) at a
                           random block; "fault KIND [BLOCK [MS]]" is printed when it starts

@@ -10,6 +10,7 @@
 
 namespace {
 constexpr int kMaxRepeats = 10;
+constexpr int kSilenceMs = 120000;
 
 [[nodiscard]] const char* answerName(std::uint8_t byte)
 {
@@ -101,6 +102,10 @@ XmodemSender::Outcome XmodemSender::sendBlocks()
             note("closing the line after block %zu\n", index);
             return Outcome::Closed;
         }
+        if (faults_.cancelAfter == index)
+            return cancelTransfer(index);
+        if (faults_.silentAfter == index)
+            return fallSilent(index);
     }
     return Outcome::Finished;
 }
@@ -142,7 +147,9 @@ bool XmodemSender::transmitBlock(std::size_t index, bool firstTransmission)
         return false;
     ++transmissions_;
     const bool wrongCrc = faults_.wrongCrc(index, firstTransmission, transmissions_);
-    const XmodemBlock::Frame frame = XmodemBlock::frame(file_, index, wrongCrc);
+    XmodemBlock::Frame frame = XmodemBlock::frame(file_, index, wrongCrc);
+    if (firstTransmission && faults_.badComplement == index)
+        frame[2] = frame[1]; // the CRC covers the data only: still good
     note("block %zu (number %u)%s%s\n", index, frame[1], firstTransmission ? "" : " again",
          wrongCrc ? " with a wrong CRC" : "");
     if (firstTransmission && faults_.noiseBefore == index && !transmit(FaultPlan::noise(index)))
@@ -153,6 +160,37 @@ bool XmodemSender::transmitBlock(std::size_t index, bool firstTransmission)
     const std::size_t half = whole.size() / 2;
     return transmit(whole.first(half)) && line_.pause(millis(faults_.stallMs)) &&
            transmit(whole.subspan(half));
+}
+
+XmodemSender::Outcome XmodemSender::cancelTransfer(std::size_t index)
+{
+    note("giving up after block %zu: CAN CAN\n", index);
+    const std::uint8_t cancel[] = {XmodemBlock::kCan, XmodemBlock::kCan};
+    if (!pauseBeforeSending() || !transmit(cancel))
+        return Outcome::Interrupted;
+    stats_.endAt = monotonicNow();
+    return Outcome::GaveUp;
+}
+
+// Says nothing more, whatever comes, until the receiver gives the transfer up.
+XmodemSender::Outcome XmodemSender::fallSilent(std::size_t index)
+{
+    note("silent after block %zu\n", index);
+    const Nanos deadline = monotonicNow() + millis(kSilenceMs);
+    for (;;) {
+        switch (waitAnswer(std::max<Nanos>(deadline - monotonicNow(), 0))) {
+        case Answer::Cancel:
+            note("cancelled by the receiver while silent\n");
+            return Outcome::GaveUp;
+        case Answer::Interrupted:
+            return Outcome::Interrupted;
+        case Answer::Silence:
+            return Outcome::GaveUp;
+        case Answer::Ack:
+        case Answer::Nak:
+            break;
+        }
+    }
 }
 
 bool XmodemSender::transmit(std::span<const std::uint8_t> bytes)

@@ -45,6 +45,8 @@ private:
     [[nodiscard]] Outcome deliverBlock(std::size_t index, bool firstTransmission);
     [[nodiscard]] bool transmitBlock(std::size_t index, bool firstTransmission);
     [[nodiscard]] bool transmit(std::span<const std::uint8_t> bytes);
+    [[nodiscard]] Outcome cancelTransfer(std::size_t index);
+    [[nodiscard]] Outcome fallSilent(std::size_t index);
     [[nodiscard]] bool pauseBeforeSending();
     [[nodiscard]] Answer sendEot();
     [[nodiscard]] Outcome finishWithEot();

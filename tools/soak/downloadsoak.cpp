@@ -82,6 +82,10 @@ bool DownloadSoak::start()
     windows_ = std::make_unique<AppWindows>(*prompts_, dir_.path());
     windows_->MainForm.StartTimer->stop(); // no first-run COM dialog
     windows_->MainForm.show();
+    // Every click starts from the main event loop, as a user's does; the window tells the end.
+    connect(&windows_->MainForm, &TMainForm::downloadEnded, this, &DownloadSoak::downloadEnded);
+    watchdog_.setSingleShot(true);
+    connect(&watchdog_, &QTimer::timeout, &windows_->MainForm, &TMainForm::btnCancelClick);
     std::printf("soak: %d downloads of the %s picture, random faults with seed %u\n",
                 settings_.count, qPrintable(settings_.picture), settings_.seed);
     std::fflush(stdout);
@@ -93,20 +97,21 @@ bool DownloadSoak::start()
 void DownloadSoak::downloadNext()
 {
     TMainForm& form = windows_->MainForm;
-    const int number = ++done_;
-    const QImage marker = markerFor(number);
-    form.ImageDSO->setImage(marker);
+    marker_ = markerFor(++done_);
+    form.ImageDSO->setImage(marker_);
     prompts_->messages.clear();
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, &form, &TMainForm::btnCancelClick);
-    watchdog.start(WatchdogMs);
-    QElapsedTimer took;
-    took.start();
+    watchdog_.start(WatchdogMs);
+    took_.start();
     form.btnGetScreenShot->click();
-    const qint64 ms = took.elapsed();
-    QString why = watchdog.isActive() ? QString() : QStringLiteral("cancelled by the watchdog");
-    const Verdict verdict = judge(marker, why);
+}
+
+void DownloadSoak::downloadEnded()
+{
+    const qint64 ms = took_.elapsed();
+    const int number = done_;
+    QString why = watchdog_.isActive() ? QString() : QStringLiteral("cancelled by the watchdog");
+    watchdog_.stop();
+    const Verdict verdict = judge(marker_, why);
     // A port that did not open asked the instrument for nothing.
     const auto summary = why.contains(QStringLiteral("opening COM port"))
                              ? std::nullopt

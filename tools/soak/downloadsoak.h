@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QObject>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdint>
 #include <map>
@@ -40,6 +41,7 @@ private:
     enum class Verdict { Ok, NoPicture, Wrong };
 
     void downloadNext();
+    void downloadEnded();
     [[nodiscard]] Verdict judge(const QImage& marker, QString& why) const;
     void report(int number, Verdict verdict, const QString& why, const QString& fault, qint64 ms);
     void finish();
@@ -60,4 +62,7 @@ private:
     std::map<QString, int> noPicture_; // by what the window said
     std::int64_t rssAtTenthKb_ = 0;
     QElapsedTimer clock_;
+    QImage marker_; // what the window shows before the download under way
+    QTimer watchdog_;
+    QElapsedTimer took_;
 };

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
-// The time a download runs on: every wait of a download, the reopening delay included, and the
-// clock its time-outs are measured with. The system's is a monotonic clock whose waits keep the
-// application's events flowing; a test's runs on time of its own.
+// The time a download runs on: the clock its waits and time-outs are measured with, and the
+// one wake-up it asks for at a time. The system's is a monotonic clock and a timer of the event
+// loop; a test's runs on time of its own.
 class DownloadClock {
 public:
     DownloadClock() = default;
@@ -13,14 +14,8 @@ public:
     DownloadClock& operator=(const DownloadClock&) = delete;
 
     [[nodiscard]] virtual std::int64_t nowMs() const = 0;
-    // Lets `milliseconds` pass, events flowing meanwhile; 0 or less returns at once.
-    virtual void delay(std::int64_t milliseconds) = 0;
-};
-
-// Milliseconds on the system's monotonic clock (no wrap, no wall-clock jumps), and
-// DelayWithMessages.
-class SystemClock final : public DownloadClock {
-public:
-    [[nodiscard]] std::int64_t nowMs() const override;
-    void delay(std::int64_t milliseconds) override;
+    // Calls `handler` once, from the event loop, at `atMs` or soon after; replaces a wake-up
+    // asked for before.
+    virtual void wakeAt(std::int64_t atMs, std::function<void()> handler) = 0;
+    virtual void cancelWake() = 0;
 };

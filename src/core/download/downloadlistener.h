@@ -1,5 +1,6 @@
 #pragma once
 
+#include "downloadresult.h"
 #include "downloadtimings.h"
 #include "outcome.h"
 
@@ -8,8 +9,8 @@
 #include <cstdint>
 
 // The front end's side of a download (the main window, the command-line tool, the benchmark):
-// what the driver asks while it runs, and what it reports. Every call comes on the driver's
-// thread, from inside ScreenshotDownload::run().
+// what the driver asks while it runs, and what it reports. Every call comes from the event loop
+// of the driver's thread.
 class DownloadListener {
 public:
     virtual ~DownloadListener() = default;
@@ -18,9 +19,6 @@ public:
     [[nodiscard]] virtual DownloadTimings timings() const = 0;
     // Whether log lines are wanted at this moment; asked once per group of lines.
     [[nodiscard]] virtual bool logging() const = 0;
-    // Asked once per pass of the receive loop: true ends the download (cancel, close). A front
-    // end may note there what it sees first (an interrupt, say).
-    [[nodiscard]] virtual bool stopRequested() = 0;
     // One group of log lines; lines may hold CR LF (hex dumps).
     virtual void log(const QStringList& lines) = 0;
 
@@ -31,10 +29,11 @@ public:
     [[nodiscard]] virtual Outcome readyToRequest() { return {}; }
     // While waiting for the first block, every 200 ms: whole seconds left.
     virtual void countdown(std::int64_t /*secondsLeft*/) {}
-    // No block came in time: "Timeout." is logged and the download ends at once.
-    virtual void startTimeoutExpired() {}
     // A read of block length arrived, good or bad: the start time-out is over.
     virtual void blockArrived() {}
-    // Bytes kept so far, and the file size the picture's header states (-1 while unknown).
+    // Bytes kept so far, and the file size the picture's header implies (-1 while unknown).
     virtual void progress(std::int64_t /*received*/, std::int64_t /*expected*/) {}
+    // The one ending of a download that was started. The driver is idle already: a new
+    // download may start from here.
+    virtual void finished(const DownloadResult& result) = 0;
 };

@@ -1,241 +1,160 @@
 #include "screenshotdownload.h"
 
-#include "bmpheader.h"
-#include "starttimeout.h"
 #include "transferlog.h"
 
-#include <QCoreApplication>
-#include <QScopeGuard>
-
-namespace {
-using Ending = DownloadResult::Ending;
-} // namespace
-
-ScreenshotDownload::ScreenshotDownload(DownloadListener& listener) : listener_(listener) {}
-
-DownloadResult ScreenshotDownload::run(DownloadPort& port, DownloadClock& clock,
-                                       RequestPolicy policy)
+ScreenshotDownload::ScreenshotDownload(DownloadListener& listener, DownloadClock& clock)
+    : listener_(listener), clock_(clock)
 {
-    DownloadResult result;
-    if (running_) {
-        result.ending = Ending::AlreadyRunning;
-        return result;
-    }
-    running_ = true;
-    waiting_ = false;
-    timedOut_ = false;
-    policy_ = policy;
-    port_ = &port;
-    clock_ = &clock;
-    const auto idle = qScopeGuard([this] {
-        running_ = false;
-        line_.reset();
-        port_ = nullptr;
-        clock_ = nullptr;
-    });
-    if (!openAndRequest(result))
-        return result;
-    return receive();
 }
 
-bool ScreenshotDownload::openAndRequest(DownloadResult& result)
+ScreenshotDownload::~ScreenshotDownload()
 {
+    abort();
+}
+
+bool ScreenshotDownload::start(DownloadPort& port, RequestPolicy policy)
+{
+    if (running())
+        return false;
+    port_ = &port;
+    policy_ = policy;
+    stopRequested_ = false;
+    phase_ = Phase::Reopening;
     port_->close();
-    clock_->delay(ReopenDelayMs);
-    if (listener_.stopRequested()) {
-        result.ending = Ending::Cancelled; // closed while waiting: nothing was opened
-        return false;
-    }
+    clock_.wakeAt(clock_.nowMs() + ReopenDelayMs, [this] { reopen(); });
+    return true;
+}
+
+void ScreenshotDownload::reopen()
+{
+    DownloadResult result;
+    if (stopRequested_) // nothing was opened yet
+        return finish(result);
     if (const Outcome opened = port_->open(); !opened) {
-        result.ending = Ending::PortNotOpened;
+        result.ending = DownloadEnding::PortNotOpened;
         result.reason = opened.reason();
-        return false;
+        return finish(result);
     }
     line_ = port_->line();
     line_->resetDevice();
     discardInput();
     listener_.portOpened();
-    logGroup(TransferLog::waiting());
+    log(TransferLog::waiting());
     if (const Outcome ready = listener_.readyToRequest(); !ready) {
-        port_->close();
-        result.ending = Ending::NotReady;
+        result.ending = DownloadEnding::NotReady;
         result.reason = ready.reason();
-        return false;
+        return finish(result);
     }
-    requestedAtMs_ = clock_->nowMs();
-    nextTickMs_ = StartTimeoutTickMs;
-    secondsLeft_ = listener_.timings().timeoutSeconds;
-    waiting_ = true;
-    request();
-    return true;
-}
-
-void ScreenshotDownload::request()
-{
-    lastRequestMs_ = elapsedMs();
-    const QByteArrayList request = receiver_.start();
     discardInput();
-    for (const QByteArray& bytes : request)
-        line_->write(bytes);
+    phase_ = Phase::Transfer;
+    session_.emplace(policy_);
+    line_->onReadyRead([this] { onBytes(); });
+    carryOut(session_->start(clock_.nowMs(), listener_.timings()));
 }
 
-void ScreenshotDownload::repeatRequestWhenDue()
+void ScreenshotDownload::requestStop()
 {
-    if (policy_.repeatEveryMs > 0 && waitingForFirstBlock() && !receiver_.readPending() &&
-        elapsedMs() - lastRequestMs_ >= policy_.repeatEveryMs)
-        request();
+    stopRequested_ = true;
+    if (session_)
+        session_->requestStop();
 }
 
-bool ScreenshotDownload::isLeftoverEot(const XModemStep& step) const
+void ScreenshotDownload::onBytes()
 {
-    return step.kind == XModemStep::Kind::Eot && policy_.repeatEveryMs > 0 &&
-           receiver_.blocksSeen() == 0;
+    // A read may tell of the bytes it takes itself: they are that read's.
+    if (wakeOnData_ && !reading_)
+        wake();
 }
 
-DownloadResult ScreenshotDownload::receive()
+void ScreenshotDownload::wake()
 {
-    DownloadResult result;
-    XModemStep::Wait wait = XModemStep::Wait::RxDelay;
-    for (;;) {
-        QCoreApplication::processEvents();
-        tickWhenDue();
-        if (timedOut_ || listener_.stopRequested())
-            return stopped(result, timedOut_ ? Ending::TimedOut : Ending::Cancelled);
-        if (line_->lost()) {
-            logGroup(TransferLog::lineLost());
-            return stopped(result, Ending::LineLost);
-        }
-        repeatRequestWhenDue();
-        waitBeforeRead(wait);
-        const QByteArray bytes = line_->readAvailable();
-        const XModemStep step = receiver_.feed(bytes, elapsedMs(), listener_.timings().nakDelayMs);
-        carryOut(step, result);
-        if (isLeftoverEot(step))
-            (void)receiver_.start(); // forgets the EOT; the next request is due as planned
-        else if (step.kind == XModemStep::Kind::Eot)
-            return endedByEot(result);
-        if (step.ends())
-            return stopped(result, step.kind == XModemStep::Kind::EarlierTransfer
-                                       ? Ending::EarlierTransfer
-                                       : Ending::BlockLost);
-        wait = step.wait;
+    wakeOnData_ = false;
+    SessionInput input;
+    input.nowMs = clock_.nowMs();
+    input.lineLost = line_->lost();
+    if (!input.lineLost) {
+        reading_ = true;
+        input.bytes = line_->readAvailable();
+        reading_ = false;
     }
+    input.timings = listener_.timings();
+    carryOut(session_->wake(input));
 }
 
-void ScreenshotDownload::waitBeforeRead(XModemStep::Wait wait)
+void ScreenshotDownload::carryOut(const SessionStep& step)
 {
-    // Timings are read at every wait, so a change takes effect at once. A read being completed
-    // is looked at again as soon as more bytes come.
-    if (wait == XModemStep::Wait::Poll)
-        line_->waitForData(XModemReceiver::PollMs);
-    else
-        clock_->delay(listener_.timings().rxDelayMs);
-}
-
-void ScreenshotDownload::carryOut(const XModemStep& step, DownloadResult& result)
-{
-    // Each group is written if logging is on when it is due: the read's now, the answer's after
-    // the NAK delay and the write.
-    if (!step.read.isEmpty() && listener_.logging())
-        listener_.log(TransferLog::read(step));
-    if (step.isBlock()) {
-        waiting_ = false;
+    // Nothing goes to a line that is gone.
+    for (const QByteArray& bytes : step.writes)
+        if (!line_->lost())
+            line_->write(bytes);
+    for (const LogFact& fact : step.log)
+        log(TransferLog::lines(fact));
+    if (step.countdown)
+        listener_.countdown(*step.countdown);
+    if (step.blockArrived)
         listener_.blockArrived();
+    if (step.progress)
+        listener_.progress(step.progress->received, step.progress->expected);
+    if (step.ending) {
+        DownloadResult result;
+        result.ending = *step.ending;
+        result.blocks = session_->acceptedBlocks();
+        result.naks = session_->naks();
+        result.elapsedMs = session_->elapsedMs(clock_.nowMs());
+        if (result.complete())
+            result.data = session_->collected();
+        return finish(result);
     }
-    if (step.drain) {
-        clock_->delay(listener_.timings().nakDelayMs);
-        discardInput();
-    }
-    if (!step.send.isEmpty()) {
-        line_->write(step.send);
-        if (step.send.front() == XModemReceiver::NAK)
-            ++result.naks;
-    }
-    logGroup(TransferLog::answer(step));
-    if (step.kind == XModemStep::Kind::BlockAccepted) {
-        const QByteArray& kept = receiver_.collected();
-        listener_.progress(kept.size(), DeclaredBmpSize(kept).value_or(-1));
-    }
+    wakeOnData_ = step.wakeOnData;
+    clock_.wakeAt(step.wakeAtMs, [this] { wake(); });
 }
 
-DownloadResult ScreenshotDownload::endedByEot(DownloadResult result)
+void ScreenshotDownload::abort()
 {
-    if (receiver_.acceptedBlocks() == 0) {
-        logGroup(TransferLog::noData());
-        return stopped(result, Ending::NoData);
+    if (phase_ == Phase::Transfer) {
+        const SessionStep ending = session_->abort(line_->lost());
+        for (const QByteArray& bytes : ending.writes)
+            if (!line_->lost())
+                line_->write(bytes);
+        for (const LogFact& fact : ending.log)
+            log(TransferLog::lines(fact));
     }
-    result.elapsedMs = elapsedMs();
-    port_->close();
-    logGroup(TransferLog::complete());
-    result.ending = Ending::Complete;
-    result.data = receiver_.collected();
-    result.blocks = receiver_.acceptedBlocks();
-    return result;
+    release();
 }
 
-DownloadResult ScreenshotDownload::stopped(DownloadResult result, DownloadResult::Ending ending)
+void ScreenshotDownload::finish(DownloadResult result)
 {
-    result.elapsedMs = elapsedMs();
-    if (ending == Ending::Cancelled)
-        cancelTransfer();
-    port_->close();
-    logGroup(TransferLog::stopped());
-    result.ending = ending;
-    result.blocks = receiver_.acceptedBlocks();
-    return result;
+    release();
+    // The last call: the front end may start the next download from here.
+    listener_.finished(result);
 }
 
-void ScreenshotDownload::cancelTransfer()
+void ScreenshotDownload::release()
 {
-    if (!running_)
-        return;
-    const XModemStep cancelling = receiver_.cancel();
-    if (cancelling.send.isEmpty())
-        return;
-    line_->write(cancelling.send);
-    logGroup(TransferLog::answer(cancelling));
-}
-
-void ScreenshotDownload::tickWhenDue()
-{
-    if (waitingForFirstBlock() && elapsedMs() >= nextTickMs_)
-        startTimeoutTick();
-}
-
-void ScreenshotDownload::startTimeoutTick()
-{
-    const std::int64_t now = elapsedMs();
-    nextTickMs_ = (now / StartTimeoutTickMs + 1) * StartTimeoutTickMs;
-    const StartTimeoutTick tick = EvaluateStartTimeout(now, listener_.timings().timeoutSeconds);
-    if (!tick.expired) {
-        secondsLeft_ = tick.secondsLeft;
-        listener_.countdown(tick.secondsLeft);
-        return;
-    }
-    timedOut_ = true;
-    logGroup(TransferLog::timedOut());
-    listener_.startTimeoutExpired();
+    clock_.cancelWake();
+    if (line_)
+        line_->onReadyRead(nullptr);
+    if (port_)
+        port_->close();
+    line_.reset();
+    session_.reset();
+    port_ = nullptr;
+    phase_ = Phase::Idle;
+    wakeOnData_ = false;
 }
 
 std::optional<std::int64_t> ScreenshotDownload::secondsLeft() const
 {
-    if (!waitingForFirstBlock())
-        return std::nullopt;
-    return secondsLeft_;
+    return session_ ? session_->secondsLeft() : std::nullopt;
 }
 
-std::int64_t ScreenshotDownload::elapsedMs() const
+void ScreenshotDownload::log(const QStringList& lines)
 {
-    return clock_->nowMs() - requestedAtMs_;
+    if (!lines.isEmpty() && listener_.logging())
+        listener_.log(lines);
 }
 
 void ScreenshotDownload::discardInput()
 {
     (void)line_->readAvailable();
-}
-
-void ScreenshotDownload::logGroup(const QStringList& lines)
-{
-    if (!lines.isEmpty() && listener_.logging())
-        listener_.log(lines);
 }

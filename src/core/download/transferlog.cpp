@@ -1,5 +1,6 @@
 #include "transferlog.h"
 
+#include "endingtable.h"
 #include "hexdump.h"
 #include "xmodemreceiver.h"
 
@@ -34,28 +35,35 @@ QString sent(const QByteArray& bytes)
 QStringList judgement(const XModemStep& step)
 {
     using Kind = XModemStep::Kind;
+    if (step.kind == Kind::StrayEot)
+        return {QStringLiteral("EOT before any block: an earlier transfer's end, still waiting")};
     if (!step.isBlock())
         return {};
     if (step.kind == Kind::BlockRejected)
         return {QStringLiteral("CRC: %1 RxCRC: %2").arg(hex4(step.crc), hex4(step.receivedCrc))};
     QStringList lines{QStringLiteral("CRC: %1 ok").arg(hex4(step.crc))};
-    switch (step.kind) {
-    case Kind::BlockRepeated:
+    if (step.kind == Kind::BlockRepeated)
         lines << QStringLiteral("Repeated block %1 not kept again").arg(step.number);
-        break;
-    case Kind::EarlierTransfer:
-        lines << QStringLiteral("Block %1 came first: an earlier transfer is still running")
-                     .arg(step.number);
-        break;
-    case Kind::BlockLost:
-        lines << QStringLiteral("Block %1 came instead of block %2: a block was lost")
+    if (step.kind == Kind::Misnumbered)
+        lines << QStringLiteral(
+                     "Block %1 with complement %2: the number is unreadable, asked again")
                      .arg(step.number)
-                     .arg(step.expected);
-        break;
-    default:
-        break;
-    }
+                     .arg(step.complement);
     return lines;
+}
+
+QStringList ending(const LogFact& fact)
+{
+    QStringList lines;
+    if (const char* words = EndingTable::row(fact.ending).logWords) {
+        QString line = QString::fromLatin1(words);
+        for (const std::int64_t number : fact.numbers)
+            line = line.arg(number);
+        lines << line;
+    }
+    if (!fact.sent.isEmpty())
+        lines << sent(fact.sent);
+    return lines << TransferLog::thickSeparator();
 }
 } // namespace
 
@@ -74,13 +82,34 @@ QStringList TransferLog::waiting()
     return {QStringLiteral("Waiting for XModem transfer..."), thinSeparator()};
 }
 
+QStringList TransferLog::cancelled()
+{
+    return {QStringLiteral("Cancelled.")};
+}
+
+QStringList TransferLog::lines(const LogFact& fact)
+{
+    switch (fact.kind) {
+    case LogFact::Kind::Read:
+        return read(fact.step);
+    case LogFact::Kind::Answer:
+        return answer(fact.step);
+    case LogFact::Kind::Silence:
+        return {QStringLiteral("No data for %1 s").arg(fact.numbers.value(0)), sent(fact.sent),
+                thinSeparator()};
+    case LogFact::Kind::Ending:
+        return ending(fact);
+    }
+    return {};
+}
+
 QStringList TransferLog::read(const XModemStep& step)
 {
     if (step.read.isEmpty())
         return {};
     QStringList lines{QStringLiteral("Rx: %1 byte(s)").arg(step.read.size()),
                       MakeHexStr(step.read)};
-    if (step.kind == XModemStep::Kind::Eot)
+    if (step.kind == XModemStep::Kind::Eot || step.kind == XModemStep::Kind::StrayEot)
         lines << QStringLiteral("EOT");
     return lines;
 }
@@ -88,41 +117,9 @@ QStringList TransferLog::read(const XModemStep& step)
 QStringList TransferLog::answer(const XModemStep& step)
 {
     QStringList lines = judgement(step);
-    if (step.send.isEmpty())
-        return lines;
-    lines << sent(step.send);
-    // A cancel ends the download: the thick separator follows.
-    if (step.send.front() != XModemReceiver::CAN)
+    if (!step.send.isEmpty())
+        lines << sent(step.send);
+    if (!lines.isEmpty() && !step.givesUp())
         lines << thinSeparator();
     return lines;
-}
-
-QStringList TransferLog::cancelled()
-{
-    return {QStringLiteral("Cancelled.")};
-}
-
-QStringList TransferLog::timedOut()
-{
-    return {QStringLiteral("Timeout.")};
-}
-
-QStringList TransferLog::lineLost()
-{
-    return {QStringLiteral("The COM port was lost.")};
-}
-
-QStringList TransferLog::noData()
-{
-    return {QStringLiteral("No data received.")};
-}
-
-QStringList TransferLog::complete()
-{
-    return {QStringLiteral("XModem transfer complete"), thickSeparator()};
-}
-
-QStringList TransferLog::stopped()
-{
-    return {thickSeparator()};
 }

@@ -9,7 +9,7 @@
 namespace {
 QString sizeProblemOf(const QByteArray& received)
 {
-    const std::optional<std::int64_t> size = DeclaredBmpSize(received);
+    const std::optional<std::int64_t> size = ExpectedBmpSize(received);
     if (!size || (*size <= received.size() && received.size() - *size < ReceivedPicture::BlockData))
         return {};
     return QCoreApplication::translate("ReceivedPicture",
@@ -37,7 +37,7 @@ ReceivedPicture::ReceivedPicture(const QByteArray& received) : sizeProblem_(size
 QByteArray ReceivedPicture::trimmedFile() const
 {
     // A stated size outside the padding is not believed, and the file is kept whole.
-    const std::optional<std::int64_t> size = DeclaredBmpSize(file_);
+    const std::optional<std::int64_t> size = ExpectedBmpSize(file_);
     if (!size || *size > file_.size() || file_.size() - *size >= BlockData)
         return file_;
     return file_.left(static_cast<qsizetype>(*size));

@@ -11,7 +11,8 @@
 // a header that declares a huge picture before anything of that size is allocated. Bytes whose
 // header states a file size that the data does not fit (shorter, or longer than the last
 // block's padding) are no picture either: blocks were lost or came twice, and Qt's reader would
-// show what it could of them.
+// show what it could of them. The size is the one the header's picture implies, so that a size
+// field of 0 or a wrong one does not let a picture with a block too many through.
 class ReceivedPicture {
 public:
     // The colour that entry 1 gets: the instrument's dark trace colour turned bright yellow.
@@ -26,7 +27,7 @@ public:
     // What the working file keeps: a picture with its patch, or bytes that are no picture just
     // as they came, for inspection.
     [[nodiscard]] const QByteArray& file() const { return file_; }
-    // The file without the XModem padding, when the header states a size that fits the data.
+    // The file without the XModem padding, when the header's size fits the data.
     [[nodiscard]] QByteArray trimmedFile() const;
     // Why bytes that start like a picture are none, when their size tells; else empty.
     [[nodiscard]] const QString& sizeProblem() const { return sizeProblem_; }

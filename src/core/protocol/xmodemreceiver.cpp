@@ -15,13 +15,12 @@ namespace {
 {
     return (byteAt(block, 1) ^ byteAt(block, 2)) == 0xFFU;
 }
-} // namespace
 
-QByteArrayList XModemReceiver::start()
+[[nodiscard]] bool beginsWithTwoCans(const QByteArray& read)
 {
-    *this = XModemReceiver{};
-    return {QByteArray(1, NAK), QByteArray(1, NAK)};
+    return read.size() >= 2 && read[0] == XModemReceiver::CAN && read[1] == XModemReceiver::CAN;
 }
+} // namespace
 
 XModemStep XModemReceiver::feed(const QByteArray& bytes, std::int64_t nowMs,
                                 std::int32_t nakDelayMs)
@@ -54,14 +53,21 @@ XModemStep XModemReceiver::judge(const QByteArray& read)
     XModemStep step;
     step.read = read;
     if (read.size() == 1 && read[0] == EOT) {
-        step.kind = XModemStep::Kind::Eot;
-        eotSeen_ = true;
+        // Before any data an EOT ends nothing of ours: it is the last transfer's, repeated
+        // because it is never answered.
+        step.kind = acceptedBlocks_ > 0 ? XModemStep::Kind::Eot : XModemStep::Kind::StrayEot;
+        instrumentDone_ = step.kind == XModemStep::Kind::Eot;
     } else if (read.size() == BlockSize) {
         judgeBlock(read, step);
+    } else if (beginsWithTwoCans(read)) {
+        step.kind = XModemStep::Kind::InstrumentCancel;
+        otherBytesSeen_ = true;
+        instrumentDone_ = true;
     } else {
         step.kind = XModemStep::Kind::Garbage;
         step.drain = true;
         step.send = QByteArray(1, NAK);
+        otherBytesSeen_ = true;
     }
     return step;
 }
@@ -73,8 +79,16 @@ void XModemReceiver::judgeBlock(const QByteArray& read, XModemStep& step)
     Crc16OfBuffer(step.crc, data.constData(), static_cast<std::uint16_t>(DataSize));
     step.receivedCrc = static_cast<std::uint16_t>(byteAt(read, 131) * 256U + byteAt(read, 132));
     step.number = byteAt(read, 1);
+    step.complement = byteAt(read, 2);
     if (step.crc != step.receivedCrc) {
         step.kind = XModemStep::Kind::BlockRejected;
+        step.send = QByteArray(1, NAK);
+        return;
+    }
+    if (askAgainFor(read)) {
+        // The CRC covers the data alone: noise on the number bytes is asked again, never taken
+        // as a sender that does not number its blocks.
+        step.kind = XModemStep::Kind::Misnumbered;
         step.send = QByteArray(1, NAK);
         return;
     }
@@ -82,11 +96,11 @@ void XModemReceiver::judgeBlock(const QByteArray& read, XModemStep& step)
     case Place::First:
         // Block 98 first: the instrument goes on with a transfer whose receiver went away, and
         // takes our request for a NAK of that block. Its tail is no picture.
-        endWithCancel(step, XModemStep::Kind::EarlierTransfer);
+        step.kind = XModemStep::Kind::EarlierTransfer;
         return;
     case Place::Lost:
         step.expected = (lastNumber_ + 1U) & 0xFFU;
-        endWithCancel(step, XModemStep::Kind::BlockLost);
+        step.kind = XModemStep::Kind::BlockLost;
         return;
     case Place::Repeat:
         // The sender missed our ACK and sent the block again: keeping it would corrupt the file.
@@ -98,6 +112,16 @@ void XModemReceiver::judgeBlock(const QByteArray& read, XModemStep& step)
         break;
     }
     step.send = QByteArray(1, ACK);
+}
+
+bool XModemReceiver::askAgainFor(const QByteArray& read)
+{
+    if (complementValid(read) || numbering_ == Numbering::Uncounted)
+        return false;
+    if (read == misnumbered_)
+        return false; // the same block the same way: that is how this sender numbers
+    misnumbered_ = read;
+    return true;
 }
 
 XModemReceiver::Place XModemReceiver::placeOf(const QByteArray& read) const
@@ -130,18 +154,15 @@ void XModemReceiver::keep(const QByteArray& read)
     ++acceptedBlocks_;
 }
 
-void XModemReceiver::endWithCancel(XModemStep& step, XModemStep::Kind kind)
+bool XModemReceiver::transferUnderWay() const
 {
-    step.kind = kind;
-    step.send = cancel().send;
+    return blocksSeen_ > 0 || otherBytesSeen_ || !pending_.isEmpty();
 }
 
-XModemStep XModemReceiver::cancel()
+QByteArray XModemReceiver::cancel()
 {
-    XModemStep step;
-    if (cancelled_ || eotSeen_ || blocksSeen_ == 0)
-        return step;
+    if (cancelled_ || instrumentDone_ || !transferUnderWay())
+        return {};
     cancelled_ = true;
-    step.send = QByteArray(3, CAN);
-    return step;
+    return QByteArray(3, CAN);
 }

@@ -3,14 +3,12 @@
 #include "xmodemstep.h"
 
 #include <QByteArray>
-#include <QByteArrayList>
-#include <QString>
 
 #include <cstdint>
 
-// Receiving side of XModem-CRC as the instrument speaks it, without I/O and without a clock:
-// the driver writes the opening request that start() gives, then feeds each read with the time
-// it was taken and carries out the returned step.
+// Receiving side of XModem-CRC as the instrument speaks it, without I/O and without a clock: the
+// transfer session feeds it each read with the time it was taken and carries out the step it
+// gives back. One receiver serves one download.
 //
 // A read is judged by its length once it is complete: 133 bytes are a block (whatever the
 // first byte), a lone 0x04 is EOT, anything else is drained and answered with NAK. A read
@@ -31,43 +29,42 @@ public:
     // The longest wait before an incomplete read is looked at again (new bytes end it sooner).
     static constexpr std::int64_t PollMs = 5;
 
-    // Forgets everything of a previous download and gives the request that starts the sender:
-    // two NAKs (not 'C': the instrument expects NAK), each its own write.
-    [[nodiscard]] QByteArrayList start();
-
     // `nakDelayMs` is the user's NAK delay at this moment: a short read is complete after a quiet
     // time of at least that long.
     [[nodiscard]] XModemStep feed(const QByteArray& bytes, std::int64_t nowMs,
                                   std::int32_t nakDelayMs);
 
-    // Tells the sender to give up a transfer under way (what to send and log): XModem senders
-    // stop at two CANs in a row, the third covers one lost on the line. Nothing once the
-    // transfer has ended, before any block came (an instrument still waiting for the request
-    // needs no cancel), or a second time.
-    [[nodiscard]] XModemStep cancel();
+    // Tells the sender to give up a transfer under way: XModem senders stop at two CANs in a
+    // row, the third covers one lost on the line. Nothing before any byte of a transfer came (an
+    // instrument still waiting for the request needs no cancel), once the transfer has ended,
+    // or a second time.
+    [[nodiscard]] QByteArray cancel();
+    // Whether the instrument has begun sending: a block, a read being completed, or bytes
+    // that were no block.
+    [[nodiscard]] bool transferUnderWay() const;
 
     [[nodiscard]] const QByteArray& collected() const { return collected_; }
     [[nodiscard]] int acceptedBlocks() const { return acceptedBlocks_; }
     // Reads of block length so far, good or bad.
     [[nodiscard]] int blocksSeen() const { return blocksSeen_; }
-    [[nodiscard]] bool eotSeen() const { return eotSeen_; }
     [[nodiscard]] bool readPending() const { return !pending_.isEmpty(); }
 
 private:
     [[nodiscard]] bool readComplete(std::int64_t nowMs, std::int32_t nakDelayMs) const;
     [[nodiscard]] XModemStep judge(const QByteArray& read);
     void judgeBlock(const QByteArray& read, XModemStep& step);
+    [[nodiscard]] bool askAgainFor(const QByteArray& read);
     enum class Place { Next, Repeat, First, Lost };
     [[nodiscard]] Place placeOf(const QByteArray& read) const;
     void keep(const QByteArray& read);
-    void endWithCancel(XModemStep& step, XModemStep::Kind kind);
 
     QByteArray pending_;
     std::int64_t lastByteAtMs_ = 0;
     QByteArray collected_;
     int acceptedBlocks_ = 0;
     int blocksSeen_ = 0;
-    bool eotSeen_ = false;
+    bool otherBytesSeen_ = false;
+    bool instrumentDone_ = false; // it sent its EOT after data, or gave up itself
     bool cancelled_ = false;
     // Whether the blocks count: the first came as block 1 with a valid complement. Only then
     // can a repeat or a lost block be told by its number; a sender that numbers otherwise has
@@ -76,4 +73,7 @@ private:
     Numbering numbering_ = Numbering::Unknown;
     unsigned lastNumber_ = 0;
     QByteArray lastData_;
+    // The last block refused for its complement: the same block again the same way is a sender
+    // that numbers otherwise, not noise.
+    QByteArray misnumbered_;
 };

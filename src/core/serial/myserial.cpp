@@ -1,6 +1,5 @@
 #include "myserial.h"
 
-#include "delays.h"
 #include "lineopening.h"
 #include "portrecord.h"
 #include "systemserial.h"
@@ -181,16 +180,6 @@ int ComReadAvailable(QByteArray& bytes)
         return 0;
     bytes = ComHandle->readAvailable();
     return static_cast<int>(bytes.size());
-}
-
-void ComWaitForData(std::int64_t maxMilliseconds)
-{
-    if (!lineUsable()) {
-        DelayWithMessages(maxMilliseconds);
-        return;
-    }
-    const std::shared_ptr<SerialLine> line = ComHandle; // alive until the wait is over
-    line->waitForData(maxMilliseconds);
 }
 
 void ComUseLines(SerialLineFactory factory)

@@ -79,8 +79,6 @@ void ComClose();
 void ComResetDevice();
 void ComWrite(const QByteArray& bytes);
 int ComReadAvailable(QByteArray& bytes);
-// Like DelayWithMessages, but also returns as soon as bytes have arrived on the open port.
-void ComWaitForData(std::int64_t maxMilliseconds);
 // The open port's line, or none; a download runs on it (UnitPort).
 [[nodiscard]] std::shared_ptr<SerialLine> ComLine();
 

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 // The four line settings the serial unit applies; everything else stays as the driver has it.
 struct LineSettings {
@@ -15,8 +16,8 @@ struct LineSettings {
 
 // One serial line as the system gives it, held by the serial unit from a successful open to the
 // next close. The build picks the platform's implementation (SystemSerial::makeLine); a test may
-// hand the unit a line of its own. Nothing here blocks on the line: writes do not wait, reads
-// take only what has arrived, and every wait keeps the application's events flowing.
+// hand the unit a line of its own. Nothing here waits for the line: writes do not wait, reads
+// take only what has arrived, and arriving bytes are told through the event loop.
 class SerialLine {
 public:
     enum class Refusal { None, NoDevice, Permission, Busy, Other };
@@ -45,8 +46,9 @@ public:
     virtual void write(const QByteArray& bytes) = 0;
     // What has arrived, all of it or (while a line error is reported) none; never waits.
     [[nodiscard]] virtual QByteArray readAvailable() = 0;
-    // Returns when bytes have arrived or `maxMs` have passed, events flowing meanwhile.
-    virtual void waitForData(std::int64_t maxMs) = 0;
+    // `handler` runs from the event loop when bytes have arrived (it may also run when none
+    // have); an empty one stops that. Closing the line stops it too.
+    virtual void onReadyRead(std::function<void()> handler) = 0;
     // The device went away (adapter pulled, other side closed).
     [[nodiscard]] virtual bool lost() const = 0;
 };

@@ -73,8 +73,10 @@ StoredSettings StoredSettings::read(const QString& iniPath)
 
 DownloadTimings StoredSettings::timingsOver(DownloadTimings base) const
 {
-    return {timeoutSeconds.value_or(base.timeoutSeconds), rxDelayMs.value_or(base.rxDelayMs),
-            nakDelayMs.value_or(base.nakDelayMs)};
+    const DownloadTimings stored{timeoutSeconds.value_or(base.timeoutSeconds),
+                                 rxDelayMs.value_or(base.rxDelayMs),
+                                 nakDelayMs.value_or(base.nakDelayMs)};
+    return stored.clamped();
 }
 
 Outcome StoredSettings::stamp(const QString& iniPath)

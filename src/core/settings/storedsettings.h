@@ -30,7 +30,7 @@ struct StoredSettings {
 
     // Reads the keys in the order the window applies them.
     [[nodiscard]] static StoredSettings read(const QString& iniPath);
-    // `base` with the stored timings put in.
+    // `base` with the stored timings put in, each within the Timings dialog's range.
     [[nodiscard]] DownloadTimings timingsOver(DownloadTimings base) const;
 
     // Stamps a file found without a creation stamp with the current local time.

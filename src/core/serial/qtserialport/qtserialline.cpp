@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "delays.h"
 #include "myserial.h"
 
 namespace {
@@ -56,7 +55,7 @@ SerialLine::Opened QtSerialLine::open(const QString& device)
     const DeviceHold hold(device);
     if (hold.refusal() != Refusal::None)
         return {hold.refusal(), hold.systemWords()};
-    auto serial = std::make_unique<QSerialPort>();
+    std::unique_ptr<QSerialPort, LaterDeleter> serial(new QSerialPort);
     serial->setPortName(device);
     // Qt opens the device exclusively (TIOCEXCL and a lock file) and in raw mode without flow
     // control: no echo, no line editing, no CR/LF translation, no XON/XOFF, no RTS/CTS, whatever
@@ -67,6 +66,11 @@ SerialLine::Opened QtSerialLine::open(const QString& device)
     readErrors_ = 0;
     QObject::connect(serial.get(), &QSerialPort::errorOccurred,
                      [this](QSerialPort::SerialPortError e) { noteError(e); });
+    QObject::connect(serial.get(), &QSerialPort::readyRead, [this] {
+        // The handler may close the line and drop itself.
+        if (const std::function<void()> handler = readyRead_)
+            handler();
+    });
     port_ = std::move(serial);
     return {};
 }
@@ -99,6 +103,7 @@ QString QtSerialLine::errorString() const
 
 void QtSerialLine::close()
 {
+    readyRead_ = nullptr;
     if (port_) {
         port_->disconnect();
         port_->close();
@@ -132,10 +137,7 @@ QByteArray QtSerialLine::readAvailable()
     return bytes;
 }
 
-void QtSerialLine::waitForData(std::int64_t maxMs)
+void QtSerialLine::onReadyRead(std::function<void()> handler)
 {
-    if (!port_)
-        DelayWithMessages(maxMs);
-    else if (port_->bytesAvailable() == 0)
-        DelayWithMessagesOrSignal(maxMs, port_.get(), &QSerialPort::readyRead);
+    readyRead_ = std::move(handler);
 }

@@ -21,13 +21,18 @@ public:
     void resetDevice() override;
     void write(const QByteArray& bytes) override;
     [[nodiscard]] QByteArray readAvailable() override;
-    void waitForData(std::int64_t maxMs) override;
+    void onReadyRead(std::function<void()> handler) override;
     [[nodiscard]] bool lost() const override { return lost_; }
 
 private:
     void noteError(QSerialPort::SerialPortError error);
 
-    std::unique_ptr<QSerialPort> port_;
+    // Deleted later: a close may come from within the port's own signal.
+    struct LaterDeleter {
+        void operator()(QSerialPort* port) const { port->deleteLater(); }
+    };
+    std::unique_ptr<QSerialPort, LaterDeleter> port_;
+    std::function<void()> readyRead_;
     bool lost_ = false;
     int readErrors_ = 0;
 };

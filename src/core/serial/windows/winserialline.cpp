@@ -1,6 +1,5 @@
 #include "winserialline.h"
 
-#include "delays.h"
 #include "wincommrules.h"
 
 #include <QCoreApplication>
@@ -16,8 +15,8 @@ constexpr DWORD WriteDrainMs = 200;
 // longer is not waited for.
 constexpr DWORD AbortedRequestsMs = 250;
 // A read takes only bytes that are queued already and reads return at once, so it completes at
-// once; one that does not within this bound is cancelled.
-constexpr DWORD ReadBoundMs = 500;
+// once; one that has not within this bound is cancelled and let go.
+constexpr qint64 ReadBoundMs = 500;
 // Other failures than those of a gone device count as a lost line once they repeat.
 constexpr int FailuresOfALostLine = 3;
 
@@ -53,15 +52,28 @@ SerialLine::Opened WinSerialLine::open(const QString& device)
     commMask_ = WakeMask;
     SetCommMask(port_.get(), commMask_);
     read_ = std::make_unique<WinOverlapped>();
+    readPending_ = false;
     commEvent_ = std::make_unique<WinOverlapped>();
-    notifier_ = std::make_unique<QWinEventNotifier>(commEvent_->event.get());
+    notifier_.reset(new QWinEventNotifier(commEvent_->event.get()));
     // The event stays signalled until collected, which would wake the notifier again and again.
     QObject::connect(notifier_.get(), &QWinEventNotifier::activated,
                      [this] { collectCommEvent(); });
+    watchRead();
     errors_ = 0;
     failures_ = 0;
     lost_ = false;
+    armCommEvent();
     return {};
+}
+
+void WinSerialLine::watchRead()
+{
+    readNotifier_.reset(new QWinEventNotifier(read_->event.get()));
+    readNotifier_->setEnabled(false);
+    QObject::connect(readNotifier_.get(), &QWinEventNotifier::activated, [this] {
+        readNotifier_->setEnabled(false); // the next read collects it
+        tellReadyRead();
+    });
 }
 
 bool WinSerialLine::configure(const LineSettings& settings)
@@ -102,9 +114,11 @@ QString WinSerialLine::errorString() const
 
 void WinSerialLine::close()
 {
+    readyRead_ = nullptr;
     if (!port_.valid())
         return;
     notifier_.reset();
+    readNotifier_.reset();
     QElapsedTimer clock;
     clock.start();
     for (const auto& pending : writes_)
@@ -114,6 +128,7 @@ void WinSerialLine::close()
     read_.reset();
     commEvent_.reset();
     commPending_ = false;
+    readPending_ = false;
 }
 
 // Every request still pending is aborted and given a bounded time to complete: a driver that does
@@ -131,6 +146,8 @@ void WinSerialLine::endRequests()
     };
     if (commPending_)
         settle(std::move(commEvent_));
+    if (readPending_)
+        settle(std::move(read_));
     for (auto& pending : writes_)
         settle(std::move(pending));
     writes_.clear();
@@ -195,29 +212,54 @@ QByteArray WinSerialLine::readAvailable()
     reapWrites();
     if (!port_.valid())
         return {};
-    const DWORD queued = queueStatus().value_or(0);
-    if (WinCommRules::defersRead(std::exchange(errors_, 0)) || queued == 0)
+    if (!readPending_) {
+        const DWORD queued = queueStatus().value_or(0);
+        if (WinCommRules::defersRead(std::exchange(errors_, 0)) || queued == 0)
+            return {};
+        startRead(queued);
+    }
+    if (!readPending_)
         return {};
-    return readQueued(queued);
+    if (!read_->completed()) {
+        abandonReadAfterItsBound();
+        return {};
+    }
+    return collectRead();
 }
 
-QByteArray WinSerialLine::readQueued(DWORD count)
+// A read of the queued count never waits for the line, so the driver completes it at once or
+// very soon; it is never waited for here.
+void WinSerialLine::startRead(DWORD count)
 {
     read_->bytes.resize(static_cast<qsizetype>(count));
+    ResetEvent(read_->event.get());
     if (!ReadFile(port_.get(), read_->bytes.data(), count, nullptr, &read_->record) &&
         GetLastError() != ERROR_IO_PENDING) {
         noteFailure(GetLastError());
-        return {};
+        return;
     }
-    if (!read_->awaitCompletion(ReadBoundMs)) {
-        CancelIoEx(port_.get(), &read_->record);
-        if (!read_->awaitCompletion(AbortedRequestsMs)) {
-            WinOverlapped::letGo(std::move(read_));
-            read_ = std::make_unique<WinOverlapped>();
-        }
-        noteFailure(ERROR_TIMEOUT);
-        return {};
-    }
+    readPending_ = true;
+    readStarted_.start();
+    readNotifier_->setEnabled(!read_->completed());
+}
+
+void WinSerialLine::abandonReadAfterItsBound()
+{
+    if (readStarted_.elapsed() < ReadBoundMs)
+        return;
+    CancelIoEx(port_.get(), &read_->record);
+    readNotifier_.reset();
+    WinOverlapped::letGo(std::move(read_));
+    read_ = std::make_unique<WinOverlapped>();
+    watchRead();
+    readPending_ = false;
+    noteFailure(ERROR_TIMEOUT);
+}
+
+QByteArray WinSerialLine::collectRead()
+{
+    readPending_ = false;
+    readNotifier_->setEnabled(false);
     DWORD got = 0;
     if (!GetOverlappedResult(port_.get(), &read_->record, &got, FALSE)) {
         noteFailure(GetLastError());
@@ -227,29 +269,33 @@ QByteArray WinSerialLine::readQueued(DWORD count)
     return read_->bytes.left(static_cast<qsizetype>(got));
 }
 
-WinSerialLine::CommEvent WinSerialLine::armCommEvent()
+// The comm event is armed as long as the line is open, so that arriving bytes are told at once.
+// A driver that cannot wait for some of these events gets fewer, and one that can wait for none
+// gets no tidings at all: its bytes are then found at the next read.
+void WinSerialLine::armCommEvent()
 {
-    if (commPending_)
-        return CommEvent::Pending;
-    if (commMask_ == 0)
-        return CommEvent::Failed;
-    commEvent_->events = 0;
-    if (WaitCommEvent(port_.get(), &commEvent_->events, &commEvent_->record)) {
-        ResetEvent(commEvent_->event.get()); // completed at once, and signalled all the same
-        return CommEvent::Happened;
+    while (!commPending_ && commMask_ != 0 && port_.valid() && !lost_) {
+        commEvent_->events = 0;
+        if (WaitCommEvent(port_.get(), &commEvent_->events, &commEvent_->record)) {
+            // Happened already: collected from the event loop like any other.
+            SetEvent(commEvent_->event.get());
+            commPending_ = true;
+            return;
+        }
+        const DWORD error = GetLastError();
+        if (error == ERROR_IO_PENDING) {
+            commPending_ = true;
+            return;
+        }
+        if (!WinCommRules::countsAsFailure(error))
+            return;
+        commEventFailed();
     }
-    if (const DWORD error = GetLastError(); error != ERROR_IO_PENDING) {
-        if (WinCommRules::countsAsFailure(error))
-            commEventFailed();
-        return CommEvent::Failed;
-    }
-    commPending_ = true;
-    return CommEvent::Pending;
 }
 
 void WinSerialLine::collectCommEvent()
 {
-    // Also after a wait in which a handler closed the line: then nothing is pending.
+    // Also after a handler closed the line: then nothing is pending.
     if (!commPending_ || !commEvent_->completed())
         return;
     commPending_ = false;
@@ -258,35 +304,27 @@ void WinSerialLine::collectCommEvent()
         WinCommRules::countsAsFailure(GetLastError()))
         commEventFailed();
     ResetEvent(commEvent_->event.get());
+    armCommEvent();
+    tellReadyRead(); // last: the handler may close the line
 }
 
-void WinSerialLine::waitForData(std::int64_t maxMs)
+void WinSerialLine::tellReadyRead()
 {
-    if (!port_.valid() || lost_) {
-        DelayWithMessages(maxMs);
-        return;
-    }
-    if (queueStatus().value_or(0) > 0)
-        return;
-    switch (armCommEvent()) {
-    case CommEvent::Happened:
-        return;
-    case CommEvent::Failed:
-        // Without the comm event the wait is a plain one, never a busy loop.
-        DelayWithMessages(maxMs);
-        return;
-    case CommEvent::Pending:
-        DelayWithMessagesOrSignal(maxMs, notifier_.get(), &QWinEventNotifier::activated);
-        collectCommEvent();
-        return;
-    }
+    // The handler may close the line and drop itself.
+    if (const std::function<void()> handler = readyRead_)
+        handler();
+}
+
+void WinSerialLine::onReadyRead(std::function<void()> handler)
+{
+    readyRead_ = std::move(handler);
 }
 
 void WinSerialLine::commEventFailed()
 {
     // A gone device fails the queue's status too, and that counts. A line that still answers
     // has a driver that cannot wait for these events (Wine on a pty cannot watch line errors):
-    // then data alone, and failing that, plain waits.
+    // then data alone, and failing that, none: its bytes are found at the next read.
     if (!queueStatus())
         return;
     commMask_ = commMask_ == WakeMask ? DWORD{EV_RXCHAR} : 0;

@@ -4,16 +4,19 @@
 #include "winhandle.h"
 #include "winoverlapped.h"
 
+#include <QElapsedTimer>
 #include <QWinEventNotifier>
 
+#include <functional>
 #include <list>
 #include <memory>
 #include <optional>
 
 // A serial line through the Windows communications interface: an exclusive overlapped handle set
 // to the line the COM settings dialog shows, writes that never wait, reads of what the queue
-// holds, and a comm event that wakes a wait as soon as bytes arrive. No call waits on the driver
-// without a bound.
+// holds that never wait either (a read the driver does not complete at once is collected when
+// it has), and a comm event that tells the event loop when bytes arrive. Only a close waits, for
+// a bounded time, for the last writes to go out.
 class WinSerialLine final : public SerialLine {
 public:
     WinSerialLine() = default;
@@ -27,7 +30,7 @@ public:
     void resetDevice() override;
     void write(const QByteArray& bytes) override;
     [[nodiscard]] QByteArray readAvailable() override;
-    void waitForData(std::int64_t maxMs) override;
+    void onReadyRead(std::function<void()> handler) override;
     [[nodiscard]] bool lost() const override { return lost_; }
 
     // The system's words for an error code.
@@ -38,10 +41,13 @@ private:
     // The bytes waiting, gathering the error word for the next read; nothing when the line
     // does not answer.
     [[nodiscard]] std::optional<DWORD> queueStatus();
-    [[nodiscard]] QByteArray readQueued(DWORD count);
-    enum class CommEvent { Pending, Happened, Failed };
-    [[nodiscard]] CommEvent armCommEvent();
+    void watchRead();
+    void startRead(DWORD count);
+    void abandonReadAfterItsBound();
+    [[nodiscard]] QByteArray collectRead();
+    void armCommEvent();
     void collectCommEvent();
+    void tellReadyRead();
     void commEventFailed();
     void reapWrites();
     void endRequests();
@@ -51,12 +57,20 @@ private:
     WinHandle port_;
     std::list<std::unique_ptr<WinOverlapped>> writes_; // still in flight
     std::unique_ptr<WinOverlapped> read_;
+    bool readPending_ = false; // a read not collected yet
+    QElapsedTimer readStarted_;
     std::unique_ptr<WinOverlapped> commEvent_;
     static constexpr DWORD WakeMask = EV_RXCHAR | EV_ERR;
     DWORD commMask_ = 0; // the events waited for; none: plain waits
 
     bool commPending_ = false;
-    std::unique_ptr<QWinEventNotifier> notifier_;
+    // Deleted later: a close may come from within a notifier's own signal.
+    struct LaterDeleter {
+        void operator()(QObject* object) const { object->deleteLater(); }
+    };
+    std::unique_ptr<QWinEventNotifier, LaterDeleter> notifier_;
+    std::unique_ptr<QWinEventNotifier, LaterDeleter> readNotifier_;
+    std::function<void()> readyRead_;
     DWORD errors_ = 0; // the error word gathered since the last read
     DWORD lastError_ = 0;
     int failures_ = 0;
