@@ -2,6 +2,7 @@
 // room for every translated text, and a name for every control a screen reader comes to.
 #include "scaledimage.h"
 #include "textfit.h"
+#include "translated.h"
 #include "translations.h"
 #include "windowsfixture.h"
 
@@ -13,35 +14,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTranslator>
-
-#include <memory>
 
 namespace {
-const QStringList Available{"de", "es", "fr", "it", "ja", "pl", "pt_BR", "ru", "zh_CN"};
-
-// The program's translation and nothing else, for the length of a test.
-class Translated {
-public:
-    explicit Translated(const QString& language)
-    {
-        if (language.isEmpty())
-            return;
-        translator_ = std::make_unique<QTranslator>();
-        QVERIFY(translator_->load("orvisnap_" + language, ORVISNAP_TRANSLATIONS_DIR));
-        QCoreApplication::installTranslator(translator_.get());
-    }
-    ~Translated()
-    {
-        if (translator_)
-            QCoreApplication::removeTranslator(translator_.get());
-    }
-    Translated(const Translated&) = delete;
-    Translated& operator=(const Translated&) = delete;
-
-private:
-    std::unique_ptr<QTranslator> translator_;
-};
+const QStringList Available = TranslatedLanguages();
 
 QList<QWidget*> windowsOf(AppWindows& windows)
 {
