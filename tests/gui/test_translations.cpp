@@ -1,5 +1,6 @@
 // The program in the user's language: which language is taken, the windows in a translation,
 // room for every translated text, and a name for every control a screen reader comes to.
+#include "picturesizes.h"
 #include "scaledimage.h"
 #include "textfit.h"
 #include "translated.h"
@@ -35,6 +36,8 @@ private slots:
     void windowsSpeakTheLanguage();
     void everyTextHasRoom_data();
     void everyTextHasRoom();
+    void waitingPictureSpeaksTheLanguage_data();
+    void waitingPictureSpeaksTheLanguage();
     void everyControlHasAName();
 
 private:
@@ -113,6 +116,29 @@ void TestTranslations::everyTextHasRoom()
         for (const QWidget* widget : window->findChildren<QWidget*>())
             QVERIFY2(TextFit::showsAllText(widget),
                      qPrintable(window->objectName() + ": " + widget->objectName()));
+}
+
+void TestTranslations::waitingPictureSpeaksTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English: the built-in picture") << "";
+    QTest::newRow("German") << "de";
+    QTest::newRow("Japanese") << "ja";
+}
+
+// The picture shown while a download waits for the instrument.
+void TestTranslations::waitingPictureSpeaksTheLanguage()
+{
+    QFETCH(QString, language);
+    const Translated translated(language);
+    TMainForm& form = fixture_.start().MainForm;
+    for (const PictureSize& size : PictureSizes::all()) {
+        form.findChild<QAction*>(QLatin1String(size.itemName))->trigger();
+        form.SetBitmap(form.WaitBitmapName);
+        const QImage builtIn(":/pictures/" + QString::fromLatin1(size.waitBitmap).toUpper(), "BMP");
+        QCOMPARE(form.ImageDSO->image().size(), builtIn.size());
+        QCOMPARE(form.ImageDSO->image() == builtIn, language.isEmpty());
+    }
 }
 
 void TestTranslations::everyControlHasAName()
