@@ -52,6 +52,8 @@ version="$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
 dpkg-deb -f "${debs[0]}" Depends | grep -q libqt6serialport6 || fail "no shared-library dependencies"
 dpkg-deb -f "${debs[0]}" Recommends | grep -q qt6-translations-l10n ||
   fail "Qt's own translations not recommended"
+dpkg-deb -f "${debs[0]}" Recommends | grep -q fonts-wqy-microhei ||
+  fail "no face with Chinese and Japanese characters recommended"
 listing="$(dpkg-deb -c "${debs[0]}")"
 for f in "${files[@]}"; do
   grep -q " \./$f\$" <<<"$listing" || fail "not in the package: /$f"

@@ -565,6 +565,31 @@
     </message>
 </context>
 <context>
+    <name>WaitingPicture</name>
+    <message>
+        <source>Press &quot;OK&quot; to set your DSO to HOLD mode</source>
+        <extracomment>The first of two numbered steps on the picture shown while a download waits for the instrument. OK and HOLD are the instrument&apos;s key names, as printed on it: keep them as they are, in Latin capitals. The DSO is the instrument, a digital storage oscilloscope. Quotation marks as your language sets them.</extracomment>
+        <translation>„OK“ drücken, um das DSO in den HOLD-Modus zu schalten</translation>
+    </message>
+    <message>
+        <source>Press &quot;LEVEL&quot; and follow the instructions</source>
+        <extracomment>The second step on that picture. LEVEL is the instrument&apos;s key name, as printed on it: keep it as it is, in Latin capitals. The instructions are those the instrument then shows.</extracomment>
+        <translation>„LEVEL“ drücken und den Anweisungen folgen</translation>
+    </message>
+    <message>
+        <source>Press &quot;OK&quot; to set your DSO to HOLD mode</source>
+        <comment>128x64</comment>
+        <extracomment>The first step on the smallest picture, 128 x 64 pixels, where four short lines hold both steps: as brief as the meaning allows, about 30 letters (Chinese, Japanese: 16 characters). OK and HOLD are the instrument&apos;s key names: keep them. The DSO is the instrument.</extracomment>
+        <translation>„OK“ drücken: DSO auf HOLD stellen</translation>
+    </message>
+    <message>
+        <source>Press &quot;LEVEL&quot; and follow the instructions</source>
+        <comment>128x64</comment>
+        <extracomment>The second step on the smallest picture, 128 x 64 pixels: as brief as the meaning allows, about 30 letters (Chinese, Japanese: 16 characters). LEVEL is the instrument&apos;s key name: keep it.</extracomment>
+        <translation>„LEVEL“ drücken, Anweisungen folgen</translation>
+    </message>
+</context>
+<context>
     <name>WinSerialLine</name>
     <message>
         <source>system error %1</source>

@@ -14,6 +14,7 @@
 #include "settingsfile.h"
 #include "textfit.h"
 #include "uifonts.h"
+#include "waitingpicture.h"
 #include "wrapbutton.h"
 
 #include <QApplication>
@@ -140,9 +141,11 @@ void TMainForm::SetBitmap(const QString& name)
     const QImage image(QStringLiteral(":/pictures/") + name.toUpper(), "BMP");
     if (image.isNull())
         return;
-    showPicture(image, name.compare(QLatin1String("EMPTY"), Qt::CaseInsensitive) == 0
-                           ? tr("Empty screen")
-                           : tr("How to start the transfer on the instrument"));
+    if (name.compare(QLatin1String("EMPTY"), Qt::CaseInsensitive) == 0)
+        showPicture(image, tr("Empty screen"));
+    else
+        showPicture(WaitingPicture::translated(image),
+                    tr("How to start the transfer on the instrument"));
 }
 
 void TMainForm::showPicture(const QImage& picture, const QString& what)

@@ -1,7 +1,9 @@
 // The program in the user's language: which language is taken, the windows in a translation,
 // room for every translated text, and a name for every control a screen reader comes to.
+#include "picturesizes.h"
 #include "scaledimage.h"
 #include "textfit.h"
+#include "translated.h"
 #include "translations.h"
 #include "windowsfixture.h"
 
@@ -13,35 +15,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTranslator>
-
-#include <memory>
 
 namespace {
-const QStringList Available{"de", "es", "fr", "it", "ja", "pl", "pt_BR", "ru", "zh_CN"};
-
-// The program's translation and nothing else, for the length of a test.
-class Translated {
-public:
-    explicit Translated(const QString& language)
-    {
-        if (language.isEmpty())
-            return;
-        translator_ = std::make_unique<QTranslator>();
-        QVERIFY(translator_->load("orvisnap_" + language, ORVISNAP_TRANSLATIONS_DIR));
-        QCoreApplication::installTranslator(translator_.get());
-    }
-    ~Translated()
-    {
-        if (translator_)
-            QCoreApplication::removeTranslator(translator_.get());
-    }
-    Translated(const Translated&) = delete;
-    Translated& operator=(const Translated&) = delete;
-
-private:
-    std::unique_ptr<QTranslator> translator_;
-};
+const QStringList Available = TranslatedLanguages();
 
 QList<QWidget*> windowsOf(AppWindows& windows)
 {
@@ -60,6 +36,8 @@ private slots:
     void windowsSpeakTheLanguage();
     void everyTextHasRoom_data();
     void everyTextHasRoom();
+    void waitingPictureSpeaksTheLanguage_data();
+    void waitingPictureSpeaksTheLanguage();
     void everyControlHasAName();
 
 private:
@@ -138,6 +116,29 @@ void TestTranslations::everyTextHasRoom()
         for (const QWidget* widget : window->findChildren<QWidget*>())
             QVERIFY2(TextFit::showsAllText(widget),
                      qPrintable(window->objectName() + ": " + widget->objectName()));
+}
+
+void TestTranslations::waitingPictureSpeaksTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English: the built-in picture") << "";
+    QTest::newRow("German") << "de";
+    QTest::newRow("Japanese") << "ja";
+}
+
+// The picture shown while a download waits for the instrument.
+void TestTranslations::waitingPictureSpeaksTheLanguage()
+{
+    QFETCH(QString, language);
+    const Translated translated(language);
+    TMainForm& form = fixture_.start().MainForm;
+    for (const PictureSize& size : PictureSizes::all()) {
+        form.findChild<QAction*>(QLatin1String(size.itemName))->trigger();
+        form.SetBitmap(form.WaitBitmapName);
+        const QImage builtIn(":/pictures/" + QString::fromLatin1(size.waitBitmap).toUpper(), "BMP");
+        QCOMPARE(form.ImageDSO->image().size(), builtIn.size());
+        QCOMPARE(form.ImageDSO->image() == builtIn, language.isEmpty());
+    }
 }
 
 void TestTranslations::everyControlHasAName()
