@@ -64,9 +64,15 @@ private:
     DWORD commMask_ = 0; // the events waited for; none: plain waits
 
     bool commPending_ = false;
-    // Deleted later: a close may come from within a notifier's own signal.
+    // Deleted later: a close may come from within a notifier's own signal. Cut off at once,
+    // so that nothing it still delivers reaches a closed, or gone, line.
     struct LaterDeleter {
-        void operator()(QObject* object) const { object->deleteLater(); }
+        void operator()(QWinEventNotifier* notifier) const
+        {
+            notifier->setEnabled(false);
+            notifier->disconnect();
+            notifier->deleteLater();
+        }
     };
     std::unique_ptr<QWinEventNotifier, LaterDeleter> notifier_;
     std::unique_ptr<QWinEventNotifier, LaterDeleter> readNotifier_;
