@@ -46,8 +46,7 @@ public:
 
     // Replaces the value of the key, or adds "key=value" after the last entry of its section, or
     // adds the section at the end of the file, creating the file and its folder if needed. The
-    // file is replaced as a whole (temporary file, then rename), so a failure leaves the old one
-    // as it was; only in a folder that takes no new files is a writable file written in place.
+    // file is replaced as a whole (StringToFile), so a failure leaves the old one as it was.
     // Names or a value that would break the line structure (line breaks, "=" in a key, "]" in a
     // section, empty names) are refused. A failure names the file.
     Outcome writeString(QByteArrayView section, QByteArrayView key, const QByteArray& value);
