@@ -28,6 +28,9 @@ foreach(language ${ORVISNAP_LANGUAGES})
   endif()
 endforeach()
 add_custom_target(orvisnap_translations ALL DEPENDS ${orvisnap_qm_files})
+# Part of the program: a build of the window alone (scripts/run.sh, the soak, which installs
+# it) speaks the user's language and installs whole.
+add_dependencies(orvisnap orvisnap_translations)
 
 if(WIN32)
   install(FILES ${orvisnap_qm_files} DESTINATION translations)

@@ -2,11 +2,12 @@
 # Renders the desktop icon set from its hand-written SVG (32 px and up) and from the About
 # dialog's 16-pixel logo (16 px, pixel for pixel), then the Windows icon: the 16-pixel
 # application icon with 256 colours and the rendered sizes up to 256 px in one .ico. The
-# files are checked in; rerunning this must leave `git status` clean. Needs rsvg-convert
-# (librsvg2-bin) and ImageMagick.
+# files are checked in; rerunning this must leave `git status` clean. Uses rsvg-convert
+# (librsvg2-bin) and ImageMagick, installed when missing.
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/lib/install-deps.sh"
 icons="$root/resources/linux/icons/hicolor"
 id=org.orvisnap.Orvisnap
 svg="$icons/scalable/apps/$id.svg"

@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
   fonts-dejavu-core fonts-comic-neue fonts-liberation2 fonts-wqy-microhei
-  xvfb xauth x11-apps imagemagick xdotool tmux
+  xvfb xauth x11-apps imagemagick librsvg2-bin xdotool tmux
   lrzsz clang-format qt6-l10n-tools qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev file
   clang libclang-rt-14-dev

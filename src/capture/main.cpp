@@ -1,4 +1,5 @@
 // orvisnap-capture: saves the instrument's screen from the command line.
+#include "brokenpipes.h"
 #include "capturearguments.h"
 #include "capturesession.h"
 #include "capturesettings.h"
@@ -56,6 +57,7 @@ int main(int argc, char* argv[])
     const QString iniPath = CaptureSettings::filePath();
     if (options.listPorts)
         return static_cast<int>(PortListing::print(iniPath, stdout, stderr));
+    BrokenPipes::reportAsWriteErrors(); // a picture into a pipe whose reader has gone is told
     StatusLine status(stderr, stderrIsTerminal(), options.quiet);
     CaptureSession session(
         CaptureSession::Setup::make(options, CaptureSettings::read(iniPath), iniPath), status);

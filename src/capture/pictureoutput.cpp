@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -26,6 +27,10 @@ Outcome writeStandardOutput(const QByteArray& bytes)
 #endif
     QFile out;
     const auto failed = [&out] {
+        // SIGPIPE is ignored (main), so a reader that has gone shows here.
+        if (errno == EPIPE)
+            return Outcome::failure(
+                QStringLiteral("Standard output was closed before the picture was written."));
         return Outcome::failure(
             QStringLiteral("Cannot write to standard output: %1").arg(out.errorString()));
     };
@@ -37,7 +42,8 @@ Outcome writeStandardOutput(const QByteArray& bytes)
             return failed();
         done += written;
     }
-    return {};
+    // What the C library still holds fails here, not unnoticed at exit.
+    return out.flush() ? Outcome() : failed();
 }
 } // namespace
 

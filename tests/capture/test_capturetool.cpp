@@ -15,7 +15,10 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // Bounds against hangs only; a capture of the small sample takes well under a second.
@@ -58,6 +61,8 @@ private slots:
     void endings();
     void pngPixels_data();
     void pngPixels();
+    void standardOutputFails_data();
+    void standardOutputFails();
     void seriesOfThree();
     void runsInARow();
     void interrupted_data();
@@ -199,6 +204,51 @@ void TestCaptureTool::pngPixels()
     const QImage sentPicture = QImage::fromData(patched(sent_), "BMP");
     const QImage expected = printable ? forPaper(sentPicture) : Rgb32(sentPicture);
     QVERIFY(Rgb32(QImage::fromData(png, "PNG")) == expected);
+}
+
+void TestCaptureTool::standardOutputFails_data()
+{
+    QTest::addColumn<QString>("output"); // empty: a pipe whose reader has gone
+    QTest::addColumn<QString>("words");
+    QTest::newRow("reader gone") << QString()
+                                 << "Standard output was closed before the picture was written.";
+    QTest::newRow("full disk") << "/dev/full"
+                               << "Cannot write to standard output: No space left on device";
+}
+
+// A reader that has gone (`| true`, a viewer closed early) is told, not a silent end by
+// SIGPIPE; a full disk is told too, however little the picture is.
+void TestCaptureTool::standardOutputFails()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, words);
+    const QTemporaryDir work;
+    DsoSimProcess sim;
+    const QString device = sim.start({"--file", sample_});
+    QVERIFY(!device.isEmpty());
+    const QTemporaryDir pipes;
+    const QString pipe = pipes.filePath("output");
+    int reader = -1;
+    if (output.isEmpty()) {
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        reader = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        QVERIFY(reader >= 0);
+    } else if (!QFile::exists(output)) {
+        QSKIP("no /dev/full here");
+    }
+    CaptureToolProcess tool;
+    tool.outputTo(output.isEmpty() ? pipe : output);
+    tool.start({"--port", device, "--output", "-"}, work.path());
+    if (reader >= 0)
+        ::close(reader); // gone before the picture comes
+
+    const auto ended = tool.wait(ToolMs);
+
+    QVERIFY2(ended.exited, "ended by a signal");
+    QCOMPARE(ended.exitCode, 1);
+    QVERIFY2(ended.standardError.endsWith("orvisnap-capture: " + words + "\n"),
+             qPrintable(ended.standardError));
+    QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList());
 }
 
 void TestCaptureTool::seriesOfThree()

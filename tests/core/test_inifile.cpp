@@ -120,6 +120,12 @@ void TestIniFile::readString_data()
         << QByteArrayLiteral("\xe9\0\xff");
     QTest::newRow("non-ASCII names match exactly")
         << QByteArray("[\xc9t\xc9]\nk=1\n") << QByteArray("\xe9t\xe9") << QByteArray("k") << def;
+    QTest::newRow("first section after a byte-order mark")
+        << QByteArray("\xef\xbb\xbf[Common]\r\nLeft=5\r\n") << QByteArray("Common")
+        << QByteArray("Left") << QByteArray("5");
+    QTest::newRow("a mark after the start is text")
+        << QByteArray("\n\xef\xbb\xbf[Common]\nLeft=5\n") << QByteArray("Common")
+        << QByteArray("Left") << def;
 }
 
 void TestIniFile::readString()
@@ -246,6 +252,19 @@ void TestIniFile::writeEdits_data()
     QTest::newRow("line without equals sign counts as an entry")
         << QByteArray("[A]\njunk\n\n[B]\n") << QByteArray("A") << QByteArray("k")
         << QByteArray("[A]\njunk\nk=v\n\n[B]\n");
+    // Windows Notepad's UTF-8: the mark stays first, and the section after it is the one.
+    const QByteArray mark = "\xef\xbb\xbf";
+    QTest::newRow("mark: replace in the first section")
+        << mark + "[A]\r\nk=1\r\n"
+        << QByteArray("A") << QByteArray("k") << mark + "[A]\r\nk=v\r\n";
+    QTest::newRow("mark: add to the first section")
+        << mark + "[A]\r\nx=1\r\n[B]\r\n"
+        << QByteArray("a") << QByteArray("k") << mark + "[A]\r\nx=1\r\nk=v\r\n[B]\r\n";
+    QTest::newRow("mark: add a section")
+        << mark + "[B]\nx=1\n"
+        << QByteArray("A") << QByteArray("k") << mark + "[B]\nx=1\n\n[A]\nk=v\n";
+    QTest::newRow("mark alone") << mark << QByteArray("A") << QByteArray("k")
+                                << mark + "[A]\r\nk=v\r\n";
 }
 
 void TestIniFile::writeEdits()

@@ -25,6 +25,8 @@ private slots:
     void locate();
     void meansFirstRun_data();
     void meansFirstRun();
+    void language_data();
+    void language();
     void unreadableFileIsNeverReplaced();
 };
 
@@ -95,6 +97,9 @@ void TestSettingsFile::meansFirstRun_data()
     QTest::newRow("[Ports] and [ComPort]")
         << QByteArray("[Ports]\nCOM3=/dev/ttyUSB0\n[ComPort]\nPort=3\n") << false;
     QTest::newRow("only [Common]") << QByteArray("[Common]\nCreationTime=x\n") << false;
+    QTest::newRow("byte-order mark, [Ports]")
+        << QByteArray("\xef\xbb\xbf[Ports]\r\nCOM1=/dev/ttyS0\r\n") << true;
+    QTest::newRow("byte-order mark alone") << QByteArray("\xef\xbb\xbf") << false;
 }
 
 void TestSettingsFile::meansFirstRun()
@@ -106,6 +111,26 @@ void TestSettingsFile::meansFirstRun()
     if (!contents.isNull())
         WriteTestFile(path, contents);
     QCOMPARE(SettingsFile::meansFirstRun(path), firstRun);
+}
+
+void TestSettingsFile::language_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("plain") << QByteArray("[Common]\r\nLanguage=de\r\n") << "de";
+    // Written by hand, as README says, and saved by Windows Notepad.
+    QTest::newRow("after a byte-order mark")
+        << QByteArray("\xef\xbb\xbf[Common]\r\nLanguage = pt_BR \r\n") << "pt_BR";
+}
+
+void TestSettingsFile::language()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, language);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Orvisnap.ini"));
+    WriteTestFile(path, contents);
+    QCOMPARE(StoredSettings::read(path).language, language);
 }
 
 // The settings are written as a whole file, so one that cannot be read whole stays as it is.

@@ -26,6 +26,7 @@ private slots:
     void emptyStampIgnoresStoredValues();
     void storedValuesAreTaken_data();
     void storedValuesAreTaken();
+    void unknownContentSurvivesByteForByte_data();
     void unknownContentSurvivesByteForByte();
     void failedWriteAtCloseIsReportedOnce();
     void refusedFolderKeepsTheOtherSettings();
@@ -175,19 +176,31 @@ void TestSettings::storedValuesAreTaken()
              QStringLiteral("COM%1:38400,8,N,1").arg(static_cast<std::uint32_t>(ComPortNumber)));
 }
 
+void TestSettings::unknownContentSurvivesByteForByte_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    const QByteArray common = "[Common]\r\nCreationTime=2026-01-02 03:04:05\r\nLeft=100\r\n"
+                              "Top=200\r\nBMPRes=1\r\nTheme=dark\r\n\r\n";
+    QTest::newRow("comment first") << "; written by hand\r\n" + common;
+    // Windows Notepad's UTF-8: the first section is still the one read and written.
+    QTest::newRow("byte-order mark first") << "\xef\xbb\xbf" + common;
+}
+
 void TestSettings::unknownContentSurvivesByteForByte()
 {
-    const QByteArray original = "; written by hand\r\n[Common]\r\nCreationTime=2026-01-02 03:04:05"
-                                "\r\nLeft=100\r\nTop=200\r\nBMPRes=1\r\nTheme=dark\r\n\r\n"
-                                "[Extra]\r\nanswer = 42\r\n\r\n[Timings]\r\nTimeout=10\r\n"
-                                "RxDelay=30\r\nNAKDelay=30\r\n[ComPort]\r\nPort=3\r\n";
+    QFETCH(QByteArray, head);
+    const QByteArray original = head + "[Extra]\r\nanswer = 42\r\n\r\n[Timings]\r\n"
+                                       "Timeout=25\r\nRxDelay=40\r\nNAKDelay=60\r\n"
+                                       "[ComPort]\r\nPort=3\r\n";
     WriteTestFile(iniPath(), original);
     TMainForm& form = start().MainForm;
     QCOMPARE(form.pos(), QPoint(100, 200));
+    QCOMPARE(form.BmpRes, 1);
+    QCOMPARE(QList<int>({form.Timeout, form.RxDelay, form.NAKDelay}), QList<int>({25, 40, 60}));
     form.Timeout = 12;
     closeWindow();
     QByteArray expected = original;
-    expected.replace("Timeout=10", "Timeout=12");
+    expected.replace("Timeout=25", "Timeout=12");
     QCOMPARE(ReadTestFile(iniPath()), expected);
 }
 

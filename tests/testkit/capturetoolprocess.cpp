@@ -37,6 +37,11 @@ void CaptureToolProcess::signal(int number)
         ::kill(static_cast<pid_t>(process_.processId()), number);
 }
 
+void CaptureToolProcess::outputTo(const QString& path)
+{
+    process_.setStandardOutputFile(path);
+}
+
 CaptureToolProcess::Ended CaptureToolProcess::wait(int ms)
 {
     Ended ended;

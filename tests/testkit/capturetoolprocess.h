@@ -27,6 +27,8 @@ public:
                const QString& program = executable());
     // Sends a signal (SIGINT, SIGTERM) to the running tool.
     void signal(int number);
+    // Before start: the tool's standard output goes to `path` (a named pipe, say) instead.
+    void outputTo(const QString& path);
     // Waits at most `ms` for the tool to exit; one killed then counts as not exited.
     [[nodiscard]] Ended wait(int ms);
 

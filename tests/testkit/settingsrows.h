@@ -43,6 +43,13 @@ inline void add()
         << QByteArray("[COMMON]\r\ncreationtime=x\r\nLEFT=11\r\ntop=12\r\nbmpres=3\r\n"
                       "[timings]\r\nTIMEOUT=7\r\n[comport]\r\nPORT=3\r\n")
         << QList<int>{0, 11, 12, 3, 7, -1, -1, 3};
+    // Windows Notepad's UTF-8 begins with a byte-order mark.
+    const QByteArray mark = "\xef\xbb\xbf";
+    QTest::newRow("byte-order mark, stamped")
+        << mark + stamp + values << QList<int>{0, 5, 6, 1, 20, 40, 50, 3};
+    QTest::newRow("byte-order mark, only [Ports]") << mark + "[Ports]\r\nCOM9=/dev/ttyUSB0\r\n"
+                                                   << QList<int>{1, -1, -1, -1, -1, -1, -1, -1};
+    QTest::newRow("byte-order mark alone") << mark << QList<int>{0, -1, -1, -1, -1, -1, -1, -1};
     QTest::newRow("LF line ends, junk values")
         << QByteArray("[Common]\nCreationTime=y\nLeft=abc\nBMPRes=4\n[Timings]\nRxDelay=9x\n"
                       "Timeout=99999999999\n")

@@ -7,7 +7,7 @@
 
 // Whole-file helpers; a failure names the file and gives the system's reason.
 Outcome FileToString(const QString& fileName, QByteArray& data);
-// Creates the file or replaces an existing one. Where the folder takes new files, the file is
-// replaced as a whole or not at all; in a folder that takes none, an existing writable file is
-// emptied and written in place, which is not whole-or-nothing but keeps the save working there.
+// Creates the file or replaces an existing one, as a whole or not at all: a failure (a full disk,
+// a folder that takes nothing) leaves the old file as it was. Where the folder takes no new files
+// but the file can be written, it is written in place, and only once the new text is sure to fit.
 Outcome StringToFile(const QByteArray& data, const QString& fileName);

@@ -6,8 +6,7 @@
 #include <QImage>
 #include <QString>
 
-// Pictures to and from files. Writes go through StringToFile: whole or not at all wherever the
-// folder takes new files.
+// Pictures to and from files. Writes go through StringToFile: whole or not at all.
 class PictureIo {
 public:
     // `format` is one Qt can write, e.g. "BMP" or "PNG"; empty for a null picture.

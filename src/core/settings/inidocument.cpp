@@ -34,6 +34,8 @@ QByteArrayView trimmed(QByteArrayView text)
     return text.sliced(begin, end - begin);
 }
 
+constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
+
 // Only ASCII letters fold: the file is 8-bit text of no particular code page.
 bool sameName(QByteArrayView a, QByteArrayView b)
 {
@@ -113,11 +115,14 @@ struct IniDocument::Place {
     std::size_t lastEntry = 0;          // last line of the section that is not blank or comment
 };
 
-// A line ends at LF; a CR right before it belongs to the line end. Any other CR is text.
+// A line ends at LF; a CR right before it belongs to the line end. Any other CR is text. A
+// UTF-8 byte-order mark (Windows Notepad writes one) belongs to no line, so that the first
+// section is seen; it stays in the text and is written back with it.
 IniDocument::IniDocument(QByteArray text) : text_(std::move(text))
 {
     const QByteArrayView view(text_);
-    for (qsizetype start = 0; start < view.size();) {
+    for (qsizetype start = view.startsWith(ByteOrderMark) ? ByteOrderMark.size() : 0;
+         start < view.size();) {
         const qsizetype lf = view.indexOf('\n', start);
         const qsizetype next = lf < 0 ? view.size() : lf + 1;
         qsizetype end = lf < 0 ? view.size() : lf;
@@ -241,7 +246,7 @@ QByteArray IniDocument::withValue(QByteArrayView section, QByteArrayView key,
         const Line& last = lines_[place.lastEntry];
         return result.insert(last.next, last.hasEnd() ? entry : eol + entry);
     }
-    if (!result.isEmpty() && !result.endsWith('\n'))
+    if (!lines_.empty() && !result.endsWith('\n'))
         result += eol;
     if (!lines_.empty() && !endsWithBlankLine())
         result += eol;

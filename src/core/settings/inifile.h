@@ -15,7 +15,8 @@
 // it: every call opens the file, does its work and leaves a complete file behind; or, for many
 // keys at once, loaded whole into an IniDocument and saved back whole. Section and key names
 // match without regard to ASCII case; values are 8-bit text. A write touches only the one line
-// it replaces or adds: every other byte, the order and the line ends stay as they were.
+// it replaces or adds: every other byte, the order and the line ends stay as they were. A UTF-8
+// byte-order mark at the start (Windows Notepad saves one) is passed over and kept.
 //
 // Duplicates: the first section of a name and the first key of a name within it count, for
 // reads and writes alike; later ones are kept but never looked at.
@@ -45,8 +46,7 @@ public:
 
     // Replaces the value of the key, or adds "key=value" after the last entry of its section, or
     // adds the section at the end of the file, creating the file and its folder if needed. The
-    // file is replaced as a whole (temporary file, then rename), so a failure leaves the old one
-    // as it was; only in a folder that takes no new files is a writable file written in place.
+    // file is replaced as a whole (StringToFile), so a failure leaves the old one as it was.
     // Names or a value that would break the line structure (line breaks, "=" in a key, "]" in a
     // section, empty names) are refused. A failure names the file.
     Outcome writeString(QByteArrayView section, QByteArrayView key, const QByteArray& value);

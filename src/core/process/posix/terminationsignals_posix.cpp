@@ -16,9 +16,15 @@ volatile std::sig_atomic_t requestedBySignal = 0;
 int wakeRead = -1;
 int wakeWrite = -1;
 
+constexpr int Caught[] = {SIGINT, SIGTERM};
+
 extern "C" void onTerminationSignal(int /*signal*/)
 {
     const int savedErrno = errno;
+    // Once, for both kinds: a second signal, whichever, finds the default action and ends the
+    // program at once (signal(2) may be called here; both are blocked while this runs).
+    for (const int number : Caught)
+        ::signal(number, SIG_DFL);
     requestedBySignal = 1;
     const char byte = 1;
     // A full pipe already holds a wake-up; the descriptor does not block.
@@ -50,10 +56,11 @@ void TerminationSignals::install()
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
-    // Once: the second signal finds the default action and ends the program at once.
-    action.sa_flags = SA_RESETHAND | SA_RESTART;
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    for (const int number : Caught)
+        sigaddset(&action.sa_mask, number);
+    action.sa_flags = SA_RESTART;
+    for (const int number : Caught)
+        ::sigaction(number, &action, nullptr);
 }
 
 bool TerminationSignals::requested()
