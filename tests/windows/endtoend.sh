@@ -121,7 +121,7 @@ pass "a capture through COM45, byte for byte"
 start_sim --file "$work/small.bmp"
 "$root/cmake/wine-test.sh" "$win/bin/test_wineports.exe" >"$work/wineports.txt" 2>&1 ||
   fail "test_wineports.exe: $(grep -v '^PASS' "$work/wineports.txt")"
-pass "the serial unit lists COM9 and COM45 in the COM dialog, and a line closed in its own wait"
+pass "the serial unit lists COM9 and COM45 in the COM dialog, and a line closed from its own tidings"
 start_sim --file "$work/small.bmp" --close-after 3
 status=0
 capture "$work/c-closed" --output shot.bmp || status=$?
@@ -139,6 +139,18 @@ capture "$work/c-timeout" --timeout 1 --output shot.bmp || status=$?
 [ "$status" -eq 4 ] || fail "start time-out: exit status $status, not 4"
 [ ! -e "$work/c-timeout/shot.bmp" ] || fail "start time-out left a picture"
 pass "exit status 4 at the start time-out"
+start_sim --file "$work/small.bmp" --cancel-after 3 --loop
+status=0
+capture "$work/c-gives-up" --output shot.bmp || status=$?
+[ "$status" -eq 9 ] || fail "an instrument that gives up: exit status $status, not 9"
+pass "an instrument that gives up after block 3: exit status 9"
+start_sim --file "$work/small.bmp" --silent-after 3
+status=0
+capture "$work/c-silent" --timeout 1 --output shot.bmp || status=$?
+[ "$status" -eq 10 ] || fail "an instrument that falls silent: exit status $status, not 10"
+grep -q "The instrument stopped sending" "$work/c-silent/out.txt" ||
+  fail "silent: $(cat "$work/c-silent/out.txt")"
+pass "an instrument that falls silent after block 3: asked again, then exit status 10"
 
 # The window: a portable folder whose settings file names COM9 and is not a first run.
 window_id() { xdotool search --onlyvisible --name "^Orvisnap 0\\.1\$" 2>/dev/null | head -n1; }
