@@ -1,12 +1,10 @@
 #include "appicon.h"
-#include "appwindows.h"
 #include "closeontermination.h"
-#include "myserial.h"
+#include "mainwindow.h"
 #include "orvisnap_installlayout.h"
 #include "qtprompts.h"
 #include "settingsfile.h"
 #include "storedsettings.h"
-#include "systemportprobe.h"
 #include "translations.h"
 #include "workingfolder.h"
 
@@ -25,13 +23,11 @@ int main(int argc, char* argv[])
     const CloseOnTermination closeOnTermination;
     // Before any window: the working file and the file dialogs use the folder from the start.
     WorkingFolder::enter();
-    const QString iniPath = SettingsFile::locate();
-    const MySerialUnit serial(SystemPortProbe::scan(iniPath));
     // The settings are read once: for the language, which the windows are made in, and for them.
-    StoredSettings stored = StoredSettings::read(iniPath);
+    StoredSettings stored = StoredSettings::read(SettingsFile::locate());
     Translations::install(app, stored.language);
     QtPrompts prompts;
-    AppWindows windows(prompts, {}, std::move(stored));
-    windows.MainForm.show();
+    MainWindow window(prompts, {{}, std::move(stored), {}});
+    window.show();
     return QApplication::exec();
 }

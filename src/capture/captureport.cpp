@@ -1,7 +1,7 @@
 #include "captureport.h"
 
-#include "myserial.h"
-#include "systemportprobe.h"
+#include "comportlist.h"
+#include "portmap.h"
 
 #include <QCoreApplication>
 
@@ -14,10 +14,11 @@ Outcome CapturePort::resolve(const std::optional<PortArgument>& given,
         device = given->path;
         return {};
     }
-    const MySerialUnit unit(SystemPortProbe::make(iniPath));
+    const ComPortList ports = ComPortList::detect(PortMap::read(iniPath));
     const std::optional<std::int32_t> number = given ? given->number : stored;
-    if (!number && ComPortList.isEmpty())
+    if (!number && ports.isEmpty())
         return Outcome::failure(
             QCoreApplication::translate("CapturePort", "No COM ports detected on your system."));
-    return ComDeviceOf(number.value_or(ComPortNumberAt(0)), device);
+    return ports.deviceOf(number.value_or(ports.isEmpty() ? 0 : ports.ports().first().number),
+                          device);
 }

@@ -1,15 +1,15 @@
 #include "portlisting.h"
 
-#include "myserial.h"
-#include "systemportprobe.h"
+#include "comportlist.h"
+#include "portmap.h"
 
 QStringList PortListing::lines(const QString& iniPath)
 {
-    const MySerialUnit unit(SystemPortProbe::make(iniPath));
     QStringList lines;
-    for (int i = 0; i < ComPortList.size(); ++i) {
-        QString line = ComPortField(i, 1) + '\t' + ComPortField(i, 2);
-        if (const QString description = ComPortDescription(i).simplified(); !description.isEmpty())
+    const ComPortList ports = ComPortList::detect(PortMap::read(iniPath)).described();
+    for (const ComPortInfo& port : ports.ports()) {
+        QString line = port.name() + '\t' + port.devicePath;
+        if (const QString description = port.description.simplified(); !description.isEmpty())
             line += '\t' + description;
         lines.append(line);
     }

@@ -10,17 +10,17 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QLabel>
+#include <QWidget>
 
 namespace {
 const QString Bmp = QStringLiteral("bmp");
 const QString Png = QStringLiteral("png");
 } // namespace
 
-AutoSave::AutoSave(Prompts& prompts, QWidget* window, QLabel* panel, Log log)
-    : QObject(window), prompts_(prompts), window_(window), panel_(panel), log_(std::move(log))
+AutoSave::AutoSave(Prompts& prompts, QWidget* window)
+    : QObject(window), prompts_(prompts), window_(window)
 {
-    setObjectName(QStringLiteral("AutoSave"));
+    setObjectName(QStringLiteral("autoSave"));
 }
 
 void AutoSave::setFolder(const QString& folder)
@@ -62,16 +62,6 @@ void AutoSave::storeSettings(StoredSettings& settings) const
     settings.autoSaveFormat = format_;
 }
 
-void AutoSave::downloadStarted()
-{
-    // Only this panel text ends here; what the download itself shows there stays its own.
-    if (!shown_.isEmpty() && panel_->text() == shown_) {
-        panel_->clear();
-        panel_->setToolTip({});
-    }
-    shown_.clear();
-}
-
 void AutoSave::pictureArrived(const QByteArray& receivedFile, const QImage& picture)
 {
     if (!isOn())
@@ -82,19 +72,10 @@ void AutoSave::pictureArrived(const QByteArray& receivedFile, const QImage& pict
     const Outcome saved =
         bmp ? StringToFile(receivedFile, path) : PictureIo::save(picture, path, "PNG");
     if (saved) {
-        show(tr("Saved %1").arg(QFileInfo(path).fileName()));
+        emit told(tr("Saved %1").arg(QFileInfo(path).fileName()));
         return;
     }
     const QString failure = tr("Not saved: %1").arg(saved.reason());
-    show(failure);
-    log_(failure);
-}
-
-void AutoSave::show(const QString& text)
-{
-    // After the download's own ending ("Received 38 KB"), which stays in front.
-    const QString ending = panel_->text() == shown_ ? QString() : panel_->text();
-    shown_ = ending.isEmpty() ? text : ending + QStringLiteral(". ") + text;
-    panel_->setText(shown_);
-    panel_->setToolTip(shown_);
+    emit told(failure);
+    emit failed(failure);
 }

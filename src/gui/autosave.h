@@ -6,23 +6,18 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
-
 class Prompts;
 class QImage;
-class QLabel;
 class QWidget;
 struct StoredSettings;
 
 // Saves every downloaded picture into a folder the user picked once, under a new time-stamped
-// name, without a question. What happened shows in a status-bar panel until the next download
-// starts; a failure goes to the log too, never into a message box in the middle of a series.
+// name, without a question. What happened is told for the status bar; a failure for the log
+// too, never in a message box in the middle of a series.
 class AutoSave : public QObject {
     Q_OBJECT
 public:
-    using Log = std::function<void(const QString&)>;
-
-    AutoSave(Prompts& prompts, QWidget* window, QLabel* panel, Log log);
+    AutoSave(Prompts& prompts, QWidget* window);
 
     [[nodiscard]] bool isOn() const { return !folder_.isEmpty(); }
     [[nodiscard]] const QString& folder() const { return folder_; }
@@ -40,21 +35,18 @@ public:
     void useSettings(const StoredSettings& stored);
     void storeSettings(StoredSettings& settings) const;
 
-    void downloadStarted();
     // `receivedFile`: the bytes as written to the working file; `picture`: as shown.
     void pictureArrived(const QByteArray& receivedFile, const QImage& picture);
 
 signals:
     void switched(bool on);
+    // What became of the picture, for the status bar until the next download starts.
+    void told(const QString& text);
+    void failed(const QString& logLine);
 
 private:
-    void show(const QString& text);
-
     Prompts& prompts_;
     QWidget* window_;
-    QLabel* panel_;
-    Log log_;
     QString folder_;
     QString format_ = QStringLiteral("png");
-    QString shown_; // the panel text written here, cleared when a download starts
 };

@@ -1,8 +1,8 @@
 #include "picturedragdrop.h"
 
 #include "filenames.h"
-#include "mainform.h"
 #include "pictureio.h"
+#include "pictureview.h"
 #include "scaledimage.h"
 
 #include <QApplication>
@@ -13,13 +13,13 @@
 #include <QMouseEvent>
 #include <QUrl>
 
-PictureDragDrop::PictureDragDrop(TMainForm& form)
-    : QObject(&form), form_(form), picture_(form.ImageDSO), window_(&form)
+PictureDragDrop::PictureDragDrop(PictureView& view, ScaledImage& picture)
+    : QObject(&view), view_(view), picture_(picture), window_(view.window())
 {
-    setObjectName(QStringLiteral("PictureDragDrop"));
-    form.ImageDSO->installEventFilter(this);
-    form.setAcceptDrops(true);
-    form.installEventFilter(this);
+    setObjectName(QStringLiteral("pictureDragDrop"));
+    picture_.installEventFilter(this);
+    view.window()->setAcceptDrops(true);
+    view.window()->installEventFilter(this);
 }
 
 std::unique_ptr<QMimeData> PictureDragDrop::mimeDataFor(const QImage& picture)
@@ -42,7 +42,7 @@ QString PictureDragDrop::droppedFile(const QDropEvent& event) const
 {
     // The picture's own drag would only show the same picture again. Only a copy is taken:
     // a moving source would delete its file after the drop.
-    if (event.source() == picture_ || !(event.possibleActions() & Qt::CopyAction) ||
+    if (event.source() == &picture_ || !(event.possibleActions() & Qt::CopyAction) ||
         !event.mimeData()->hasUrls())
         return {};
     for (const QUrl& url : event.mimeData()->urls())
@@ -53,7 +53,7 @@ QString PictureDragDrop::droppedFile(const QDropEvent& event) const
 
 bool PictureDragDrop::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == picture_)
+    if (watched == &picture_)
         pictureMouse(event);
     else if (watched == window_)
         return windowDrop(event);
@@ -82,11 +82,10 @@ void PictureDragDrop::pictureMouse(QEvent* event)
 
 void PictureDragDrop::startDrag()
 {
-    // A drag runs its own event loop, which would hold up a running download's receive loop.
-    const QImage picture = form_.ImageDSO->image();
-    if (picture.isNull() || form_.downloadRunning())
+    const QImage picture = picture_.image();
+    if (picture.isNull())
         return;
-    auto* drag = new QDrag(form_.ImageDSO);
+    auto* drag = new QDrag(&picture_);
     drag->setMimeData(mimeDataFor(picture).release());
     const QPixmap thumbnail = QPixmap::fromImage(
         picture.scaled(QSize(128, 64), Qt::KeepAspectRatio, Qt::SmoothTransformation));
@@ -112,7 +111,7 @@ bool PictureDragDrop::windowDrop(QEvent* event)
         // Once the drop is done: a failure's message box would keep the source waiting.
         if (event->type() == QEvent::Drop)
             QMetaObject::invokeMethod(
-                &form_, [this, path] { form_.loadPicture(path); }, Qt::QueuedConnection);
+                &view_, [this, path] { view_.showFile(path); }, Qt::QueuedConnection);
         return true;
     }
     default:

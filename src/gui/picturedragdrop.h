@@ -10,14 +10,15 @@ class QDropEvent;
 class QImage;
 class QMimeData;
 class QMouseEvent;
-class TMainForm;
+class PictureView;
+class ScaledImage;
 
-// Pictures by drag and drop: the picture panel drags its picture out as a PNG file and image
-// data; an image file dropped onto the main window is shown as "Load bitmap" would show it.
+// Pictures by drag and drop: the picture drags itself out as a PNG file and image data; an
+// image file dropped onto the picture's window is shown as "Load bitmap" would show it.
 class PictureDragDrop : public QObject {
     Q_OBJECT
 public:
-    explicit PictureDragDrop(TMainForm& form);
+    PictureDragDrop(PictureView& view, ScaledImage& picture);
 
     // What a drag of `picture` offers: the image, and a temporary PNG file under a time-stamped
     // name. The file lives until the program ends, so a drop target can read it at leisure.
@@ -33,9 +34,9 @@ private:
     [[nodiscard]] bool windowDrop(QEvent* event);
     void startDrag();
 
-    TMainForm& form_;
+    PictureView& view_;
+    ScaledImage& picture_;
     // Compared with in the filter, which also sees the window being torn down.
-    const QObject* picture_;
     const QObject* window_;
     QPoint pressPos_;
     bool pressed_ = false;

@@ -1,67 +1,53 @@
 #include "picturemenu.h"
 
 #include "autosave.h"
-#include "mainform.h"
+#include "pictureview.h"
 #include "printablepicture.h"
 #include "scaledimage.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
 
-PictureMenu::PictureMenu(TMainForm& form, AutoSave& autoSave)
-    : QObject(&form), form_(form), memo_(form.Memo)
+PictureMenu::PictureMenu(PictureView& view, ScaledImage& picture, AutoSave& autoSave)
+    : QObject(&view), view_(view), picture_(picture)
 {
-    setObjectName(QStringLiteral("PictureMenu"));
-    menu_ = new QMenu(&form);
-    menu_->setObjectName(QStringLiteral("PictureMenu1"));
-    Copypicture1 = addItem(QStringLiteral("Copypicture1"), tr("Copy picture"));
-    Copyprintablepicture1 =
-        addItem(QStringLiteral("Copyprintablepicture1"), tr("Copy printable picture"));
-    SaveasPNG1 = addItem(QStringLiteral("SaveasPNG1"), tr("Save as PNG..."));
+    setObjectName(QStringLiteral("pictureMenu"));
+    menu_ = new QMenu(&view);
+    menu_->setObjectName(QStringLiteral("pictureContextMenu"));
+    copyAction_ = addItem(QStringLiteral("copyPictureAction"), tr("Copy picture"));
+    copyPrintableAction_ =
+        addItem(QStringLiteral("copyPrintablePictureAction"), tr("Copy printable picture"));
+    saveAsPngAction_ = addItem(QStringLiteral("saveAsPngAction"), tr("Save as PNG..."));
     menu_->addSeparator();
-    Saveeachpicture1 =
-        addItem(QStringLiteral("Saveeachpicture1"), tr("Save each picture to a folder..."));
-    Stopsavingeachpicture1 =
-        addItem(QStringLiteral("Stopsavingeachpicture1"), tr("Stop saving each picture"));
-    Stopsavingeachpicture1->setVisible(autoSave.isOn());
+    QAction* saveEach =
+        addItem(QStringLiteral("saveEachPictureAction"), tr("Save each picture to a folder..."));
+    QAction* stopSaving =
+        addItem(QStringLiteral("stopSavingEachPictureAction"), tr("Stop saving each picture"));
+    stopSaving->setVisible(autoSave.isOn());
 
-    Copypicture1->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
-    Copyprintablepicture1->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
-    SaveasPNG1->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    // Added to the window as well, so the shortcuts need no open menu.
-    form.addActions({Copypicture1, Copyprintablepicture1, SaveasPNG1});
+    copyAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
+    copyPrintableAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    saveAsPngAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
 
-    connect(Copypicture1, &QAction::triggered, this, &PictureMenu::Copypicture1Click);
-    connect(Copyprintablepicture1, &QAction::triggered, this,
-            &PictureMenu::Copyprintablepicture1Click);
-    connect(SaveasPNG1, &QAction::triggered, &form, &TMainForm::SaveasPNG1Click);
-    connect(Saveeachpicture1, &QAction::triggered, &autoSave, &AutoSave::chooseFolder);
-    connect(Stopsavingeachpicture1, &QAction::triggered, &autoSave, &AutoSave::stop);
-    connect(&autoSave, &AutoSave::switched, Stopsavingeachpicture1, &QAction::setVisible);
+    connect(copyAction_, &QAction::triggered, this, &PictureMenu::onCopyTriggered);
+    connect(copyPrintableAction_, &QAction::triggered, this,
+            &PictureMenu::onCopyPrintableTriggered);
+    connect(saveAsPngAction_, &QAction::triggered, this, &PictureMenu::onSaveAsPngTriggered);
+    connect(saveEach, &QAction::triggered, &autoSave, &AutoSave::chooseFolder);
+    connect(stopSaving, &QAction::triggered, &autoSave, &AutoSave::stop);
+    connect(&autoSave, &AutoSave::switched, stopSaving, &QAction::setVisible);
 
     // Right click, or the menu key (Shift+F10) once a click or Tab has given the picture the
-    // focus. The counter label lies over the picture; clicks on it belong to the picture.
-    form.ImageDSO->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(form.ImageDSO, &QWidget::customContextMenuRequested, this, &PictureMenu::popup);
-    form.lblCounter->setAttribute(Qt::WA_TransparentForMouseEvents);
-    memo_->installEventFilter(this);
+    // focus.
+    picture_.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&picture_, &QWidget::customContextMenuRequested, this, &PictureMenu::popup);
 }
 
-bool PictureMenu::eventFilter(QObject* watched, QEvent* event)
+QList<QAction*> PictureMenu::shortcutActions() const
 {
-    // Text selected in the log is what Ctrl+C copies there.
-    if (event->type() == QEvent::ShortcutOverride && watched == memo_ &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
-        memo_->textCursor().hasSelection()) {
-        event->accept();
-        return true;
-    }
-    return false;
+    return {copyAction_, copyPrintableAction_, saveAsPngAction_};
 }
 
 QAction* PictureMenu::addItem(const QString& name, const QString& caption)
@@ -73,8 +59,8 @@ QAction* PictureMenu::addItem(const QString& name, const QString& caption)
 
 void PictureMenu::popup(const QPoint& pos)
 {
-    // Not exec(): a running download goes on while the menu is open.
-    menu_->popup(form_.ImageDSO->mapToGlobal(pos));
+    // Not exec(): the menu needs no loop of its own.
+    menu_->popup(picture_.mapToGlobal(pos));
 }
 
 void PictureMenu::copy(const QImage& image)
@@ -83,12 +69,17 @@ void PictureMenu::copy(const QImage& image)
         QGuiApplication::clipboard()->setImage(image);
 }
 
-void PictureMenu::Copypicture1Click()
+void PictureMenu::onCopyTriggered()
 {
-    copy(form_.ImageDSO->image());
+    copy(picture_.image());
 }
 
-void PictureMenu::Copyprintablepicture1Click()
+void PictureMenu::onCopyPrintableTriggered()
 {
-    copy(PrintablePicture(form_.ImageDSO->image()));
+    copy(PrintablePicture(picture_.image()));
+}
+
+void PictureMenu::onSaveAsPngTriggered()
+{
+    view_.saveAs(tr("PNG files (*.png)|*.png"), QStringLiteral("png"), "PNG");
 }

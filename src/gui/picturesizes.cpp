@@ -4,9 +4,9 @@
 
 namespace {
 constexpr PictureSize Rows[] = {
-    {"Res128", "128x64", 1, {130, 66}, "TXT128x64", 50},
-    {"Res256", "256x128", 2, {258, 130}, "TXT256x128", 108},
-    {"Res512", "512x256", 3, {514, 258}, "TXT512x256", 230},
+    {"pictureSize128Action", "128x64", 1, {130, 66}, "TXT128x64", 50},
+    {"pictureSize256Action", "256x128", 2, {258, 130}, "TXT256x128", 108},
+    {"pictureSize512Action", "512x256", 3, {514, 258}, "TXT512x256", 230},
 };
 
 template <typename Matches> const PictureSize* find(Matches matches)
@@ -19,14 +19,6 @@ template <typename Matches> const PictureSize* find(Matches matches)
 std::span<const PictureSize> PictureSizes::all()
 {
     return Rows;
-}
-
-const PictureSize* PictureSizes::named(const QString& itemName)
-{
-    // Exactly, with case, as the items are told apart.
-    return find([&itemName](const PictureSize& row) {
-        return itemName == QLatin1StringView(row.itemName);
-    });
 }
 
 const PictureSize* PictureSizes::withBmpRes(int bmpRes)

@@ -8,7 +8,7 @@
 // One picture size of the Settings menu: its item, the panel it lays out, its value in the
 // settings file and the placeholder shown while a download waits.
 struct PictureSize {
-    const char* itemName; // the menu item's object name
+    const char* actionName; // the menu item's object name
     const char* caption;
     int bmpRes;
     QSize panel; // the picture area plus the 1-pixel bevel on each side
@@ -23,7 +23,6 @@ public:
     static constexpr int Standard = 2; // the bmpRes of a first start
 
     [[nodiscard]] static std::span<const PictureSize> all();
-    // Nothing when no row has that name or value.
-    [[nodiscard]] static const PictureSize* named(const QString& itemName);
+    // Nothing when no row has that value.
     [[nodiscard]] static const PictureSize* withBmpRes(int bmpRes);
 };

@@ -1,4 +1,6 @@
+#include "aboutdialog.h"
 #include "closeontermination.h"
+#include "portdialog.h"
 #include "ptypair.h"
 #include "terminationsignals.h"
 #include "testfiles.h"
@@ -27,28 +29,29 @@ private slots:
 void TestCloseOnTermination::signalClosesInOrderThroughAnOpenDialog()
 {
     WindowsFixture fixture;
-    AppWindows& windows = fixture.start();
-    TMainForm& form = windows.MainForm;
+    MainWindow& window = fixture.start();
     const CloseOnTermination closeOnTermination;
-    form.About1Click(); // a modeless dialog, besides the modal one below
+    fixture.action("aboutAction").trigger(); // a modeless dialog, besides the modal one below
     bool modalWasOpen = false;
-    QTimer::singleShot(0, &form, [&] {
-        modalWasOpen = windows.MySerialSetupForm.isVisible();
+    bool hung = false;
+    QTimer::singleShot(0, &window, [&] {
+        auto* dialog = window.findChild<PortDialog*>();
+        modalWasOpen = dialog->isVisible();
+        QTimer::singleShot(60000, dialog, [&hung, dialog] {
+            hung = true;
+            dialog->reject();
+        });
         std::raise(SIGTERM);
     });
-    bool hung = false;
-    QTimer::singleShot(60000, &windows.MySerialSetupForm, [&] {
-        hung = true;
-        windows.MySerialSetupForm.reject();
-    });
-    form.Comportsettings1Click(); // returns once the modal dialog has been closed
+    // Returns once the modal dialog has been closed.
+    fixture.action("portSettingsAction").trigger();
     QVERIFY(modalWasOpen);
     QVERIFY(!hung);
     QVERIFY(TerminationSignals::requested());
-    QVERIFY(!form.isVisible());
-    QVERIFY(!windows.FormAbout.isVisible());
-    QVERIFY(!form.downloadRunning());
-    QVERIFY(!ComPortOpen);
+    QVERIFY(!window.isVisible());
+    QVERIFY(!window.findChild<AboutDialog*>()->isVisible());
+    QVERIFY(!window.downloadRunning());
+    QCOMPARE(fixture.statusText("portStatePanel"), QStringLiteral("closed"));
     QVERIFY(ReadTestFile(fixture.path("Orvisnap.ini")).contains("[ComPort]\r\nPort=1\r\n"));
 
     // A message box that opens on the way out closes as it shows.

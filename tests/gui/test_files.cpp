@@ -1,4 +1,6 @@
 #include "filehelpers.h"
+#include "logview.h"
+#include "pictureview.h"
 #include "scaledimage.h"
 #include "testpictures.h"
 #include "windowsfixture.h"
@@ -28,7 +30,13 @@ private slots:
     void cancelledDialogDoesNothing();
 
 private:
-    [[nodiscard]] TMainForm& form() { return fixture_.mainForm(); }
+    [[nodiscard]] PictureView& view() { return fixture_.find<PictureView>("pictureView"); }
+    [[nodiscard]] LogView& log() { return fixture_.find<LogView>("logView"); }
+    [[nodiscard]] QImage shown() { return fixture_.find<ScaledImage>("picture").image(); }
+    [[nodiscard]] QString logText() { return fixture_.find<QPlainTextEdit>("log").toPlainText(); }
+    void saveBitmap() { fixture_.action("saveBitmapAction").trigger(); }
+    void loadBitmap() { fixture_.action("loadBitmapAction").trigger(); }
+    void saveLog() { fixture_.button("saveLogButton").click(); }
     [[nodiscard]] ScriptedPrompts& prompts() { return fixture_.prompts(); }
     [[nodiscard]] QString path(const QString& name) const { return fixture_.path(name); }
 
@@ -38,7 +46,7 @@ private:
 void TestFiles::saveAfterStartUpWritesStartUpPicture()
 {
     prompts().answerNext(path("start.bmp"));
-    form().SaveBitmapClick();
+    saveBitmap();
     const QImage saved(path("start.bmp"), "BMP");
     QCOMPARE(Rgb32(saved), Rgb32(QImage(":/pictures/EMPTY")));
     QByteArray bytes;
@@ -53,21 +61,21 @@ void TestFiles::saveThenLoadGivesSamePixels()
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             picture.setPixel(x, y, qRgb(x * 6, y * 12, (x ^ y) * 4));
-    form().ImageDSO->setImage(picture);
+    view().showPicture(picture, "a test picture");
     prompts().answerNext(path("round.bmp"));
-    form().SaveBitmapClick();
-    form().SetBitmap("EMPTY");
+    saveBitmap();
+    view().showEmpty();
     prompts().answerNext(path("round.bmp"));
-    form().LoadBitmapClick();
-    QCOMPARE(Rgb32(form().ImageDSO->image()), picture);
+    loadBitmap();
+    QCOMPARE(Rgb32(shown()), picture);
 }
 
 void TestFiles::saveReplacesExistingFileWithoutQuestion()
 {
     QVERIFY(StringToFile(QByteArray(5000, 'x'), path("old.bmp")));
     prompts().answerNext(path("old.bmp"));
-    form().SaveBitmapClick();
-    QCOMPARE(Rgb32(QImage(path("old.bmp"), "BMP")), Rgb32(form().ImageDSO->image()));
+    saveBitmap();
+    QCOMPARE(Rgb32(QImage(path("old.bmp"), "BMP")), Rgb32(shown()));
     QVERIFY(prompts().messages.isEmpty());
 }
 
@@ -75,10 +83,10 @@ void TestFiles::eachCommandSetsItsOwnFilterAndName()
 {
     const QRegularExpression bmpName(R"(^DSO_\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d\.bmp$)");
     const QRegularExpression txtName(R"(^DSO_\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d\.txt$)");
-    form().SaveBitmapClick(); // cancelled: no answer queued
-    form().bntSaveMemoClick();
-    form().SaveBitmapClick();
-    form().LoadBitmapClick();
+    saveBitmap(); // cancelled: no answer queued
+    saveLog();
+    saveBitmap();
+    loadBitmap();
     QCOMPARE(prompts().saved.size(), 3);
     QCOMPARE(prompts().saved[0].filter, QStringLiteral("Bitmap files (*.bmp)|*.bmp"));
     QVERIFY(bmpName.match(prompts().saved[0].fileName).hasMatch());
@@ -116,9 +124,9 @@ void TestFiles::nameWithoutExtensionGetsOne()
     QFETCH(QString, written);
     prompts().answerNext(path(typed));
     if (log)
-        form().bntSaveMemoClick();
+        saveLog();
     else
-        form().SaveBitmapClick();
+        saveBitmap();
     QVERIFY(QFile::exists(path(written)));
     QVERIFY(!QFile::exists(path(typed)) || typed == written);
 }
@@ -139,9 +147,9 @@ void TestFiles::logFileBytes()
     QFETCH(QStringList, lines);
     QFETCH(QByteArray, bytes);
     for (const QString& line : lines)
-        form().logLine(line);
+        log().appendLines({line});
     prompts().answerNext(path("log.txt"));
-    form().bntSaveMemoClick();
+    saveLog();
     QByteArray written;
     QVERIFY(FileToString(path("log.txt"), written));
     QCOMPARE(written, bytes);
@@ -149,53 +157,53 @@ void TestFiles::logFileBytes()
 
 void TestFiles::clearLog()
 {
-    form().logLine("something");
-    form().btnClearMemoClick();
-    QVERIFY(form().Memo->toPlainText().isEmpty());
+    log().appendLines({"something"});
+    fixture_.button("clearLogButton").click();
+    QVERIFY(logText().isEmpty());
 }
 
 void TestFiles::loadOfNoPictureKeepsPicture()
 {
-    const QImage before = form().ImageDSO->image();
+    const QImage before = shown();
     QVERIFY(StringToFile("not a picture at all", path("junk.bmp")));
     prompts().answerNext(path("junk.bmp"));
-    form().LoadBitmapClick();
+    loadBitmap();
     prompts().answerNext(path("missing.bmp"));
-    form().LoadBitmapClick();
+    loadBitmap();
     QCOMPARE(prompts().messages.size(), 2);
     QVERIFY(prompts().messages[0].detail.contains("junk.bmp"));
     QVERIFY(prompts().messages[1].detail.contains("missing.bmp"));
-    QCOMPARE(form().ImageDSO->image(), before);
+    QCOMPARE(shown(), before);
 }
 
 void TestFiles::failedSaveChangesNothing()
 {
-    form().logLine("keep me");
+    log().appendLines({"keep me"});
     QVERIFY(StringToFile("x", path("plain")));
     prompts().answerNext(path("plain/shot.bmp"));
-    form().SaveBitmapClick();
+    saveBitmap();
     prompts().answerNext(path("plain/log.txt"));
-    form().bntSaveMemoClick();
+    saveLog();
     QCOMPARE(prompts().messages.size(), 2);
     QVERIFY(prompts().messages[0].detail.contains("shot.bmp"));
-    QCOMPARE(form().Memo->toPlainText(), QStringLiteral("keep me"));
-    QCOMPARE(Rgb32(form().ImageDSO->image()), Rgb32(QImage(":/pictures/EMPTY")));
+    QCOMPARE(logText(), QStringLiteral("keep me"));
+    QCOMPARE(Rgb32(shown()), Rgb32(QImage(":/pictures/EMPTY")));
 }
 
 void TestFiles::confirmedDialogEntersFolder()
 {
     QVERIFY(QDir(fixture_.dir().path()).mkdir("pictures"));
     prompts().answerNext(path("pictures/a.bmp"));
-    form().SaveBitmapClick();
+    saveBitmap();
     QCOMPARE(QDir::currentPath(), QDir(path("pictures")).canonicalPath());
 }
 
 void TestFiles::cancelledDialogDoesNothing()
 {
     const QString current = QDir::currentPath();
-    form().LoadBitmapClick();
-    form().SaveBitmapClick();
-    form().bntSaveMemoClick();
+    loadBitmap();
+    saveBitmap();
+    saveLog();
     QCOMPARE(QDir::currentPath(), current);
     QVERIFY(prompts().messages.isEmpty());
     QCOMPARE(QDir(fixture_.dir().path()).entryList(QDir::Files), QStringList{});

@@ -1,16 +1,17 @@
+// The main window's layout at each picture size, with and without the log; the picture scaled
+// into its area; the window kept on its screen.
 #include "picturesizes.h"
+#include "pictureview.h"
 #include "scaledimage.h"
 #include "screenfit.h"
 #include "testfiles.h"
 #include "windowsfixture.h"
 
 #include <QFrame>
-#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
-#include <QTest>
 
 class TestLayout : public QObject {
     Q_OBJECT
@@ -24,14 +25,19 @@ private slots:
     void logGrowsWithTheWindow();
     void pictureIsScaledIntoTheArea_data();
     void pictureIsScaledIntoTheArea();
-    void placeholdersFollowTheSize();
     void sizeTableMakesMenuAndLayout();
     void screenFit_data();
     void screenFit();
     void windowStaysOnTheScreen();
 
 private:
-    [[nodiscard]] TMainForm& form() { return fixture_.mainForm(); }
+    [[nodiscard]] MainWindow& window() { return fixture_.window(); }
+    // Where a part stands in the client area, under the menu bar.
+    [[nodiscard]] QRect inClient(const QString& name)
+    {
+        const QWidget& part = fixture_.find<QWidget>(name);
+        return {part.mapTo(window().centralWidget(), QPoint()), part.size()};
+    }
     void choose(int bmpRes, bool logging);
 
     WindowsFixture fixture_;
@@ -39,10 +45,9 @@ private:
 
 void TestLayout::choose(int bmpRes, bool logging)
 {
-    if (form().DebugMode->isChecked() != logging)
-        form().DebugMode->trigger();
-    QAction* items[] = {form().Res128, form().Res256, form().Res512};
-    items[bmpRes - 1]->trigger();
+    if (fixture_.action("loggingAction").isChecked() != logging)
+        fixture_.action("loggingAction").trigger();
+    fixture_.action(QLatin1String(PictureSizes::withBmpRes(bmpRes)->actionName)).trigger();
 }
 
 void TestLayout::sizes_data()
@@ -50,7 +55,7 @@ void TestLayout::sizes_data()
     QTest::addColumn<int>("bmpRes");
     QTest::addColumn<bool>("logging");
     QTest::addColumn<QSize>("client");
-    QTest::addColumn<QRect>("memo");
+    QTest::addColumn<QRect>("log");
     QTest::addColumn<int>("buttonsLeft");
     QTest::addColumn<int>("counterTop");
     QTest::newRow("128x64") << 1 << false << QSize(226, 101) << QRect() << 146 << 50;
@@ -69,74 +74,73 @@ void TestLayout::sizes()
     QFETCH(int, bmpRes);
     QFETCH(bool, logging);
     QFETCH(QSize, client);
-    QFETCH(QRect, memo);
+    QFETCH(QRect, log);
     QFETCH(int, buttonsLeft);
     QFETCH(int, counterTop);
     choose(bmpRes, logging);
-    QCOMPARE(form().BmpRes, bmpRes);
-    QCOMPARE(form().clientSize(), client);
-    QCOMPARE(form().btnGetScreenShot->x(), buttonsLeft);
-    QCOMPARE(form().btnCancel->x(), buttonsLeft);
-    QCOMPARE(form().lblCounter->y(), counterTop);
-    QCOMPARE(form().lblCounter->width(), form().PanelBMP->width());
-    QCOMPARE(form().ImageDSO->geometry(), form().PanelBMP->rect().adjusted(1, 1, -1, -1));
-    QCOMPARE(form().Memo->isVisible(), logging);
-    QCOMPARE(form().btnClearMemo->isVisible(), logging);
-    QCOMPARE(form().bntSaveMemo->isVisible(), logging);
+    QCOMPARE(window().clientSize(), client);
+    QCOMPARE(inClient("downloadButton").topLeft(), QPoint(buttonsLeft, 7));
+    QCOMPARE(inClient("cancelDownloadButton").topLeft(), QPoint(buttonsLeft, 50));
+    const QRect panel = inClient("pictureView");
+    QCOMPARE(panel, QRect(QPoint(8, 8), PictureSizes::withBmpRes(bmpRes)->panel));
+    QCOMPARE(inClient("counter"), QRect(8, 8 + counterTop, panel.width(), 13));
+    QCOMPARE(inClient("picture"), panel.adjusted(1, 1, -1, -1));
+    QCOMPARE(fixture_.find<QWidget>("logView").isVisible(), logging);
     if (logging) {
-        QCOMPARE(form().Memo->geometry(), memo);
-        QCOMPARE(form().btnClearMemo->y(), client.height() - 49);
-        QCOMPARE(form().bntSaveMemo->y(), client.height() - 49);
+        QCOMPARE(inClient("log"), log);
+        QCOMPARE(inClient("clearLogButton").topLeft(), QPoint(8, client.height() - 49));
+        QCOMPARE(inClient("saveLogButton").topLeft(), QPoint(88, client.height() - 49));
     }
-    const QAction* items[] = {form().Res128, form().Res256, form().Res512};
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(items[i]->isChecked(), i + 1 == bmpRes);
+    for (const PictureSize& size : PictureSizes::all())
+        QCOMPARE(fixture_.action(QLatin1String(size.actionName)).isChecked(),
+                 size.bmpRes == bmpRes);
     // Choosing the size that is already checked lays out the same again.
-    const QRect before = form().geometry();
+    const QRect before = window().geometry();
     choose(bmpRes, logging);
-    QCOMPARE(form().geometry(), before);
+    QCOMPARE(window().geometry(), before);
 }
 
 void TestLayout::loggingTwiceGivesBackTheSameGeometry()
 {
+    QAction& logging = fixture_.action("loggingAction");
     for (int res = 1; res <= 3; ++res) {
         choose(res, false);
-        const QSize size = form().size();
-        const QRect panel = form().PanelBMP->geometry();
-        const QSignalSpy toggles(form().DebugMode, &QAction::toggled);
-        form().DebugMode->trigger();
-        QVERIFY(form().DebugMode->isChecked());
+        const QSize size = window().size();
+        const QRect panel = inClient("pictureView");
+        const QSignalSpy toggles(&logging, &QAction::toggled);
+        logging.trigger();
+        QVERIFY(logging.isChecked());
         QCOMPARE(toggles.count(), 1); // a click changes the mark once, not back and forth
-        form().DebugMode->trigger();
-        QVERIFY(!form().DebugMode->isChecked());
-        QCOMPARE(form().size(), size);
-        QCOMPARE(form().PanelBMP->geometry(), panel);
+        logging.trigger();
+        QVERIFY(!logging.isChecked());
+        QCOMPARE(window().size(), size);
+        QCOMPARE(inClient("pictureView"), panel);
     }
 }
 
 void TestLayout::sizeLimits()
 {
     choose(2, false);
-    QCOMPARE(form().minimumSize(), form().size());
-    QCOMPARE(form().maximumSize(), form().size());
+    QCOMPARE(window().minimumSize(), window().size());
+    QCOMPARE(window().maximumSize(), window().size());
     choose(2, true);
-    QCOMPARE(form().minimumSize(), form().size());
-    QCOMPARE(form().maximumWidth(), QWIDGETSIZE_MAX);
-    QCOMPARE(form().maximumHeight(), QWIDGETSIZE_MAX);
+    QCOMPARE(window().minimumSize(), window().size());
+    QCOMPARE(window().maximumWidth(), QWIDGETSIZE_MAX);
+    QCOMPARE(window().maximumHeight(), QWIDGETSIZE_MAX);
     choose(1, false);
-    QCOMPARE(form().maximumSize(), form().size());
+    QCOMPARE(window().maximumSize(), window().size());
 }
 
 void TestLayout::logGrowsWithTheWindow()
 {
     choose(2, true);
-    const QRect memo = form().Memo->geometry();
-    const int buttonsTop = form().btnClearMemo->y();
-    form().resize(form().width() + 50, form().height() + 40);
-    QCOMPARE(form().Memo->geometry(), memo.adjusted(0, 0, 50, 40));
-    QCOMPARE(form().btnClearMemo->y(), buttonsTop + 40);
-    QCOMPARE(form().bntSaveMemo->y(), buttonsTop + 40);
-    QCOMPARE(form().btnGetScreenShot->x(), 274);
+    const QRect log = inClient("log");
+    const int buttonsTop = inClient("clearLogButton").y();
+    window().resize(window().width() + 50, window().height() + 40);
+    QCOMPARE(inClient("log"), log.adjusted(0, 0, 50, 40));
+    QCOMPARE(inClient("clearLogButton").y(), buttonsTop + 40);
+    QCOMPARE(inClient("saveLogButton").y(), buttonsTop + 40);
+    QCOMPARE(inClient("downloadButton").x(), 274);
 }
 
 void TestLayout::pictureIsScaledIntoTheArea_data()
@@ -158,54 +162,41 @@ void TestLayout::pictureIsScaledIntoTheArea()
     QFETCH(QRect, drawn);
     QImage image(picture, QImage::Format_RGB32);
     image.fill(Qt::red);
-    form().ImageDSO->setImage(image);
+    fixture_.find<PictureView>("pictureView").showPicture(image, "red");
     choose(bmpRes, false);
-    QCOMPARE(form().ImageDSO->drawnRect(), drawn);
-    const QImage grab = form().ImageDSO->grab().toImage();
-    QCOMPARE(grab.pixelColor(drawn.center()), QColor(Qt::red));
+    auto& shown = fixture_.find<ScaledImage>("picture");
+    QCOMPARE(shown.drawnRect(), drawn);
+    QCOMPARE(shown.grab().toImage().pixelColor(drawn.center()), QColor(Qt::red));
 }
 
-void TestLayout::placeholdersFollowTheSize()
-{
-    const char* names[] = {"TXT128x64", "TXT256x128", "TXT512x256"};
-    for (int res = 1; res <= 3; ++res) {
-        choose(res, res == 2);
-        QCOMPARE(form().WaitBitmapName, QString::fromLatin1(names[res - 1]));
-        form().SetBitmap(form().WaitBitmapName);
-        QCOMPARE(form().ImageDSO->image().size(), form().ImageDSO->size());
-    }
-    form().SetBitmap(QStringLiteral("empty"));
-    QCOMPARE(form().ImageDSO->image().size(), QSize(128, 64));
-}
-
-// Every row of the table is a menu item that lays the window out by that row, with a
-// placeholder picture of the area's size; no item is made any other way.
+// Every row of the picture sizes' table is a menu item, between the menu's separators, that
+// lays the window out by that row, with a placeholder picture of the area's size.
 void TestLayout::sizeTableMakesMenuAndLayout()
 {
     QStringList items;
-    bool between = false;
-    for (const QAction* action : form().Settings1->actions()) {
+    int separators = 0;
+    for (const QAction* action : fixture_.find<QMenu>("settingsMenu").actions()) {
         if (action->isSeparator())
-            between = action->objectName() == QLatin1String("N2");
-        else if (between)
+            ++separators;
+        else if (separators == 1)
             items << action->objectName() + QLatin1Char(' ') + action->text();
     }
     QStringList rows;
-    for (const PictureSize& size : PictureSizes::all())
-        rows << QLatin1String(size.itemName) + QLatin1Char(' ') + QLatin1String(size.caption);
-    QCOMPARE(items, rows);
+    auto& view = fixture_.find<PictureView>("pictureView");
     for (const PictureSize& size : PictureSizes::all()) {
-        auto* item = form().Settings1->findChild<QAction*>(QLatin1String(size.itemName));
-        QVERIFY(item && item->isCheckable());
-        item->trigger();
-        QCOMPARE(form().BmpRes, size.bmpRes);
-        QCOMPARE(form().PanelBMP->size(), size.panel);
-        QCOMPARE(form().clientSize().width(), size.panel.width() + 96);
-        QCOMPARE(form().lblCounter->y(), size.counterTop);
-        QCOMPARE(form().WaitBitmapName, QLatin1String(size.waitBitmap));
-        form().SetBitmap(form().WaitBitmapName);
-        QCOMPARE(form().ImageDSO->image().size(), size.panel - QSize(2, 2));
+        rows << QLatin1String(size.actionName) + QLatin1Char(' ') + QLatin1String(size.caption);
+        QAction& item = fixture_.action(QLatin1String(size.actionName));
+        QVERIFY(item.isCheckable());
+        item.trigger();
+        QCOMPARE(view.size(), size.panel);
+        QCOMPARE(window().clientSize().width(), size.panel.width() + 96);
+        QCOMPARE(inClient("counter").y(), 8 + size.counterTop);
+        view.showWaiting();
+        QCOMPARE(fixture_.find<ScaledImage>("picture").image().size(), size.panel - QSize(2, 2));
     }
+    QCOMPARE(items, rows);
+    view.showEmpty();
+    QCOMPARE(fixture_.find<ScaledImage>("picture").image().size(), QSize(128, 64));
 }
 
 void TestLayout::screenFit_data()
@@ -232,23 +223,23 @@ void TestLayout::screenFit()
 
 void TestLayout::windowStaysOnTheScreen()
 {
-    const QRect area = form().screen()->availableGeometry();
+    const QRect area = window().screen()->availableGeometry();
     // The design position at the largest size with the log reaches beyond a small screen.
-    form().move(314, 556);
+    window().move(314, 556);
     choose(3, true);
-    QVERIFY2(area.contains(form().frameGeometry()),
-             qPrintable(QStringLiteral("%1,%2").arg(form().x()).arg(form().y())));
+    QVERIFY2(area.contains(window().frameGeometry()),
+             qPrintable(QStringLiteral("%1,%2").arg(window().x()).arg(window().y())));
     // A place that fits is kept exactly, also when the layout changes.
     choose(1, false);
-    form().move(area.topLeft() + QPoint(20, 30));
+    window().move(area.topLeft() + QPoint(20, 30));
     choose(2, false);
-    QCOMPARE(form().pos(), area.topLeft() + QPoint(20, 30));
+    QCOMPARE(window().pos(), area.topLeft() + QPoint(20, 30));
     // A position stored on a monitor that is no longer there.
     fixture_.reset();
     WriteTestFile(fixture_.path("Orvisnap.ini"),
                   "[Common]\r\nCreationTime=2026-01-01 00:00:00\r\nLeft=5000\r\nTop=-3000\r\n");
     fixture_.start();
-    QVERIFY(area.contains(form().frameGeometry()));
+    QVERIFY(area.contains(window().frameGeometry()));
 }
 
 QTEST_MAIN(TestLayout)

@@ -1,7 +1,9 @@
 #include "autosave.h"
+#include "logview.h"
 #include "picturedragdrop.h"
 #include "pictureio.h"
-#include "picturemenu.h"
+#include "picturesizes.h"
+#include "pictureview.h"
 #include "scaledimage.h"
 #include "testfiles.h"
 #include "testpictures.h"
@@ -41,9 +43,12 @@ private slots:
     void everyDownloadIsSaved();
 
 private:
-    [[nodiscard]] TMainForm& form() { return fixture_.mainForm(); }
-    [[nodiscard]] PictureMenu& menu() { return *form().findChild<PictureMenu*>(); }
+    [[nodiscard]] MainWindow& form() { return fixture_.window(); }
+    [[nodiscard]] QMenu& menu() { return fixture_.find<QMenu>("pictureContextMenu"); }
     [[nodiscard]] AutoSave& autoSave() { return *form().findChild<AutoSave*>(); }
+    [[nodiscard]] PictureView& view() { return fixture_.find<PictureView>("pictureView"); }
+    [[nodiscard]] ScaledImage& picture() { return fixture_.find<ScaledImage>("picture"); }
+    [[nodiscard]] QPlainTextEdit& log() { return fixture_.find<QPlainTextEdit>("log"); }
     [[nodiscard]] QString path(const QString& name) const { return fixture_.path(name); }
 
     WindowsFixture fixture_;
@@ -52,16 +57,16 @@ private:
 void TestPictureOut::contextMenu()
 {
     QStringList items;
-    for (const QAction* action : menu().menu()->actions())
+    for (const QAction* action : menu().actions())
         items << action->text() + ' ' + action->shortcut().toString();
     QCOMPARE(items,
              QStringList({"Copy picture Ctrl+C", "Copy printable picture Ctrl+Shift+C",
                           "Save as PNG... Ctrl+Shift+S", " ", "Save each picture to a folder... ",
                           "Stop saving each picture "}));
-    QVERIFY(!menu().Stopsavingeachpicture1->isVisible()); // only while saving
+    QVERIFY(!fixture_.action("stopSavingEachPictureAction").isVisible()); // only while saving
     fixture_.prompts().answerNext(fixture_.dir().path());
-    menu().Saveeachpicture1->trigger();
-    QVERIFY(menu().Stopsavingeachpicture1->isVisible());
+    fixture_.action("saveEachPictureAction").trigger();
+    QVERIFY(fixture_.action("stopSavingEachPictureAction").isVisible());
 }
 
 void TestPictureOut::copies_data()
@@ -84,30 +89,31 @@ void TestPictureOut::copies()
     shown.fill(0);
     for (int x = 0; x < 40; ++x)
         shown.setPixel(x, 15, 1);
-    form().ImageDSO->setImage(shown);
+    view().showPicture(shown, "a dark screen");
     shown.setColorTable(colours);
-    form().DebugModeClick(); // the log can have the focus
+    fixture_.action("loggingAction").trigger(); // the log can have the focus
     form().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form()));
     QClipboard* clipboard = QGuiApplication::clipboard();
-    for (QWidget* focus : std::initializer_list<QWidget*>{form().btnGetScreenShot, form().Memo}) {
+    for (QWidget* focus :
+         std::initializer_list<QWidget*>{&fixture_.button("downloadButton"), &log()}) {
         clipboard->clear();
         focus->setFocus();
         QTest::keySequence(focus, keys);
         QCOMPARE(Rgb32(clipboard->image()), Rgb32(shown));
     }
     // Text selected in the log is copied as text.
-    form().logLine("Tx: ACK");
-    form().Memo->selectAll();
-    QTest::keySequence(form().Memo, QKeySequence::Copy);
+    fixture_.find<LogView>("logView").appendLines({"Tx: ACK"});
+    log().selectAll();
+    QTest::keySequence(&log(), QKeySequence::Copy);
     QCOMPARE(clipboard->text(), QStringLiteral("Tx: ACK"));
 }
 
 void TestPictureOut::saveAsPng()
 {
-    form().ImageDSO->setImage(Checkerboard({37, 19}));
+    view().showPicture(Checkerboard({37, 19}), "a checkerboard");
     fixture_.prompts().answerNext(path("shot"));
-    menu().SaveasPNG1->trigger();
+    fixture_.action("saveAsPngAction").trigger();
     const FileDialogState asked = fixture_.prompts().saved.value(0);
     QCOMPARE(asked.filter, QStringLiteral("PNG files (*.png)|*.png"));
     QVERIFY(asked.fileName.startsWith("DSO_") && asked.fileName.endsWith(".png"));
@@ -129,7 +135,7 @@ void TestPictureOut::dragAndDrop()
     for (const QString& name : {path("shot.bmp"), path("notes.bmp")}) {
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(name)});
-        const QPoint at = form().Client->geometry().center();
+        const QPoint at = form().centralWidget()->geometry().center();
         QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(&form(), &enter); // makes the window the drop's target
         QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
@@ -137,7 +143,7 @@ void TestPictureOut::dragAndDrop()
         QCOMPARE(drop.dropAction(), Qt::CopyAction); // a move would delete the source's file
         QCoreApplication::processEvents();           // shown once the drop is done
     }
-    QCOMPARE(Rgb32(form().ImageDSO->image()), Checkerboard({8, 4}));
+    QCOMPARE(Rgb32(picture().image()), Checkerboard({8, 4}));
     QCOMPARE(fixture_.prompts().messages.size(), 1);
     QCOMPARE(fixture_.prompts().messages[0].text, "The picture could not be loaded.");
 }
@@ -145,7 +151,7 @@ void TestPictureOut::dragAndDrop()
 void TestPictureOut::wholeMultiplesAreDrawnCrisp_data()
 {
     QTest::addColumn<int>("bmpRes");
-    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("crisp");
     QTest::newRow("four times") << 3 << QSize(128, 64) << true;
     QTest::newRow("1.28 times") << 2 << QSize(100, 100) << false;
@@ -155,16 +161,15 @@ void TestPictureOut::wholeMultiplesAreDrawnCrisp_data()
 void TestPictureOut::wholeMultiplesAreDrawnCrisp()
 {
     QFETCH(int, bmpRes);
-    QFETCH(QSize, picture);
+    QFETCH(QSize, size);
     QFETCH(bool, crisp);
-    QAction* sizes[] = {form().Res128, form().Res256, form().Res512};
-    sizes[bmpRes - 1]->trigger();
-    form().ImageDSO->setImage(Checkerboard(picture));
-    QCOMPARE(form().ImageDSO->drawnCrisp(), crisp);
+    fixture_.action(QLatin1String(PictureSizes::withBmpRes(bmpRes)->actionName)).trigger();
+    view().showPicture(Checkerboard(size), "a checkerboard");
+    QCOMPARE(picture().drawnCrisp(), crisp);
     // Crisp: the picture's own colours only.
-    const QImage grab = Rgb32(form().ImageDSO->grab().toImage());
-    QCOMPARE(grab.pixel(form().ImageDSO->drawnRect().center()) == qRgb(255, 0, 0) ||
-                 grab.pixel(form().ImageDSO->drawnRect().center()) == qRgb(0, 0, 255),
+    const QImage grab = Rgb32(picture().grab().toImage());
+    QCOMPARE(grab.pixel(picture().drawnRect().center()) == qRgb(255, 0, 0) ||
+                 grab.pixel(picture().drawnRect().center()) == qRgb(0, 0, 255),
              crisp);
 }
 
@@ -189,7 +194,7 @@ void TestPictureOut::autoSaveNameTaken()
     autoSave().setFormat(format);
     const QByteArray received = PictureIo::encodeBmp(Checkerboard({9, 5})) + "\x1A\x1A";
     autoSave().pictureArrived(received, Checkerboard({9, 5}));
-    const QString name = form().statusPanelText(2).mid(6); // after "Saved "
+    const QString name = fixture_.statusText("messagePanel").mid(6); // after "Saved "
     QVERIFY2(taken.contains(QString(name).replace("_2.", ".")), qPrintable(name));
     const QByteArray written = ReadTestFile(path(name));
     if (format == "bmp")
@@ -202,13 +207,14 @@ void TestPictureOut::autoSaveFailureShowsInPanelAndLog()
 {
     WriteTestFile(path("plain"), "x");
     for (const QString& folder : {path("gone"), path("plain/shots")}) {
-        form().Memo->clear();
+        log().clear();
         autoSave().setFolder(folder);
         autoSave().pictureArrived(PictureIo::encodeBmp(Checkerboard({9, 5})), Checkerboard({9, 5}));
-        const QString panel = form().statusPanelText(2);
+        const QString panel = fixture_.statusText("messagePanel");
         QVERIFY2(panel.startsWith("Not saved: ") && panel.contains(folder), qPrintable(panel));
-        QCOMPARE(form().Memo->toPlainText(), form().DebugMode->isChecked() ? panel : QString());
-        form().DebugModeClick(); // the second one with the log on
+        QCOMPARE(log().toPlainText(),
+                 fixture_.action("loggingAction").isChecked() ? panel : QString());
+        fixture_.action("loggingAction").trigger(); // the second one with the log on
     }
     QVERIFY(fixture_.prompts().messages.isEmpty()); // no box in the middle of a series
     QVERIFY(autoSave().isOn());
@@ -218,7 +224,7 @@ void TestPictureOut::autoSaveSettingsSurviveARestart()
 {
     const QString folder = path(QString::fromUtf8("Bilder \xc3\xa4"));
     fixture_.prompts().answerNext(folder);
-    menu().Saveeachpicture1->trigger();
+    fixture_.action("saveEachPictureAction").trigger();
     autoSave().setFormat("BMP");
     form().close();
     QVERIFY(ReadTestFile(path("Orvisnap.ini"))
@@ -226,7 +232,7 @@ void TestPictureOut::autoSaveSettingsSurviveARestart()
     fixture_.restart();
     QCOMPARE(autoSave().folder(), folder);
     QCOMPARE(autoSave().format(), QStringLiteral("bmp"));
-    menu().Stopsavingeachpicture1->trigger();
+    fixture_.action("stopSavingEachPictureAction").trigger();
     form().close();
     fixture_.restart();
     QVERIFY(!autoSave().isOn());
@@ -248,9 +254,12 @@ void TestPictureOut::everyDownloadIsSaved()
     autoSave().setFolder(path("shots"));
     QString panelWhileWaiting = "unset";
     for (int i = 0; i < 2; ++i) {
-        QTimer::singleShot(60000, &form(), [this] { form().btnCancelClick(); }); // hangs only
-        QTimer::singleShot(200, &form(), [&] { panelWhileWaiting = form().statusPanelText(2); });
-        form().btnGetScreenShot->click();
+        QTimer::singleShot(60000, &form(), [this] {
+            fixture_.button("cancelDownloadButton").click();
+        }); // hangs only
+        QTimer::singleShot(200, &form(),
+                           [&] { panelWhileWaiting = fixture_.statusText("messagePanel"); });
+        fixture_.button("downloadButton").click();
         QTRY_VERIFY_WITH_TIMEOUT(!form().downloadRunning(), 90000);
         QVERIFY(sim.waitForSummary(10000).has_value());
     }
@@ -258,7 +267,7 @@ void TestPictureOut::everyDownloadIsSaved()
     const QStringList files = QDir(path("shots")).entryList(QDir::Files);
     QCOMPARE(files.size(), 2);
     for (const QString& name : files)
-        QCOMPARE(Rgb32(QImage(path("shots/" + name))), Rgb32(form().ImageDSO->image()));
+        QCOMPARE(Rgb32(QImage(path("shots/" + name))), Rgb32(picture().image()));
     fixture_.reset();
 #endif
 }

@@ -1,10 +1,13 @@
 #include "autosave.h"
 #include "filesizelimit.h"
 #include "picturesizes.h"
+#include "pictureview.h"
+#include "portdialog.h"
 #include "settingsrows.h"
 #include "testfiles.h"
 #include "windowsfixture.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -33,8 +36,33 @@ private slots:
     void failedStampAtStartDoesNotCutStartUpShort();
 
 private:
-    AppWindows& start() { return fixture_.start({1, 3, 5, 12}); }
+    MainWindow& start() { return fixture_.start({1, 3, 5, 12}); }
     void closeWindow();
+    [[nodiscard]] int bmpRes()
+    {
+        return fixture_.find<PictureView>("pictureView").pictureSize().bmpRes;
+    }
+    [[nodiscard]] QList<int> timings()
+    {
+        const DownloadTimings t = fixture_.window().timings();
+        return {t.timeoutSeconds, t.rxDelayMs, t.nakDelayMs};
+    }
+    void setTimeout(int seconds)
+    {
+        DownloadTimings t = fixture_.window().timings();
+        t.timeoutSeconds = seconds;
+        fixture_.window().setTimings(t);
+    }
+    // As the user does: the COM settings dialog, the port picked, OK.
+    void choosePort(const QString& name)
+    {
+        QTimer::singleShot(0, &fixture_.window(), [this, name] {
+            auto* dialog = fixture_.window().findChild<PortDialog*>();
+            dialog->findChild<QComboBox*>("portList")->setCurrentText(name);
+            dialog->findChild<QPushButton*>("okButton")->click();
+        });
+        fixture_.action("portSettingsAction").trigger();
+    }
     [[nodiscard]] QString iniPath() const { return fixture_.path("Orvisnap.ini"); }
 
     WindowsFixture fixture_;
@@ -42,17 +70,16 @@ private:
 
 void TestSettings::closeWindow()
 {
-    TMainForm& form = fixture_.mainForm();
-    form.show();
-    form.close();
-    QVERIFY(!form.isVisible());
+    MainWindow& window = fixture_.window();
+    window.show();
+    window.close();
+    QVERIFY(!window.isVisible());
 }
 
 void TestSettings::firstStartWritesAllKeysAtClose()
 {
-    TMainForm& form = start().MainForm;
-    QVERIFY(form.FirstRun);
-    QCOMPARE(form.BmpRes, 2);
+    QVERIFY(start().isFirstRun());
+    QCOMPARE(bmpRes(), 2);
     QVERIFY(!QFile::exists(iniPath()));
     closeWindow();
     const QList<QByteArray> lines = ReadTestFile(iniPath()).split('\n');
@@ -71,37 +98,31 @@ void TestSettings::firstStartWritesAllKeysAtClose()
 void TestSettings::secondStartComesBackWhereTheFirstClosed()
 {
     {
-        TMainForm& form = start().MainForm;
-        form.Res512->trigger();
-        form.Timeout = 25;
-        form.RxDelay = 40;
-        form.NAKDelay = 60;
-        ComPortNumber = 12;
-        form.show();
-        form.move(123, 77);
+        MainWindow& window = start();
+        fixture_.action("pictureSize512Action").trigger();
+        window.setTimings({25, 40, 60});
+        choosePort("COM12");
+        window.move(123, 77);
         closeWindow();
     }
-    ComPortNumber = 1;
-    TMainForm& form = fixture_.restart().MainForm;
-    QVERIFY(!form.FirstRun);
-    QCOMPARE(form.pos(), QPoint(123, 77));
-    QCOMPARE(form.BmpRes, 3);
-    QCOMPARE(form.clientSize(), QSize(610, 293));
-    QCOMPARE(form.Timeout, 25);
-    QCOMPARE(form.RxDelay, 40);
-    QCOMPARE(form.NAKDelay, 60);
-    QCOMPARE(ComPortNumber, 12);
-    QCOMPARE(form.statusPanelText(0), QStringLiteral("COM12:38400,8,N,1"));
+    MainWindow& window = fixture_.restart();
+    QVERIFY(!window.isFirstRun());
+    QCOMPARE(window.pos(), QPoint(123, 77));
+    QCOMPARE(bmpRes(), 3);
+    QCOMPARE(window.clientSize(), QSize(610, 293));
+    QCOMPARE(timings(), QList<int>({25, 40, 60}));
+    QCOMPARE(window.portNumber(), 12);
+    QCOMPARE(fixture_.statusText("lineSettingsPanel"), QStringLiteral("COM12:38400,8,N,1"));
 }
 
 void TestSettings::fileWithOnlyPort()
 {
     WriteTestFile(iniPath(), "[ComPort]\r\nPort=5\r\n");
-    TMainForm& form = start().MainForm;
-    QVERIFY(!form.FirstRun);
-    QCOMPARE(ComPortNumber, 5);
-    QCOMPARE(form.pos(), QPoint(314, 556));
-    QCOMPARE(form.BmpRes, 2);
+    MainWindow& window = start();
+    QVERIFY(!window.isFirstRun());
+    QCOMPARE(window.portNumber(), 5);
+    QCOMPARE(window.pos(), QPoint(314, 556));
+    QCOMPARE(bmpRes(), 2);
     const QByteArray atStart = ReadTestFile(iniPath());
     QVERIFY(atStart.contains("CreationTime="));
     const QByteArray stamp = atStart.mid(atStart.indexOf("CreationTime=") + 13, 19);
@@ -117,10 +138,10 @@ void TestSettings::fileWithOnlyPort()
 void TestSettings::emptyFileIsNoFirstRun()
 {
     WriteTestFile(iniPath(), "");
-    TMainForm& form = start().MainForm;
-    QVERIFY(!form.FirstRun);
+    MainWindow& window = start();
+    QVERIFY(!window.isFirstRun());
     QVERIFY(ReadTestFile(iniPath()).startsWith("[Common]\r\nCreationTime="));
-    QCOMPARE(ComPortNumber, 1);
+    QCOMPARE(window.portNumber(), 1);
 }
 
 // Ports mapped by hand before the first start: the start is still a first one.
@@ -128,8 +149,7 @@ void TestSettings::portsMapAloneIsFirstRun()
 {
     const QByteArray ports = "[Ports]\r\nCOM9=/dev/ttyUSB0\r\n";
     WriteTestFile(iniPath(), ports);
-    TMainForm& form = start().MainForm;
-    QVERIFY(form.FirstRun);
+    QVERIFY(start().isFirstRun());
     QCOMPARE(ReadTestFile(iniPath()), ports); // no stamp at start
     closeWindow();
     const QByteArray atClose = ReadTestFile(iniPath());
@@ -141,14 +161,13 @@ void TestSettings::emptyStampIgnoresStoredValues()
 {
     WriteTestFile(iniPath(), "[Common]\r\nCreationTime=\r\nLeft=5\r\nTop=6\r\nBMPRes=1\r\n"
                              "[Timings]\r\nTimeout=20\r\n[ComPort]\r\nPort=3\r\n");
-    TMainForm& form = start().MainForm;
-    QCOMPARE(form.pos(), QPoint(314, 556));
-    QCOMPARE(form.BmpRes, 2);
-    QCOMPARE(form.Timeout, 10);
-    QCOMPARE(ComPortNumber, 3); // the port is read whatever the stamp held
-    // Start-up still ends with a real layout and a placeholder name.
-    QCOMPARE(form.WaitBitmapName, QStringLiteral("TXT256x128"));
-    QCOMPARE(form.clientSize(), QSize(354, 165));
+    MainWindow& window = start();
+    QCOMPARE(window.pos(), QPoint(314, 556));
+    QCOMPARE(bmpRes(), 2);
+    QCOMPARE(timings().first(), 10);
+    QCOMPARE(window.portNumber(), 3); // the port is read whatever the stamp held
+    // Start-up still ends with a real layout.
+    QCOMPARE(window.clientSize(), QSize(354, 165));
 }
 
 void TestSettings::storedValuesAreTaken_data()
@@ -163,17 +182,18 @@ void TestSettings::storedValuesAreTaken()
     QFETCH(QList<int>, stored);
     if (!file.isNull())
         WriteTestFile(iniPath(), file);
-    TMainForm& form = start().MainForm;
-    QCOMPARE(form.FirstRun, stored[FirstRun] == 1);
-    if (!form.FirstRun) // else centred
-        QCOMPARE(form.pos(), QPoint(orOwn(stored, Left, 314), orOwn(stored, Top, 556)));
+    MainWindow& window = start();
+    QCOMPARE(window.isFirstRun(), stored[FirstRun] == 1);
+    if (!window.isFirstRun()) // else centred
+        QCOMPARE(window.pos(), QPoint(orOwn(stored, Left, 314), orOwn(stored, Top, 556)));
     // A stored size without a menu item leaves the one of a first start.
-    const int bmpRes = PictureSizes::withBmpRes(stored[BmpRes]) ? stored[BmpRes] : 2;
-    QCOMPARE(QList<int>({form.BmpRes, form.Timeout, form.RxDelay, form.NAKDelay, ComPortNumber}),
-             QList<int>({bmpRes, orOwn(stored, Timeout, 10), orOwn(stored, RxDelay, 30),
+    const int size = PictureSizes::withBmpRes(stored[BmpRes]) ? stored[BmpRes] : 2;
+    QCOMPARE(QList<int>({bmpRes()}) + timings() + QList<int>({window.portNumber()}),
+             QList<int>({size, orOwn(stored, Timeout, 10), orOwn(stored, RxDelay, 30),
                          orOwn(stored, NakDelay, 30), orOwn(stored, Port, 1)}));
-    QCOMPARE(form.statusPanelText(0),
-             QStringLiteral("COM%1:38400,8,N,1").arg(static_cast<std::uint32_t>(ComPortNumber)));
+    QCOMPARE(
+        fixture_.statusText("lineSettingsPanel"),
+        QStringLiteral("COM%1:38400,8,N,1").arg(static_cast<std::uint32_t>(window.portNumber())));
 }
 
 void TestSettings::unknownContentSurvivesByteForByte_data()
@@ -193,11 +213,11 @@ void TestSettings::unknownContentSurvivesByteForByte()
                                        "Timeout=25\r\nRxDelay=40\r\nNAKDelay=60\r\n"
                                        "[ComPort]\r\nPort=3\r\n";
     WriteTestFile(iniPath(), original);
-    TMainForm& form = start().MainForm;
-    QCOMPARE(form.pos(), QPoint(100, 200));
-    QCOMPARE(form.BmpRes, 1);
-    QCOMPARE(QList<int>({form.Timeout, form.RxDelay, form.NAKDelay}), QList<int>({25, 40, 60}));
-    form.Timeout = 12;
+    MainWindow& window = start();
+    QCOMPARE(window.pos(), QPoint(100, 200));
+    QCOMPARE(bmpRes(), 1);
+    QCOMPARE(timings(), QList<int>({25, 40, 60}));
+    setTimeout(12);
     closeWindow();
     QByteArray expected = original;
     expected.replace("Timeout=25", "Timeout=12");
@@ -208,19 +228,19 @@ void TestSettings::failedWriteAtCloseIsReportedOnce()
 {
     // A folder where the file should be: no write can succeed, whoever runs the test.
     QVERIFY(QDir(fixture_.dir().path()).mkdir("Orvisnap.ini"));
-    TMainForm& form = start().MainForm;
+    const MainWindow& window = start();
     closeWindow();
     QCOMPARE(fixture_.prompts().messages.size(), 1);
     QVERIFY(fixture_.prompts().messages[0].detail.contains(iniPath()));
-    QVERIFY(!form.isVisible());
+    QVERIFY(!window.isVisible());
 }
 
 // The settings go in one write: a folder that cannot be stored must not cost the others.
 void TestSettings::refusedFolderKeepsTheOtherSettings()
 {
-    TMainForm& form = start().MainForm;
-    form.Timeout = 17;
-    form.findChild<AutoSave*>()->setFolder(fixture_.path(QStringLiteral("line\nbreak")));
+    MainWindow& window = start();
+    setTimeout(17);
+    window.findChild<AutoSave*>()->setFolder(fixture_.path(QStringLiteral("line\nbreak")));
     closeWindow();
     QCOMPARE(fixture_.prompts().messages.size(), 1);
     QVERIFY(fixture_.prompts().messages[0].detail.contains(iniPath()));
@@ -236,10 +256,9 @@ void TestSettings::failedStampAtStartDoesNotCutStartUpShort()
         const FileSizeLimit limit(25);
         if (!limit.active())
             QSKIP("Needs a file-size limit");
-        TMainForm& form = start().MainForm;
-        QCOMPARE(ComPortNumber, 5);
-        QCOMPARE(form.statusPanelText(0), QStringLiteral("COM5:38400,8,N,1"));
-        QCOMPARE(form.WaitBitmapName, QStringLiteral("TXT256x128"));
+        QCOMPARE(start().portNumber(), 5);
+        QCOMPARE(fixture_.statusText("lineSettingsPanel"), QStringLiteral("COM5:38400,8,N,1"));
+        QCOMPARE(bmpRes(), 2);
     }
     QCOMPARE(ReadTestFile(iniPath()), QByteArray("[ComPort]\r\nPort=5\r\n"));
 }

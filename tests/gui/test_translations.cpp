@@ -1,8 +1,12 @@
 // The program in the user's language: which language is taken, the windows in a translation,
 // room for every translated text, and a name for every control a screen reader comes to.
+#include "aboutdialog.h"
 #include "picturesizes.h"
+#include "pictureview.h"
+#include "portdialog.h"
 #include "scaledimage.h"
 #include "textfit.h"
+#include "timingsdialog.h"
 #include "translated.h"
 #include "translations.h"
 #include "windowsfixture.h"
@@ -12,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -19,10 +24,16 @@
 namespace {
 const QStringList Available = TranslatedLanguages();
 
-QList<QWidget*> windowsOf(AppWindows& windows)
+// The main window and its three dialogs, each opened once so that it exists.
+QList<QWidget*> windowsOf(WindowsFixture& fixture)
 {
-    return {&windows.MainForm, &windows.MySerialSetupForm, &windows.FormAbout,
-            &windows.FormTimings};
+    MainWindow& window = fixture.window();
+    QTimer::singleShot(0, &window, [&window] { window.findChild<PortDialog*>()->reject(); });
+    fixture.action("portSettingsAction").trigger();
+    fixture.action("timingsAction").trigger();
+    fixture.action("aboutAction").trigger();
+    return {&window, window.findChild<PortDialog*>(), window.findChild<TimingsDialog*>(),
+            window.findChild<AboutDialog*>()};
 }
 } // namespace
 
@@ -83,18 +94,22 @@ void TestTranslations::windowsSpeakTheLanguage()
 {
     QFETCH(QString, language);
     const Translated translated(language);
-    TMainForm& form = fixture_.start().MainForm;
+    fixture_.start();
     const QStringList english{"File", "Settings", "About", "Download from DSO", "Cancel"};
-    const QStringList shown{form.File1->title(), form.Settings1->title(), form.About1->text(),
-                            form.btnGetScreenShot->text(), form.btnCancel->text()};
+    const QStringList contexts{"MainWindow", "MainWindow", "MainWindow", "DownloadController",
+                               "DownloadController"};
+    const QStringList shown{
+        fixture_.find<QMenu>("fileMenu").title(), fixture_.find<QMenu>("settingsMenu").title(),
+        fixture_.action("aboutAction").text(), fixture_.button("downloadButton").text(),
+        fixture_.button("cancelDownloadButton").text()};
     if (language.isEmpty()) {
         QCOMPARE(shown, english);
         return;
     }
     for (int i = 0; i < english.size(); ++i) {
         QVERIFY2(shown[i] != english[i], qPrintable(shown[i]));
-        QCOMPARE(shown[i],
-                 QCoreApplication::translate("TMainForm", english[i].toUtf8().constData()));
+        QCOMPARE(shown[i], QCoreApplication::translate(contexts[i].toLatin1().constData(),
+                                                       english[i].toUtf8().constData()));
     }
 }
 
@@ -110,9 +125,9 @@ void TestTranslations::everyTextHasRoom()
 {
     QFETCH(QString, language);
     const Translated translated(language);
-    AppWindows& windows = fixture_.start();
-    windows.MainForm.DebugModeClick(); // the log's buttons shown too
-    for (QWidget* window : windowsOf(windows))
+    fixture_.start();
+    fixture_.action("loggingAction").trigger(); // the log's buttons shown too
+    for (QWidget* window : windowsOf(fixture_))
         for (const QWidget* widget : window->findChildren<QWidget*>())
             QVERIFY2(TextFit::showsAllText(widget),
                      qPrintable(window->objectName() + ": " + widget->objectName()));
@@ -131,20 +146,21 @@ void TestTranslations::waitingPictureSpeaksTheLanguage()
 {
     QFETCH(QString, language);
     const Translated translated(language);
-    TMainForm& form = fixture_.start().MainForm;
+    fixture_.start();
     for (const PictureSize& size : PictureSizes::all()) {
-        form.findChild<QAction*>(QLatin1String(size.itemName))->trigger();
-        form.SetBitmap(form.WaitBitmapName);
+        fixture_.action(QLatin1String(size.actionName)).trigger();
+        fixture_.find<PictureView>("pictureView").showWaiting();
         const QImage builtIn(":/pictures/" + QString::fromLatin1(size.waitBitmap).toUpper(), "BMP");
-        QCOMPARE(form.ImageDSO->image().size(), builtIn.size());
-        QCOMPARE(form.ImageDSO->image() == builtIn, language.isEmpty());
+        const QImage shown = fixture_.find<ScaledImage>("picture").image();
+        QCOMPARE(shown.size(), builtIn.size());
+        QCOMPARE(shown == builtIn, language.isEmpty());
     }
 }
 
 void TestTranslations::everyControlHasAName()
 {
-    AppWindows& windows = fixture_.start();
-    for (QWidget* window : windowsOf(windows))
+    fixture_.start();
+    for (QWidget* window : windowsOf(fixture_))
         for (QWidget* widget : window->findChildren<QWidget*>()) {
             if (!(widget->focusPolicy() & Qt::TabFocus) || qobject_cast<QMenuBar*>(widget) ||
                 widget->parentWidget()->inherits("QComboBox") ||
@@ -155,7 +171,7 @@ void TestTranslations::everyControlHasAName()
             QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(),
                      qPrintable(window->objectName() + ": " + widget->objectName()));
         }
-    QVERIFY(windows.MainForm.ImageDSO->accessibleName().contains("128 x 64"));
+    QVERIFY(fixture_.find<ScaledImage>("picture").accessibleName().contains("128 x 64"));
 }
 
 QTEST_MAIN(TestTranslations)

@@ -6,6 +6,7 @@
 #include "scriptedinstrument.h"
 #include "testfiles.h"
 #include "testpictures.h"
+#include "timingsdialog.h"
 #include "windowsfixture.h"
 
 #include <QDir>
@@ -31,10 +32,6 @@ QByteArray paddedAndPatched(QByteArray data)
     return data;
 }
 
-QStringList logLines(const TMainForm& form)
-{
-    return form.Memo->toPlainText().split('\n');
-}
 } // namespace
 
 // Each case: the real main window, the simulated instrument on a real pty, one download.
@@ -71,7 +68,18 @@ private:
     void verifyIdle(const QString& ending);
     // Idle again, with the picture of before the download shown, and TMP.BMP holding it.
     void verifyPictureBack(const QImage& before, const QString& ending);
-    [[nodiscard]] TMainForm& form() { return fixture_.mainForm(); }
+    [[nodiscard]] MainWindow& form() { return fixture_.window(); }
+    [[nodiscard]] QString logText() { return fixture_.find<QPlainTextEdit>("log").toPlainText(); }
+    [[nodiscard]] QStringList logLines() { return logText().split('\n'); }
+    [[nodiscard]] QImage shownPicture() { return fixture_.find<ScaledImage>("picture").image(); }
+    [[nodiscard]] QPushButton& downloadButton() { return fixture_.button("downloadButton"); }
+    [[nodiscard]] QPushButton& cancelButton() { return fixture_.button("cancelDownloadButton"); }
+    void setTimeout(int seconds)
+    {
+        DownloadTimings timings = form().timings();
+        timings.timeoutSeconds = seconds;
+        form().setTimings(timings);
+    }
 
     WindowsFixture fixture_;
     QString sentFile_;
@@ -90,7 +98,6 @@ void TestWindowDownload::cleanup()
 {
     fixture_.reset();
     sim_.reset();
-    ComClose();
 }
 
 void TestWindowDownload::startAll(const QStringList& simArgs)
@@ -103,13 +110,13 @@ void TestWindowDownload::startAll(const QStringList& simArgs)
 
 void TestWindowDownload::download()
 {
-    TMainForm& form = this->form();
+    MainWindow& form = this->form();
     // A generous bound against hangs only: a stuck download is cancelled.
     QTimer watchdog;
     watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, &form, [&form] { form.btnCancelClick(); });
+    connect(&watchdog, &QTimer::timeout, &form, [this] { cancelButton().click(); });
     watchdog.start(60000);
-    form.btnGetScreenShot->click();
+    downloadButton().click();
     QTRY_VERIFY_WITH_TIMEOUT(!form.downloadRunning(), 90000);
     QVERIFY2(watchdog.isActive(), "the download had to be cancelled by the watchdog");
 }
@@ -117,19 +124,18 @@ void TestWindowDownload::download()
 void TestWindowDownload::verifyPictureBack(const QImage& before, const QString& ending)
 {
     verifyIdle(ending);
-    QCOMPARE(Rgb32(form().ImageDSO->image()), Rgb32(before));
+    QCOMPARE(Rgb32(shownPicture()), Rgb32(before));
 }
 
 void TestWindowDownload::verifyIdle(const QString& ending)
 {
-    TMainForm& form = this->form();
-    QVERIFY(!ComPortOpen);
-    QCOMPARE(form.statusPanelText(1), QStringLiteral("closed"));
-    QVERIFY(form.btnGetScreenShot->isEnabled());
-    QVERIFY(!form.btnCancel->isEnabled());
-    QVERIFY(!form.TimerCancel->isActive());
-    QVERIFY(form.lblCounter->text().isEmpty());
-    QCOMPARE(form.statusPanelText(2), ending); // in place of the progress
+    MainWindow& form = this->form();
+    QCOMPARE(fixture_.statusText("portStatePanel"), QStringLiteral("closed"));
+    QCOMPARE(fixture_.statusText("portStatePanel"), QStringLiteral("closed"));
+    QVERIFY(downloadButton().isEnabled());
+    QVERIFY(!cancelButton().isEnabled());
+    QVERIFY(fixture_.find<QLabel>("counter").text().isEmpty());
+    QCOMPARE(fixture_.statusText("messagePanel"), ending); // in place of the progress
     QVERIFY(!form.downloadRunning());
 }
 
@@ -151,13 +157,12 @@ void TestWindowDownload::cleanDownloadShowsPatchedPicture()
     QFETCH(QStringList, simArgs);
     QFETCH(QString, logged);
     startAll(simArgs);
-    TMainForm& form = this->form();
-    form.DebugMode->trigger();
+    fixture_.action("loggingAction").trigger();
     QStringList progress;
     QTimer sample;
     connect(&sample, &QTimer::timeout, [&] {
-        if (!form.statusPanelText(2).isEmpty())
-            progress << form.statusPanelText(2);
+        if (!fixture_.statusText("messagePanel").isEmpty())
+            progress << fixture_.statusText("messagePanel");
     });
     sample.start(20);
     download();
@@ -173,13 +178,13 @@ void TestWindowDownload::cleanDownloadShowsPatchedPicture()
     QVERIFY(FileToString("TMP.BMP", working));
     QCOMPARE(working, paddedAndPatched(sent));
     PatchBMPBytes(sent, 240, 255, 0);
-    QCOMPARE(Rgb32(form.ImageDSO->image()), Rgb32(QImage::fromData(sent, "BMP")));
-    QCOMPARE(form.ImageDSO->image().pixelColor(0, 0).isValid(), true);
-    const QStringList lines = logLines(form);
+    QCOMPARE(Rgb32(shownPicture()), Rgb32(QImage::fromData(sent, "BMP")));
+    QCOMPARE(shownPicture().pixelColor(0, 0).isValid(), true);
+    const QStringList lines = logLines();
     QCOMPARE(lines.value(lines.size() - 2), QStringLiteral("XModem transfer complete"));
     QCOMPARE(lines.last(), Thick);
     if (!logged.isEmpty())
-        QVERIFY2(form.Memo->toPlainText().contains(logged), qPrintable(logged));
+        QVERIFY2(logText().contains(logged), qPrintable(logged));
     QVERIFY(fixture_.prompts().messages.isEmpty());
 }
 
@@ -197,13 +202,12 @@ void TestWindowDownload::logsAreExact()
     ScriptedInstrument instrument(messages);
     QVERIFY(instrument.isValid());
     fixture_.start({1}, instrument.devicePath());
-    TMainForm& form = this->form();
-    form.DebugMode->trigger();
-    form.Timeout = 1;
+    fixture_.action("loggingAction").trigger();
+    setTimeout(1);
     if (golden == "cancel")
-        QTimer::singleShot(500, form.btnCancel, &QPushButton::click);
+        QTimer::singleShot(500, &cancelButton(), &QPushButton::click);
     download();
-    QCOMPARE(form.Memo->toPlainText() + '\n', GoldenLogs::read(golden));
+    QCOMPARE(logText() + '\n', GoldenLogs::read(golden));
 }
 
 void TestWindowDownload::startTimeoutRestoresPicture_data()
@@ -217,16 +221,15 @@ void TestWindowDownload::startTimeoutRestoresPicture()
 {
     QFETCH(bool, logging);
     startAll({"--start-delay-ms", "20000"});
-    TMainForm& form = this->form();
     if (logging)
-        form.DebugMode->trigger();
-    form.Timeout = 1;
-    const QImage before = form.ImageDSO->image();
+        fixture_.action("loggingAction").trigger();
+    setTimeout(1);
+    const QImage before = shownPicture();
     QStringList counts;
     QTimer sample;
     connect(&sample, &QTimer::timeout, [&] {
-        if (counts.isEmpty() || counts.last() != form.lblCounter->text())
-            counts << form.lblCounter->text();
+        if (counts.isEmpty() || counts.last() != fixture_.find<QLabel>("counter").text())
+            counts << fixture_.find<QLabel>("counter").text();
     });
     sample.start(50);
     download();
@@ -234,7 +237,7 @@ void TestWindowDownload::startTimeoutRestoresPicture()
     verifyPictureBack(before, "No transfer within 2 s");
     QVERIFY2(counts.contains("1") && counts.contains("0"), qPrintable(counts.join(',')));
     if (logging) {
-        const QStringList lines = logLines(form);
+        const QStringList lines = logLines();
         QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Timeout.", Thick}));
     }
 }
@@ -242,17 +245,16 @@ void TestWindowDownload::startTimeoutRestoresPicture()
 void TestWindowDownload::cancelDuringWaitRestoresPicture()
 {
     startAll({"--start-delay-ms", "20000"});
-    TMainForm& form = this->form();
-    form.DebugMode->trigger();
-    const QImage before = form.ImageDSO->image();
-    QTimer::singleShot(600, form.btnCancel, [&form] {
-        QVERIFY(form.btnCancel->isEnabled());
-        QCOMPARE(Rgb32(form.ImageDSO->image()).size(), QSize(256, 128)); // the placeholder
-        form.btnCancel->click();
+    fixture_.action("loggingAction").trigger();
+    const QImage before = shownPicture();
+    QTimer::singleShot(600, &cancelButton(), [this] {
+        QVERIFY(cancelButton().isEnabled());
+        QCOMPARE(Rgb32(shownPicture()).size(), QSize(256, 128)); // the placeholder
+        cancelButton().click();
     });
     download();
     verifyPictureBack(before, "Cancelled");
-    const QStringList lines = logLines(form);
+    const QStringList lines = logLines();
     // Nothing to cancel with the instrument yet: it is still waiting for a request.
     QCOMPARE(lines.mid(lines.size() - 2), QStringList({"Cancelled.", Thick}));
 }
@@ -260,8 +262,7 @@ void TestWindowDownload::cancelDuringWaitRestoresPicture()
 void TestWindowDownload::lostLineEndsDownload()
 {
     startAll({"--close-after", "3"});
-    TMainForm& form = this->form();
-    const QImage before = form.ImageDSO->image();
+    const QImage before = shownPicture();
     download();
     verifyPictureBack(before, "Line lost");
     QCOMPARE(fixture_.prompts().messages.size(), 1);
@@ -274,15 +275,15 @@ void TestWindowDownload::lostLineEndsDownload()
 void TestWindowDownload::closeDuringTheReopeningWaitAfterALostLine()
 {
     startAll({"--close-after", "3"});
-    TMainForm& form = this->form();
+    MainWindow& form = this->form();
     download();
     verifyIdle("Line lost");
-    form.btnGetScreenShot->click();
+    downloadButton().click();
     QVERIFY(form.downloadRunning()); // waiting to open the port again
     form.close();
     QVERIFY(!form.isVisible());
     QVERIFY(!form.downloadRunning());
-    QVERIFY(!ComPortOpen);
+    QCOMPARE(fixture_.statusText("portStatePanel"), QStringLiteral("closed"));
     QVERIFY(ReadTestFile(fixture_.path("Orvisnap.ini")).contains("[ComPort]\r\nPort=1\r\n"));
 }
 
@@ -291,14 +292,12 @@ void TestWindowDownload::closeDuringTheReopeningWaitAfterALostLine()
 void TestWindowDownload::eotBeforeDataIsForgotten()
 {
     startAll({"--eot-first", "--eot-repeats", "0", "--loop"});
-    TMainForm& form = this->form();
-    form.DebugMode->trigger();
-    form.Timeout = 1;
-    const QImage before = form.ImageDSO->image();
+    fixture_.action("loggingAction").trigger();
+    setTimeout(1);
+    const QImage before = shownPicture();
     download();
     verifyPictureBack(before, "No transfer within 2 s");
-    QVERIFY(form.Memo->toPlainText().contains(
-        "EOT before any block: an earlier transfer's end, still waiting"));
+    QVERIFY(logText().contains("EOT before any block: an earlier transfer's end, still waiting"));
     QVERIFY(fixture_.prompts().messages.isEmpty());
     QByteArray working;
     QVERIFY(FileToString("TMP.BMP", working));
@@ -323,8 +322,7 @@ void TestWindowDownload::dataThatIsNoPictureIsReported()
     }
     QVERIFY(StringToFile(sent, sentFile_));
     startAll({});
-    TMainForm& form = this->form();
-    const QImage before = form.ImageDSO->image();
+    const QImage before = shownPicture();
     download();
     verifyPictureBack(before, "Received, but not a picture");
     QCOMPARE(fixture_.prompts().messages.size(), 1);
@@ -341,20 +339,20 @@ void TestWindowDownload::dataThatIsNoPictureIsReported()
 void TestWindowDownload::cancelledTransferThenANewOne()
 {
     startAll({"--loop", "--reply-delay-ms", "100"});
-    TMainForm& form = this->form();
-    form.DebugMode->trigger();
-    const QImage before = form.ImageDSO->image();
+    MainWindow& form = this->form();
+    fixture_.action("loggingAction").trigger();
+    const QImage before = shownPicture();
     QTimer cancelOnce;
     connect(&cancelOnce, &QTimer::timeout, &form, [&] {
-        if (form.Memo->toPlainText().count("Tx: ACK") < 3)
+        if (logText().count("Tx: ACK") < 3)
             return;
         cancelOnce.stop();
-        form.btnCancel->click();
+        cancelButton().click();
     });
     cancelOnce.start(10);
     download();
     verifyPictureBack(before, "Cancelled");
-    const QStringList lines = logLines(form);
+    const QStringList lines = logLines();
     QCOMPARE(lines.mid(lines.size() - 3), QStringList({"Cancelled.", "Tx: CAN CAN CAN", Thick}));
 
     download();
@@ -409,15 +407,14 @@ void TestWindowDownload::transferCancelledWithThePictureKept()
     QFETCH(QString, logged);
     QFETCH(bool, cancelled);
     startAll(simArgs);
-    TMainForm& form = this->form();
-    form.DebugMode->trigger();
-    form.Timeout = 1; // a silence as long as the start time-out is asked again
-    const QImage before = form.ImageDSO->image();
+    fixture_.action("loggingAction").trigger();
+    setTimeout(1); // a silence as long as the start time-out is asked again
+    const QImage before = shownPicture();
     download();
     verifyPictureBack(before, ending);
     QCOMPARE(fixture_.prompts().messages.size(), 1);
     QCOMPARE(fixture_.prompts().messages[0].text, message);
-    QStringList lines = logLines(form);
+    QStringList lines = logLines();
     QCOMPARE(lines.takeLast(), Thick);
     QCOMPARE(lines.last() == "Tx: CAN CAN CAN", cancelled);
     if (cancelled)
@@ -428,12 +425,14 @@ void TestWindowDownload::transferCancelledWithThePictureKept()
     QCOMPARE(Rgb32(QImage::fromData(working, "BMP")), Rgb32(before));
 }
 
+// The stored port is not among the ports there are now (an adapter pulled while the program was
+// not running).
 void TestWindowDownload::portThatCannotBeOpened()
 {
+    WriteTestFile(fixture_.path("Orvisnap.ini"), "[ComPort]\r\nPort=5\r\n");
     startAll({});
-    TMainForm& form = this->form();
-    ComPortNumber = 5;
-    const QImage before = form.ImageDSO->image();
+    QCOMPARE(fixture_.statusText("lineSettingsPanel"), QStringLiteral("COM5:38400,8,N,1"));
+    const QImage before = shownPicture();
     download();
     QCOMPARE(fixture_.prompts().messages.size(), 1);
     QCOMPARE(fixture_.prompts().messages[0].text, QStringLiteral("Error while opening COM port."));
@@ -456,11 +455,11 @@ void TestWindowDownload::closingWindowEndsDownload()
     QFETCH(QStringList, simArgs);
     QFETCH(bool, underWay);
     startAll(simArgs);
-    TMainForm& form = this->form();
-    form.DebugMode->trigger();
+    MainWindow& form = this->form();
+    fixture_.action("loggingAction").trigger();
     QTimer closer;
     connect(&closer, &QTimer::timeout, &form, [&] {
-        if (!underWay || form.Memo->toPlainText().count("Tx: ACK") >= 3) {
+        if (!underWay || logText().count("Tx: ACK") >= 3) {
             closer.stop();
             form.close();
         }
@@ -472,35 +471,35 @@ void TestWindowDownload::closingWindowEndsDownload()
     // Long before the instrument would have started: the close, not the instrument, ended it.
     QVERIFY(clock.elapsed() < 15000);
     QVERIFY(!form.isVisible());
-    QVERIFY(!ComPortOpen);
+    QCOMPARE(fixture_.statusText("portStatePanel"), QStringLiteral("closed"));
     QVERIFY(!form.downloadRunning());
     // A transfer under way is cancelled with the instrument before the port closes.
-    QCOMPARE(form.Memo->toPlainText().contains("Tx: CAN CAN CAN"), underWay);
+    QCOMPARE(logText().contains("Tx: CAN CAN CAN"), underWay);
 }
 
 void TestWindowDownload::timingsChangedDuringDownloadTakeEffect()
 {
     startAll({"--start-delay-ms", "60000"});
-    TMainForm& form = this->form();
-    form.DebugMode->trigger();
-    form.Timeout = 30;
+    MainWindow& form = this->form();
+    fixture_.action("loggingAction").trigger();
+    setTimeout(30);
     QTimer::singleShot(300, &form, [this, &form] {
-        form.Timings1Click();
-        TFormTimings& timings = fixture_.windows().FormTimings;
-        QVERIFY(timings.isVisible());
-        timings.tbTimeout->setValue(5);
-        timings.tbRxDelay->setValue(50);
-        timings.btnOK->click();
+        fixture_.action("timingsAction").trigger();
+        auto* timings = form.findChild<TimingsDialog*>();
+        QVERIFY(timings && timings->isVisible());
+        timings->findChild<QSlider*>("timeoutBar")->setValue(5);
+        timings->findChild<QSlider*>("rxDelayBar")->setValue(50);
+        timings->findChild<QPushButton*>("okButton")->click();
     });
     QElapsedTimer clock;
     clock.start();
     download();
     // The new time-out ends the wait at the first tick after 6 whole seconds, not after 31.
     QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(form.Timeout, 5);
-    QCOMPARE(form.RxDelay, 50);
+    QCOMPARE(form.timings().timeoutSeconds, 5);
+    QCOMPARE(form.timings().rxDelayMs, 50);
     verifyIdle("No transfer within 6 s");
-    QVERIFY(form.Memo->toPlainText().contains("Timeout."));
+    QVERIFY(logText().contains("Timeout."));
 }
 
 QTEST_MAIN(TestWindowDownload)

@@ -1,17 +1,22 @@
 #pragma once
 
-#include "appwindows.h"
-#include "guitestsupport.h"
+#include "mainwindow.h"
 #include "scriptedprompts.h"
 
+#include <QAction>
 #include <QDir>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
 
-// The program's windows over their own settings folder, answered by ScriptedPrompts. A test
-// keeps one and calls reset() after each case, so every case starts from an empty folder.
+// The program's main window over a settings folder of its own and exactly the ports a test
+// names, answered by ScriptedPrompts; and its parts found as a user finds them, by what they
+// are called. A test keeps one and calls reset() after each case, so every case starts from an
+// empty folder.
 class WindowsFixture {
 public:
     WindowsFixture() = default;
@@ -19,28 +24,50 @@ public:
     WindowsFixture& operator=(const WindowsFixture&) = delete;
     ~WindowsFixture() { close(); }
 
-    // The windows exactly as the program starts them: first-run timer running, nothing shown.
-    AppWindows& create(const QList<int>& ports = {1}, const QString& devicePath = {})
+    // The ports numbered `numbers`, each on `devicePath` (a "%1" in it becomes the number), or
+    // on a dummy device.
+    [[nodiscard]] static MainWindow::PortDetection ports(const QList<int>& numbers,
+                                                         const QString& devicePath = {})
     {
-        useTestPorts(ports, devicePath);
+        const QString path = devicePath.isEmpty() ? QStringLiteral("/dev/null") : devicePath;
+        return [numbers, path] {
+            QMap<int, QString> devices;
+            for (const int n : numbers)
+                devices.insert(n, path.contains(QLatin1String("%1")) ? path.arg(n) : path);
+            return ComPortList(devices);
+        };
+    }
+
+    // The window exactly as the program starts it: first-run timer running, nothing shown.
+    MainWindow& create(const QList<int>& numbers = {1}, const QString& devicePath = {})
+    {
+        detectPorts_ = ports(numbers, devicePath);
         return build();
     }
 
     // Ready for the user: no first-run COM dialog will interrupt, the main window shows.
-    AppWindows& start(const QList<int>& ports = {1}, const QString& devicePath = {})
+    MainWindow& start(const QList<int>& numbers = {1}, const QString& devicePath = {})
     {
-        create(ports, devicePath);
+        create(numbers, devicePath);
+        return settle();
+    }
+
+    // The same over ports that `detect` tells anew at each asking.
+    MainWindow& start(MainWindow::PortDetection detect)
+    {
+        detectPorts_ = std::move(detect);
+        build();
         return settle();
     }
 
     // A second run of the program over the same folder and with the same ports.
-    AppWindows& restart()
+    MainWindow& restart()
     {
         build();
         return settle();
     }
 
-    // No windows, a new empty folder and nothing recorded.
+    // No window, a new empty folder and nothing recorded.
     void reset()
     {
         close();
@@ -48,37 +75,48 @@ public:
         dir_ = std::make_unique<QTemporaryDir>();
     }
 
-    [[nodiscard]] AppWindows& windows() { return *windows_; }
-    [[nodiscard]] TMainForm& mainForm() { return windows_->MainForm; }
+    [[nodiscard]] MainWindow& window() { return *window_; }
     [[nodiscard]] ScriptedPrompts& prompts() { return *prompts_; }
     [[nodiscard]] const QTemporaryDir& dir() const { return *dir_; }
     [[nodiscard]] QString path(const QString& name) const { return dir_->filePath(name); }
 
-private:
-    // One run at a time: the windows share the serial unit's global state.
-    AppWindows& build()
+    // A part of the window by its object name; fails the test when there is none.
+    template <typename T> [[nodiscard]] T& find(const QString& name)
     {
-        windows_.reset();
-        windows_ = std::make_unique<AppWindows>(*prompts_, dir_->path());
-        return *windows_;
+        T* found = window_->findChild<T*>(name);
+        if (!found)
+            qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+        return *found;
+    }
+    [[nodiscard]] QAction& action(const QString& name) { return find<QAction>(name); }
+    [[nodiscard]] QPushButton& button(const QString& name) { return find<QPushButton>(name); }
+    [[nodiscard]] QString statusText(const QString& panel) { return find<QLabel>(panel).text(); }
+
+private:
+    MainWindow& build()
+    {
+        window_.reset();
+        window_ = std::make_unique<MainWindow>(
+            *prompts_, MainWindow::Options{dir_->path(), std::nullopt, detectPorts_});
+        return *window_;
     }
 
-    AppWindows& settle()
+    MainWindow& settle()
     {
-        windows_->MainForm.StartTimer->stop();
-        windows_->MainForm.show();
-        return *windows_;
+        find<QTimer>(QStringLiteral("firstRunTimer")).stop();
+        window_->show();
+        return *window_;
     }
 
     void close()
     {
-        windows_.reset();
-        ComStopUnit();
+        window_.reset();
         QDir::setCurrent(previousDir_); // a confirmed file dialog enters its folder
     }
 
     QString previousDir_ = QDir::currentPath();
     std::unique_ptr<QTemporaryDir> dir_ = std::make_unique<QTemporaryDir>();
     std::unique_ptr<ScriptedPrompts> prompts_ = std::make_unique<ScriptedPrompts>();
-    std::unique_ptr<AppWindows> windows_;
+    MainWindow::PortDetection detectPorts_;
+    std::unique_ptr<MainWindow> window_;
 };

@@ -1,8 +1,8 @@
-// The serial unit on the ports of the Wine prefix that tests/windows/endtoend.sh sets up: the
-// simulated instrument behind COM9, and COM45 registered as Windows registers its ports.
-#include "myserial.h"
-#include "myserialsetupform.h"
-#include "systemportprobe.h"
+// The serial ports on the Wine prefix that tests/windows/endtoend.sh sets up: the simulated
+// instrument behind COM9, and COM45 registered as Windows registers its ports.
+#include "comportlist.h"
+#include "deviceport.h"
+#include "portdialog.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -35,36 +35,37 @@ void operator delete(void* memory, std::size_t /*size*/) noexcept
 class TestWinePorts : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { ComStopUnit(); }
-
     // Every port the system lists, also above COM30, in ascending order.
     void dialogListsEveryListedPort()
     {
-        ComStartUnit(SystemPortProbe::scan({}));
-        TMySerialSetupForm dialog;
+        PortDialog dialog;
+        dialog.setPorts(ComPortList::detect({}).described(), 9);
         dialog.show();
-        const int com9 = dialog.ComboPort->findText("COM9");
-        const int com45 = dialog.ComboPort->findText("COM45");
+        auto* list = dialog.findChild<QComboBox*>("portList");
+        const int com9 = list->findText("COM9");
+        const int com45 = list->findText("COM45");
         QVERIFY(com9 >= 0 && com45 > com9);
-        QCOMPARE(dialog.ComboPort->itemData(com45, Qt::ToolTipRole).toString(), "\\\\.\\COM45");
+        QCOMPARE(list->currentIndex(), com9);
+        QVERIFY(list->itemData(com45, Qt::ToolTipRole).toString().endsWith("\\\\.\\COM45"));
     }
 
     // A download that ends on arriving bytes closes its line from within the line's own
     // tidings of them: nothing freed is touched, and the port is free at once.
     void lineClosedFromItsOwnTidings()
     {
-        ComStartUnit([](int n) { return n == 9 ? QStringLiteral("\\\\.\\COM9") : QString(); });
+        QString device;
+        QVERIFY(ComPortList::detect({}).deviceOf(9, device));
         for (int round = 0; round < 3; ++round) {
-            QVERIFY(ComOpen(9, 38400, 8, 'N', 1));
-            const std::shared_ptr<SerialLine> line = ComLine();
+            DevicePort port(device);
+            QVERIFY(port.open());
             bool told = false;
-            line->onReadyRead([&told] {
+            port.line()->onReadyRead([&told, &port] {
                 told = true;
-                ComClose();
+                port.close();
             });
-            line->write(QByteArray(1, '\x15')); // the instrument sends, or sends again
+            port.line()->write(QByteArray(1, '\x15')); // the instrument sends, or sends again
             QTRY_VERIFY_WITH_TIMEOUT(told, 10000);
-            QVERIFY(!ComPortOpen);
+            QVERIFY(!port.line());
         }
     }
 };

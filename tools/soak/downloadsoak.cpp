@@ -1,9 +1,9 @@
 #include "downloadsoak.h"
 
-#include "appwindows.h"
 #include "bmpheader.h"
 #include "filehelpers.h"
-#include "myserial.h"
+#include "mainwindow.h"
+#include "pictureview.h"
 #include "scaledimage.h"
 #include "scriptedprompts.h"
 
@@ -52,10 +52,7 @@ const QString WorkingFile = QStringLiteral("TMP.BMP");
 
 DownloadSoak::DownloadSoak(Settings settings) : settings_(std::move(settings)) {}
 
-DownloadSoak::~DownloadSoak()
-{
-    windows_.reset(); // before the serial unit that it uses
-}
+DownloadSoak::~DownloadSoak() = default;
 
 bool DownloadSoak::start()
 {
@@ -78,14 +75,18 @@ bool DownloadSoak::start()
             .isEmpty())
         return false;
     prompts_ = std::make_unique<ScriptedPrompts>();
-    serial_ = std::make_unique<MySerialUnit>([link](int n) { return n == 1 ? link : QString(); });
-    windows_ = std::make_unique<AppWindows>(*prompts_, dir_.path());
-    windows_->MainForm.StartTimer->stop(); // no first-run COM dialog
-    windows_->MainForm.show();
+    window_ = std::make_unique<MainWindow>(*prompts_,
+                                           MainWindow::Options{dir_.path(), std::nullopt, [link] {
+                                                                   return ComPortList({{1, link}});
+                                                               }});
+    window_->findChild<QTimer*>(QStringLiteral("firstRunTimer"))->stop(); // no COM dialog
+    window_->show();
     // Every click starts from the main event loop, as a user's does; the window tells the end.
-    connect(&windows_->MainForm, &TMainForm::downloadEnded, this, &DownloadSoak::downloadEnded);
+    connect(window_.get(), &MainWindow::downloadEnded, this, &DownloadSoak::downloadEnded);
     watchdog_.setSingleShot(true);
-    connect(&watchdog_, &QTimer::timeout, &windows_->MainForm, &TMainForm::btnCancelClick);
+    connect(&watchdog_, &QTimer::timeout,
+            window_->findChild<QPushButton*>(QStringLiteral("cancelDownloadButton")),
+            &QPushButton::click);
     std::printf("soak: %d downloads of the %s picture, random faults with seed %u\n",
                 settings_.count, qPrintable(settings_.picture), settings_.seed);
     std::fflush(stdout);
@@ -96,13 +97,12 @@ bool DownloadSoak::start()
 
 void DownloadSoak::downloadNext()
 {
-    TMainForm& form = windows_->MainForm;
     marker_ = markerFor(++done_);
-    form.ImageDSO->setImage(marker_);
+    window_->findChild<PictureView*>()->showPicture(marker_, QStringLiteral("a marker"));
     prompts_->messages.clear();
     watchdog_.start(WatchdogMs);
     took_.start();
-    form.btnGetScreenShot->click();
+    window_->findChild<QPushButton*>(QStringLiteral("downloadButton"))->click();
 }
 
 void DownloadSoak::downloadEnded()
@@ -133,7 +133,8 @@ DownloadSoak::Verdict DownloadSoak::judge(const QImage& marker, QString& why) co
 {
     for (const ScriptedPrompts::Message& message : prompts_->messages)
         why += (why.isEmpty() ? QString() : QStringLiteral("; ")) + message.text;
-    const QImage shown = asRgb(windows_->MainForm.ImageDSO->image());
+    const QImage shown =
+        asRgb(window_->findChild<ScaledImage*>(QStringLiteral("picture"))->image());
     if (shown == expectedImage_) {
         QByteArray working;
         if (!FileToString(WorkingFile, working) || working != expectedFile_) {

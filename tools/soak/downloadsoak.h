@@ -13,8 +13,7 @@
 #include <map>
 #include <memory>
 
-class AppWindows;
-class MySerialUnit;
+class MainWindow;
 class ScriptedPrompts;
 
 // The window's download, clicked again and again in this process against the simulated
@@ -51,8 +50,7 @@ private:
     QTemporaryDir dir_{QDir::current().filePath(QStringLiteral("soak-XXXXXX"))};
     DsoSimProcess sim_;
     std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<MySerialUnit> serial_;
-    std::unique_ptr<AppWindows> windows_;
+    std::unique_ptr<MainWindow> window_;
     QByteArray expectedFile_; // as the working file holds it: padded, palette patched
     QImage expectedImage_;
     int simLines_ = 1; // the simulator's lines so far: one more after each closed one

@@ -1,12 +1,26 @@
 #include "deviceport.h"
 
 #include "lineopening.h"
-#include "myserial.h"
+#include "systemserial.h"
+
+DevicePort::DevicePort(QString device, SerialLineFactory makeLine)
+    : device_(std::move(device)), makeLine_(std::move(makeLine))
+{
+}
+
+std::unique_ptr<DevicePort> DevicePort::unknown(const QString& why)
+{
+    auto port = std::make_unique<DevicePort>(QString());
+    port->unknownWhy_ = why;
+    return port;
+}
 
 Outcome DevicePort::open()
 {
     close();
-    std::shared_ptr<SerialLine> line = MakeSerialLine();
+    if (!unknownWhy_.isEmpty())
+        return Outcome::failure(unknownWhy_);
+    std::shared_ptr<SerialLine> line = makeLine_ ? makeLine_() : SystemSerial::makeLine();
     Outcome opened = OpenDevice(*line, device_);
     if (opened)
         opened = ConfigureLine(*line, device_, DownloadLineSettings);

@@ -1,14 +1,20 @@
 #pragma once
 
 #include "downloadport.h"
+#include "outcome.h"
 
 #include <QString>
 
-// A device of its own, opened by its path: orvisnap-capture's port, which needs no place in the
-// serial unit's list.
+#include <memory>
+
+// A serial device opened by its path, the download's line settings applied: the window opens
+// the chosen port's device, orvisnap-capture the one it was given.
 class DevicePort final : public DownloadPort {
 public:
-    explicit DevicePort(QString device) : device_(std::move(device)) {}
+    // `makeLine` makes the line it opens (the system's when not given).
+    explicit DevicePort(QString device, SerialLineFactory makeLine = {});
+    // A port whose device is not known: every open fails with `why`.
+    [[nodiscard]] static std::unique_ptr<DevicePort> unknown(const QString& why);
 
     [[nodiscard]] Outcome open() override;
     [[nodiscard]] std::shared_ptr<SerialLine> line() const override { return line_; }
@@ -18,5 +24,7 @@ public:
 
 private:
     QString device_;
+    QString unknownWhy_;
+    SerialLineFactory makeLine_;
     std::shared_ptr<SerialLine> line_;
 };

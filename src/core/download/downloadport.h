@@ -7,11 +7,12 @@
 
 // The line settings of every download, whatever the user's port settings say; the status bar
 // shows the same.
-inline constexpr LineSettings DownloadLineSettings{38400, 8, 'N', 1};
+inline constexpr LineSettings DownloadLineSettings{38400, 8, LineSettings::Parity::None,
+                                                   LineSettings::StopBits::One};
 
 // The port a download runs on: opened with DownloadLineSettings when the download asks for it,
-// closed when it ends. The window's is the serial unit's port (UnitPort), orvisnap-capture's a
-// device of its own (DevicePort), a test's a scripted line.
+// closed when it ends. The window's and orvisnap-capture's is a device (DevicePort), a test's a
+// scripted line.
 class DownloadPort {
 public:
     DownloadPort() = default;

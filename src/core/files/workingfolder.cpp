@@ -1,6 +1,6 @@
 #include "workingfolder.h"
 
-#include "settingsfile.h"
+#include "programfolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,9 +11,9 @@
 QString WorkingFolder::enter()
 {
     const QString current = QDir::currentPath();
-    const QString exeDir = SettingsFile::executableFolder();
+    const QString exeDir = ProgramFolder::executableFolder();
     const bool installFolder =
-        SettingsFile::installedAt(exeDir) &&
+        ProgramFolder::installedAt(exeDir) &&
         QFileInfo(current).canonicalFilePath() == QFileInfo(exeDir).canonicalFilePath();
     const QString localData =
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);

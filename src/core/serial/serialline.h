@@ -1,23 +1,18 @@
 #pragma once
 
+#include "linesettings.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
-// The four line settings the serial unit applies; everything else stays as the driver has it.
-struct LineSettings {
-    std::int32_t baudRate = 9600;
-    std::uint8_t dataBits = 8;
-    char parity = 'N';         // N, O, E, M or S
-    std::uint8_t stopBits = 1; // 1 = one, 2 = two, 3 = one and a half
-};
-
-// One serial line as the system gives it, held by the serial unit from a successful open to the
-// next close. The build picks the platform's implementation (SystemSerial::makeLine); a test may
-// hand the unit a line of its own. Nothing here waits for the line: writes do not wait, reads
-// take only what has arrived, and arriving bytes are told through the event loop.
+// One serial line as the system gives it, from a successful open to the next close. The build
+// picks the platform's implementation (SystemSerial::makeLine); a test may hand in a line of its
+// own. Nothing here waits for the line: writes do not wait, reads take only what has arrived,
+// and arriving bytes are told through the event loop.
 class SerialLine {
 public:
     enum class Refusal { None, NoDevice, Permission, Busy, Other };
@@ -52,3 +47,6 @@ public:
     // The device went away (adapter pulled, other side closed).
     [[nodiscard]] virtual bool lost() const = 0;
 };
+
+// Makes the closed lines a port opens: the system's (SystemSerial::makeLine), or a test's.
+using SerialLineFactory = std::function<std::unique_ptr<SerialLine>()>;

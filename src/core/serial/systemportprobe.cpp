@@ -1,8 +1,5 @@
 #include "systemportprobe.h"
 
-#include "inifile.h"
-#include "myserial.h"
-
 #include <QFile>
 #include <QFileInfo>
 
@@ -69,7 +66,7 @@ QStringView fileName(const QString& path)
     return QStringView(path).sliced(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-// A comma would split the port record in the wrong place.
+// A comma would split the settings file's and the port list's records in the wrong place.
 bool recordable(const QString& path)
 {
     return !path.isEmpty() && !path.contains(QLatin1Char(','));
@@ -92,33 +89,12 @@ bool alreadyListed(const QMap<int, QString>& ports, const QString& path)
 
 } // namespace
 
-PortScan SystemPortProbe::scan(const QString& iniPath)
-{
-    return [iniPath] { return make(iniPath); };
-}
-
-QMap<int, QString> SystemPortProbe::readExplicitMap(const QString& iniPath)
-{
-    const IniFile file(iniPath);
-    QMap<int, QString> map;
-    if (!file.exists())
-        return map;
-    const IniDocument ini = file.load().value_or(IniDocument()); // one read for all the keys
-    for (int n = 1; n <= ComMaxPorts; ++n) {
-        const QByteArray key = "COM" + QByteArray::number(n);
-        const QString path = QFile::decodeName(ini.readString("Ports", key, {}));
-        if (recordable(path) && QFileInfo::exists(path))
-            map.insert(n, path);
-    }
-    return map;
-}
-
-QMap<int, QString> SystemPortProbe::assign(const QMap<int, QString>& explicitMap,
+QMap<int, QString> SystemPortProbe::assign(const QMap<int, QString>& pinned,
                                            QStringList systemPorts)
 {
     QMap<int, QString> ports;
-    for (auto it = explicitMap.cbegin(); it != explicitMap.cend(); ++it)
-        if (it.key() >= 1 && it.key() <= ComMaxPorts && recordable(it.value()))
+    for (auto it = pinned.cbegin(); it != pinned.cend(); ++it)
+        if (it.key() >= 1 && it.key() <= MaxNumbered && recordable(it.value()))
             ports.insert(it.key(), it.value());
     std::sort(systemPorts.begin(), systemPorts.end(), naturalLess);
     int n = 1;
@@ -127,7 +103,7 @@ QMap<int, QString> SystemPortProbe::assign(const QMap<int, QString>& explicitMap
             continue;
         while (ports.contains(n))
             ++n;
-        if (n > ComMaxPorts)
+        if (n > MaxNumbered)
             break;
         ports.insert(n, path);
     }

@@ -1,7 +1,7 @@
 #include "settingsfile.h"
 
 #include "inifile.h"
-#include "orvisnap_installlayout.h"
+#include "programfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,14 +18,9 @@ bool writable(const QString& path)
 }
 } // namespace
 
-QString SettingsFile::executableFolder()
-{
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
-}
-
 QString SettingsFile::locate()
 {
-    return locate(executableFolder());
+    return locate(ProgramFolder::executableFolder());
 }
 
 QString SettingsFile::locate(const QString& exeDir)
@@ -38,17 +33,11 @@ QString SettingsFile::locate(const QString& exeDir, const QString& configDir)
     const QDir dir(exeDir);
     const QString beside = dir.filePath(FileName);
     const bool portable =
-        !installedAt(exeDir) && (writable(dir.absolutePath()) || writable(beside));
+        !ProgramFolder::installedAt(exeDir) && (writable(dir.absolutePath()) || writable(beside));
     // Without a home folder there is no other place to try.
     if (portable || configDir.isEmpty())
         return beside;
     return QDir(configDir).filePath(FileName);
-}
-
-bool SettingsFile::installedAt(const QString& exeDir)
-{
-    return QFileInfo::exists(
-        QDir(exeDir).filePath(QLatin1String(OrvisnapInstall::InstalledMarkerFromBin)));
 }
 
 bool SettingsFile::meansFirstRun(const QString& iniPath)

@@ -17,17 +17,11 @@ class SettingsFile {
 public:
     static constexpr QLatin1StringView FileName{"Orvisnap.ini"};
 
-    // The running executable's folder, ending in "/".
-    [[nodiscard]] static QString executableFolder();
     // For the running executable.
     [[nodiscard]] static QString locate();
     [[nodiscard]] static QString locate(const QString& exeDir);
     // The same with the configuration folder given.
     [[nodiscard]] static QString locate(const QString& exeDir, const QString& configDir);
-
-    // Whether the executable in `exeDir` was installed (package, installer), not unpacked or
-    // built there.
-    [[nodiscard]] static bool installedAt(const QString& exeDir);
 
     // A missing file, or one that holds nothing but a [Ports] section (ports mapped before the
     // first start).

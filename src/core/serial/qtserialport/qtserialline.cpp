@@ -2,35 +2,35 @@
 
 #include <QCoreApplication>
 
-#include "myserial.h"
-
 namespace {
-QSerialPort::Parity qtParity(char letter)
+QSerialPort::Parity qtParity(LineSettings::Parity parity)
 {
-    switch (ParityCode(letter)) {
-    case 1:
+    switch (parity) {
+    case LineSettings::Parity::Odd:
         return QSerialPort::OddParity;
-    case 2:
+    case LineSettings::Parity::Even:
         return QSerialPort::EvenParity;
-    case 3:
+    case LineSettings::Parity::Mark:
         return QSerialPort::MarkParity;
-    case 4:
+    case LineSettings::Parity::Space:
         return QSerialPort::SpaceParity;
-    default:
-        return QSerialPort::NoParity;
+    case LineSettings::Parity::None:
+        break;
     }
+    return QSerialPort::NoParity;
 }
 
-QSerialPort::StopBits qtStopBits(std::uint8_t code)
+QSerialPort::StopBits qtStopBits(LineSettings::StopBits stopBits)
 {
-    switch (StopBitsCode(code)) {
-    case 1:
+    switch (stopBits) {
+    case LineSettings::StopBits::OneAndHalf:
         return QSerialPort::OneAndHalfStop;
-    case 2:
+    case LineSettings::StopBits::Two:
         return QSerialPort::TwoStop;
-    default:
-        return QSerialPort::OneStop;
+    case LineSettings::StopBits::One:
+        break;
     }
+    return QSerialPort::OneStop;
 }
 
 // The device itself has already been opened by DeviceHold, so a permission error from Qt is the

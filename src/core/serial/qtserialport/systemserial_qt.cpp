@@ -1,4 +1,4 @@
-// The serial unit's platform on Linux and macOS: Qt SerialPort, ports numbered by the port map.
+// The serial ports of Linux and macOS: Qt SerialPort, numbered by the port map.
 #include "qtserialline.h"
 #include "sysfsserialports.h"
 #include "systemportprobe.h"
@@ -36,8 +36,7 @@ std::optional<std::int32_t> SystemSerial::portNumberOfName(const QString& /*name
     return std::nullopt; // device names say nothing about the program's numbers
 }
 
-PortProbe SystemPortProbe::make(const QString& iniPath)
+QMap<int, QString> SystemPortProbe::ports(const QMap<int, QString>& pinned)
 {
-    const QMap<int, QString> ports = assign(readExplicitMap(iniPath), systemPorts());
-    return [ports](int n) { return ports.value(n); };
+    return assign(pinned, systemPorts());
 }

@@ -1,12 +1,10 @@
-// The serial unit's platform on Windows: the communications interface itself; COMn is the
-// system's own COMn.
+// The serial ports of Windows: the communications interface itself; COMn is the system's own
+// COMn.
 #include "systemportprobe.h"
 #include "systemserial.h"
 #include "wincommrules.h"
 #include "windeviceinfo.h"
 #include "winserialline.h"
-
-#include "myserial.h"
 
 #include <string>
 #include <vector>
@@ -56,7 +54,7 @@ namespace {
 QMap<int, QString> probedPorts()
 {
     QMap<int, QString> ports;
-    for (int n = 1; n <= ComMaxPorts; ++n) {
+    for (int n = 1; n <= SystemPortProbe::MaxNumbered; ++n) {
         const QString path = WinCommRules::devicePath(n);
         // The short name (COM3) first, then the device path.
         if (hasCommConfig(path.mid(4)) || hasCommConfig(path))
@@ -66,12 +64,11 @@ QMap<int, QString> probedPorts()
 }
 } // namespace
 
-PortProbe SystemPortProbe::make(const QString& /*iniPath*/)
+QMap<int, QString> SystemPortProbe::ports(const QMap<int, QString>& /*pinned*/)
 {
     // The system lists every serial port it has, whatever its number, in one read; probing each
     // name in turn takes seconds where Bluetooth serial ports exist, and stops at COM30. The
     // probe is left for a system whose list cannot be read.
     const std::optional<QStringList> listed = WinDeviceInfo::serialCommNames();
-    const QMap<int, QString> ports = listed ? WinCommRules::listedPorts(*listed) : probedPorts();
-    return [ports](int n) { return ports.value(n); };
+    return listed ? WinCommRules::listedPorts(*listed) : probedPorts();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "myserial.h"
 #include "serialline.h"
 
 #include <QMap>
@@ -39,14 +38,45 @@ inline constexpr std::uint8_t RtsControlEnable = 1;
 inline constexpr char XonChar = 0x11;
 inline constexpr char XoffChar = 0x13;
 
+// The block's codes: NOPARITY 0 to SPACEPARITY 4; ONESTOPBIT 0, ONE5STOPBITS 1, TWOSTOPBITS 2.
+[[nodiscard]] constexpr std::uint8_t parityCode(LineSettings::Parity parity)
+{
+    switch (parity) {
+    case LineSettings::Parity::Odd:
+        return 1;
+    case LineSettings::Parity::Even:
+        return 2;
+    case LineSettings::Parity::Mark:
+        return 3;
+    case LineSettings::Parity::Space:
+        return 4;
+    case LineSettings::Parity::None:
+        break;
+    }
+    return 0;
+}
+
+[[nodiscard]] constexpr std::uint8_t stopBitsCode(LineSettings::StopBits stopBits)
+{
+    switch (stopBits) {
+    case LineSettings::StopBits::OneAndHalf:
+        return 1;
+    case LineSettings::StopBits::Two:
+        return 2;
+    case LineSettings::StopBits::One:
+        break;
+    }
+    return 0;
+}
+
 // A device control block (DCB) with the four settings.
 template <typename Block>
 [[nodiscard]] Block withSettings(Block block, const LineSettings& settings)
 {
     block.BaudRate = static_cast<std::uint32_t>(settings.baudRate);
     block.ByteSize = settings.dataBits;
-    block.Parity = ParityCode(settings.parity);
-    block.StopBits = StopBitsCode(settings.stopBits);
+    block.Parity = parityCode(settings.parity);
+    block.StopBits = stopBitsCode(settings.stopBits);
     return block;
 }
 

@@ -1,0 +1,116 @@
+#include "pictureview.h"
+
+#include "filechooser.h"
+#include "picturedragdrop.h"
+#include "pictureio.h"
+#include "picturemenu.h"
+#include "prompts.h"
+#include "scaledimage.h"
+#include "uicolours.h"
+#include "waitingpicture.h"
+
+#include <QLabel>
+
+namespace {
+QImage builtIn(const char* name)
+{
+    return QImage(QStringLiteral(":/pictures/") + QString::fromLatin1(name).toUpper(), "BMP");
+}
+} // namespace
+
+PictureView::PictureView(Prompts& prompts, FileChooser& files, AutoSave& autoSave, QWidget* parent)
+    : QFrame(parent), prompts_(prompts), files_(files),
+      size_(*PictureSizes::withBmpRes(PictureSizes::Standard))
+{
+    setObjectName(QStringLiteral("pictureView"));
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    image_ = new ScaledImage(this);
+    image_->setObjectName(QStringLiteral("picture"));
+    // Taken by Tab and a click, so that the menu key opens the picture's menu.
+    image_->setFocusPolicy(Qt::StrongFocus);
+
+    counter_ = new QLabel(QStringLiteral("10"), this);
+    counter_->setObjectName(QStringLiteral("counter"));
+    counter_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont counterFont = font();
+    counterFont.setBold(true);
+    counter_->setFont(counterFont);
+    UiColours::set(counter_, QPalette::WindowText, UiColours::Maroon);
+    counter_->setAccessibleName(tr("Download state"));
+    // The counter lies over the picture; clicks on it belong to the picture.
+    counter_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    counter_->clear();
+
+    menu_ = new PictureMenu(*this, *image_, autoSave);
+    new PictureDragDrop(*this, *image_);
+    setPictureSize(size_);
+}
+
+void PictureView::setPictureSize(const PictureSize& size)
+{
+    size_ = size;
+    resize(size.panel);
+    image_->setGeometry(contentsRect());
+    counter_->setGeometry(0, size.counterTop, size.panel.width(), 13);
+}
+
+void PictureView::showPicture(const QImage& picture, const QString& what)
+{
+    image_->setImage(picture);
+    what_ = what;
+    //: The picture's name for a screen reader: what it shows, then its size
+    image_->setAccessibleName(
+        tr("%1, %2 x %3 pixels").arg(what).arg(picture.width()).arg(picture.height()));
+}
+
+void PictureView::showEmpty()
+{
+    showPicture(builtIn("EMPTY"), tr("Empty screen"));
+}
+
+void PictureView::showWaiting()
+{
+    showPicture(WaitingPicture::translated(builtIn(size_.waitBitmap)),
+                tr("How to start the transfer on the instrument"));
+}
+
+const QImage& PictureView::picture() const
+{
+    return image_->image();
+}
+
+void PictureView::showFile(const QString& path)
+{
+    QImage image;
+    if (const Outcome loaded = PictureIo::load(path, image); !loaded) {
+        prompts_.message(window(), tr("The picture could not be loaded."), loaded.reason());
+        return;
+    }
+    showPicture(image, tr("Picture from a file"));
+}
+
+void PictureView::saveAs(const QString& filter, const QString& extension, const char* format)
+{
+    const QString path = files_.fileToSave(window(), filter, extension);
+    if (path.isEmpty())
+        return;
+    if (const Outcome saved = PictureIo::save(picture(), path, format); !saved)
+        prompts_.message(window(), tr("The picture could not be saved."), saved.reason());
+}
+
+void PictureView::setCounterText(const QString& text)
+{
+    counter_->setText(text);
+}
+
+QList<QAction*> PictureView::shortcutActions() const
+{
+    return menu_->shortcutActions();
+}
+
+QWidget* PictureView::focusTarget() const
+{
+    return image_;
+}
