@@ -42,18 +42,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Keine Übertragung von %1 innerhalb von %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 hat die Übertragung ohne Daten beendet.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>Die Verbindung zum COM-Port wurde unterbrochen.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>Die Verbindung zu %1 wurde unterbrochen.</translation>
     </message>
     <message>
@@ -73,20 +67,13 @@
         <translation>Empfangen, aber kein Bild</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>%1 empfangen</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Keine Übertragung innerhalb von %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Abgebrochen</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Ohne Daten beendet</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +94,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Block verloren, Bild verworfen</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>%1 KB empfangen</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Vom Messgerät abgebrochen</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>Das Messgerät hat die Übertragung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>Messgerät sendet nicht mehr</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>Das Messgerät sendet nicht mehr: Das Bild ist unvollständig. Starten Sie die Übertragung am Messgerät erneut.</translation>
     </message>
 </context>
 <context>

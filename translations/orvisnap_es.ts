@@ -42,18 +42,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>No hubo ninguna transferencia desde %1 en %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 terminó la transferencia sin enviar datos.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>Se perdió la conexión con el puerto COM.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>Se perdió la conexión con %1.</translation>
     </message>
     <message>
@@ -73,20 +67,13 @@
         <translation>Recibido, pero no es una imagen</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Recibido: %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Sin transferencia en %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Terminado sin datos</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +94,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Bloque perdido, imagen descartada</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>Recibidos %1 KB</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Cancelado por el instrumento</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>El instrumento canceló la transferencia.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>El instrumento dejó de enviar</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>El instrumento dejó de enviar: la imagen está incompleta. Vuelva a iniciar la transferencia en el instrumento.</translation>
     </message>
 </context>
 <context>

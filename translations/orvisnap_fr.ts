@@ -42,18 +42,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Aucun transfert depuis %1 en %2&#xa0;s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 a terminé le transfert sans aucune donnée.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>La connexion au port COM a été perdue.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>La connexion à %1 a été perdue.</translation>
     </message>
     <message>
@@ -73,20 +67,13 @@
         <translation>Reçu, mais ce n&apos;est pas une image</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Reçu&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Aucun transfert en %1&#xa0;s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Annulé</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Terminé sans données</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +94,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Bloc perdu, image non conservée</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>%1&#xa0;Ko reçus</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Annulé par l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>L&apos;appareil a annulé le transfert.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>L&apos;appareil a cessé d&apos;envoyer</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>L&apos;appareil a cessé d&apos;envoyer&#xa0;: l&apos;image est incomplète. Relancez le transfert sur l&apos;appareil.</translation>
     </message>
 </context>
 <context>

@@ -42,18 +42,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Nessun trasferimento da %1 entro %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 ha terminato il trasferimento senza alcun dato.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>La connessione alla porta COM si è interrotta.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>La connessione a %1 si è interrotta.</translation>
     </message>
     <message>
@@ -73,20 +67,13 @@
         <translation>Ricevuto, ma non è un&apos;immagine</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Ricevuti %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Nessun trasferimento entro %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Annullato</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Terminato senza dati</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +94,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Blocco perso, immagine scartata</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>Ricevuti %1 KB</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Annullato dallo strumento</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>Lo strumento ha annullato il trasferimento.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>Lo strumento ha smesso di inviare</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>Lo strumento ha smesso di inviare: l&apos;immagine è incompleta. Avviare di nuovo il trasferimento sullo strumento.</translation>
     </message>
 </context>
 <context>

@@ -42,18 +42,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>%2 秒以内に %1 からの転送がありませんでした。</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 はデータを送らずに転送を終了しました。</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>COM ポートとの接続が切れました。</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>%1 との接続が切れました。</translation>
     </message>
     <message>
@@ -73,20 +67,13 @@
         <translation>受信しましたが、画像ではありません</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>%1 を受信しました</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>%1 秒以内に転送がありません</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>キャンセルしました</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>データなしで終了しました</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +94,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>ブロックが失われたため、画像を破棄しました</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>%1 KB を受信しました</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>測定器がキャンセルしました</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>測定器が転送をキャンセルしました。</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>測定器からの送信が止まりました</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>測定器からの送信が途中で止まったため、画像が不完全です。測定器でもう一度転送を開始してください。</translation>
     </message>
 </context>
 <context>

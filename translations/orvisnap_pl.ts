@@ -42,18 +42,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Brak transmisji z %1 w ciągu %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1: transmisja zakończona bez żadnych danych.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>Utracono połączenie z portem COM.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>Utracono połączenie z %1.</translation>
     </message>
     <message>
@@ -73,20 +67,13 @@
         <translation>Odebrano, ale to nie obraz</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Odebrano %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Brak transmisji w ciągu %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Anulowano</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Zakończono bez danych</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +94,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Utracono blok, obraz odrzucony</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>Odebrano %1 KB</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Anulowane przez przyrząd</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>Przyrząd anulował transmisję.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>Przyrząd przestał wysyłać</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>Przyrząd przestał wysyłać: obraz jest niekompletny. Ponownie uruchom transmisję na przyrządzie.</translation>
     </message>
 </context>
 <context>

@@ -42,18 +42,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Nenhuma transferência de %1 em %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 encerrou a transferência sem nenhum dado.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>A conexão com a porta COM foi perdida.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>A conexão com %1 foi perdida.</translation>
     </message>
     <message>
@@ -73,20 +67,13 @@
         <translation>Recebido, mas não é uma imagem</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Recebidos %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Nenhuma transferência em %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Encerrado sem dados</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +94,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Bloco perdido, imagem descartada</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>%1 KB recebidos</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Cancelado pelo instrumento</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>O instrumento cancelou a transferência.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>O instrumento parou de enviar</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>O instrumento parou de enviar: a imagem está incompleta. Inicie a transferência no instrumento novamente.</translation>
     </message>
 </context>
 <context>

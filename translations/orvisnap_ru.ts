@@ -42,18 +42,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>%1: передача не началась в течение %2 с.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1: передача завершена без данных.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>Связь с COM-портом потеряна.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>Связь с портом %1 потеряна.</translation>
     </message>
     <message>
@@ -73,20 +67,13 @@
         <translation>Получено, но это не изображение</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Получено %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Нет передачи в течение %1 с</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Отменено</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Завершено без данных</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +94,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Блок потерян, изображение не сохранено</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>Получено %1 КБ</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Отменено прибором</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>Прибор отменил передачу.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>Прибор перестал передавать</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>Прибор перестал передавать данные: изображение неполное. Запустите передачу на приборе снова.</translation>
     </message>
 </context>
 <context>

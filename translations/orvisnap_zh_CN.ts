@@ -42,18 +42,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>%1 在 %2 秒内没有开始传输。</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 结束了传输，但没有任何数据。</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>与 COM 端口的连接已断开。</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>与 %1 的连接已断开。</translation>
     </message>
     <message>
@@ -73,20 +67,13 @@
         <translation>已接收，但不是图像</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>已接收 %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>%1 秒内没有传输</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>已取消</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>已结束，没有数据</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +94,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>数据块丢失，图像未保留</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>已接收 %1 KB</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>仪器已取消</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>仪器取消了传输。</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>仪器停止发送</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>仪器停止发送：图像不完整。请在仪器上重新开始传输。</translation>
     </message>
 </context>
 <context>
