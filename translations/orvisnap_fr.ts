@@ -15,6 +15,11 @@
         <source>Not saved: %1</source>
         <translation>Non enregistré&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>BmpHeader</name>

@@ -1,7 +1,12 @@
 // The program in the user's language: which language is taken, the windows in a translation,
 // room for every translated text, and a name for every control a screen reader comes to.
+#include "autosave.h"
+#include "endingtable.h"
+#include "pictureio.h"
 #include "picturesizes.h"
 #include "scaledimage.h"
+#include "scriptedprompts.h"
+#include "testpictures.h"
 #include "textfit.h"
 #include "translated.h"
 #include "translations.h"
@@ -14,6 +19,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -38,6 +44,8 @@ private slots:
     void everyTextHasRoom();
     void waitingPictureSpeaksTheLanguage_data();
     void waitingPictureSpeaksTheLanguage();
+    void statusBarJoinsTheEndingAndTheSave_data();
+    void statusBarJoinsTheEndingAndTheSave();
     void everyControlHasAName();
 
 private:
@@ -139,6 +147,45 @@ void TestTranslations::waitingPictureSpeaksTheLanguage()
         QCOMPARE(form.ImageDSO->image().size(), builtIn.size());
         QCOMPARE(form.ImageDSO->image() == builtIn, language.isEmpty());
     }
+}
+
+void TestTranslations::statusBarJoinsTheEndingAndTheSave_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("before"); // what stands before the saved file's name
+    QTest::addColumn<QString>("after");
+    QTest::newRow("English") << ""
+                             << "Received 38 KB. Saved "
+                             << "";
+    QTest::newRow("French: kilo-octets") << "fr"
+                                         << "38\u00a0Ko reçus. Enregistré\u00a0: "
+                                         << "";
+    QTest::newRow("Russian") << "ru"
+                             << "Получено 38 КБ. Сохранено: "
+                             << "";
+    QTest::newRow("Japanese: a full stop of its own, no space") << "ja"
+                                                                << "38 KB を受信しました。"
+                                                                << " を保存しました";
+    QTest::newRow("Chinese") << "zh_CN"
+                             << "已接收 38 KB。已保存 "
+                             << "";
+}
+
+// A download's ending in the status bar, then the name of the picture saved into the folder.
+void TestTranslations::statusBarJoinsTheEndingAndTheSave()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    const Translated translated(language);
+    QLabel panel(EndingTable::status(DownloadEnding::Complete, 38));
+    AutoSave autoSave(fixture_.prompts(), nullptr, &panel, [](const QString&) {});
+    autoSave.setFolder(fixture_.dir().path());
+    autoSave.pictureArrived(PictureIo::encodeBmp(Checkerboard({9, 5})), Checkerboard({9, 5}));
+    const QString shown = panel.text();
+    QVERIFY2(shown.startsWith(before) && shown.endsWith(after), qPrintable(shown));
+    const QString name = shown.mid(before.size(), shown.size() - before.size() - after.size());
+    QVERIFY2(QRegularExpression("^DSO_[-_0-9]+\\.png$").match(name).hasMatch(), qPrintable(name));
 }
 
 void TestTranslations::everyControlHasAName()
