@@ -256,22 +256,6 @@
         <translation>Besonderer Dank an:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Die Hersteller der DSOs,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>für XModem-Bildschirmabzüge.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Alle, die frühe Versionen</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>getestet und Fehler gemeldet haben.</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>Erste Version</translation>
     </message>
@@ -286,6 +270,20 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Die Hersteller der DSOs,
+für Bildschirmkopien per XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Alle, die frühe Versionen
+getestet und Fehler gemeldet haben.</translation>
     </message>
 </context>
 <context>

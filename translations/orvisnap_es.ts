@@ -256,22 +256,6 @@
         <translation>Agradecimientos especiales a:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Los fabricantes de los DSO,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>por las capturas de pantalla XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Quienes probaron las primeras</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>versiones e informaron de errores.</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>Primera versión</translation>
     </message>
@@ -286,6 +270,20 @@
     <message>
         <source>Ok</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Los fabricantes de los DSO,
+por las capturas de pantalla XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Quienes probaron las primeras
+versiones e informaron de errores.</translation>
     </message>
 </context>
 <context>

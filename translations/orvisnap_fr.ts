@@ -256,22 +256,6 @@
         <translation>Remerciements particuliers&#xa0;:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Aux fabricants des DSO,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>pour les captures d&apos;écran XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>À tous ceux qui ont testé les</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>premières versions et signalé des bogues.</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>Première version</translation>
     </message>
@@ -286,6 +270,20 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Aux fabricants des DSO,
+pour les captures d&apos;écran XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>À ceux qui ont testé les premières
+versions et signalé des bogues.</translation>
     </message>
 </context>
 <context>

@@ -256,22 +256,6 @@
         <translation>Un ringraziamento speciale a:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>I produttori dei DSO,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>per le copie dello schermo via XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Tutti coloro che hanno provato le prime</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>versioni e segnalato errori.</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>Prima versione</translation>
     </message>
@@ -286,6 +270,20 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Ai produttori dei DSO,
+per le schermate via XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>A chi ha provato le prime versioni
+e segnalato errori.</translation>
     </message>
 </context>
 <context>

@@ -256,22 +256,6 @@
         <translation>謝辞:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>XModem で画面を出力できる</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>オシロスコープのメーカー各社</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>初期バージョンをテストし、</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>バグを報告してくださった皆様</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>初版</translation>
     </message>
@@ -286,6 +270,20 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>XModem で画面を出力できる
+オシロスコープのメーカー各社</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>初期バージョンをテストし、
+バグを報告してくださった皆様</translation>
     </message>
 </context>
 <context>

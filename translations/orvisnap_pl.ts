@@ -256,22 +256,6 @@
         <translation>Szczególne podziękowania dla:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>producentów oscyloskopów DSO,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>za zrzuty ekranu przez XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>wszystkich, którzy testowali wczesne</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>wersje i zgłaszali błędy.</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>Pierwsze wydanie</translation>
     </message>
@@ -286,6 +270,20 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>producentów oscyloskopów DSO,
+za zrzuty ekranu przez XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>wszystkich, którzy testowali
+wczesne wersje i zgłaszali błędy.</translation>
     </message>
 </context>
 <context>

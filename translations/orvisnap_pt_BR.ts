@@ -256,22 +256,6 @@
         <translation>Agradecimentos especiais a:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Os fabricantes dos DSOs,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>pelas capturas de tela via XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Todos que testaram as primeiras</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>versões e relataram erros.</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>Primeira versão</translation>
     </message>
@@ -286,6 +270,20 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Aos fabricantes dos DSOs,
+pelas capturas de tela via XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>A todos que testaram as primeiras
+versões e relataram erros.</translation>
     </message>
 </context>
 <context>

@@ -256,22 +256,6 @@
         <translation>Особая благодарность:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Производителям осциллографов</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>за снимки экрана по XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Всем, кто тестировал ранние</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>версии и сообщал об ошибках.</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>Первый выпуск</translation>
     </message>
@@ -286,6 +270,20 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Создателям осциллографов
+за снимки экрана по XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Всем, кто тестировал ранние
+версии и сообщал об ошибках.</translation>
     </message>
 </context>
 <context>

@@ -256,22 +256,6 @@
         <translation>特别感谢：</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>各示波器制造商，</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>为 XModem 屏幕转储提供支持；</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>所有测试早期版本</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>并报告错误的朋友。</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>首次发布</translation>
     </message>
@@ -286,6 +270,20 @@
     <message>
         <source>Ok</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>各示波器制造商，
+为 XModem 屏幕转储提供支持；</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>所有测试早期版本
+并报告错误的朋友。</translation>
     </message>
 </context>
 <context>
