@@ -455,11 +455,6 @@ getestet und Fehler gemeldet haben.</translation>
         <translation>So starten Sie die Übertragung am Messgerät</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 Pixel</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>geöffnet</translation>
     </message>
@@ -494,6 +489,14 @@ getestet und Fehler gemeldet haben.</translation>
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n Pixel</numerusform>
+            <numerusform>%1, %2 x %n Pixel</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -455,11 +455,6 @@ versiones e informaron de errores.</translation>
         <translation>Cómo iniciar la transferencia en el instrumento</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 píxeles</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>abierto</translation>
     </message>
@@ -494,6 +489,14 @@ versiones e informaron de errores.</translation>
     <message>
         <source>Progress</source>
         <translation>Progreso</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n píxel</numerusform>
+            <numerusform>%1, %2 x %n píxeles</numerusform>
+        </translation>
     </message>
 </context>
 <context>

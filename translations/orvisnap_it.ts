@@ -455,11 +455,6 @@ e segnalato errori.</translation>
         <translation>Come avviare il trasferimento sullo strumento</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 pixel</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>aperta</translation>
     </message>
@@ -494,6 +489,14 @@ e segnalato errori.</translation>
     <message>
         <source>Progress</source>
         <translation>Avanzamento</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n pixel</numerusform>
+            <numerusform>%1, %2 x %n pixel</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -455,11 +455,6 @@ versions and reported bugs.</source>
         <translation>測定器で転送を開始する方法</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1、%2 × %3 ピクセル</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>オープン</translation>
     </message>
@@ -494,6 +489,13 @@ versions and reported bugs.</source>
     <message>
         <source>Progress</source>
         <translation>進行状況</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1、%2 × %n ピクセル</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -455,11 +455,6 @@ wczesne wersje i zgłaszali błędy.</translation>
         <translation>Jak uruchomić transmisję na przyrządzie</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 pikseli</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>otwarty</translation>
     </message>
@@ -494,6 +489,15 @@ wczesne wersje i zgłaszali błędy.</translation>
     <message>
         <source>Progress</source>
         <translation>Postęp</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n piksel</numerusform>
+            <numerusform>%1, %2 x %n piksele</numerusform>
+            <numerusform>%1, %2 x %n pikseli</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -455,11 +455,6 @@ versões e relataram erros.</translation>
         <translation>Como iniciar a transferência no instrumento</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 pixels</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>aberta</translation>
     </message>
@@ -494,6 +489,14 @@ versões e relataram erros.</translation>
     <message>
         <source>Progress</source>
         <translation>Progresso</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n pixel</numerusform>
+            <numerusform>%1, %2 x %n pixels</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -455,11 +455,6 @@ versions and reported bugs.</source>
         <translation>Как запустить передачу на приборе</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, размер в пикселях: %2 на %3</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>открыт</translation>
     </message>
@@ -494,6 +489,15 @@ versions and reported bugs.</source>
     <message>
         <source>Progress</source>
         <translation>Ход выполнения</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, размер в пикселях: %2 на %n</numerusform>
+            <numerusform>%1, размер в пикселях: %2 на %n</numerusform>
+            <numerusform>%1, размер в пикселях: %2 на %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

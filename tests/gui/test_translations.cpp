@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -46,6 +47,10 @@ private slots:
     void waitingPictureSpeaksTheLanguage();
     void statusBarJoinsTheEndingAndTheSave_data();
     void statusBarJoinsTheEndingAndTheSave();
+    void pictureSizeCountedInTheLanguage_data();
+    void pictureSizeCountedInTheLanguage();
+    void stopBitsAsTechnicalNotation_data();
+    void stopBitsAsTechnicalNotation();
     void everyControlHasAName();
 
 private:
@@ -186,6 +191,60 @@ void TestTranslations::statusBarJoinsTheEndingAndTheSave()
     QVERIFY2(shown.startsWith(before) && shown.endsWith(after), qPrintable(shown));
     const QString name = shown.mid(before.size(), shown.size() - before.size() - after.size());
     QVERIFY2(QRegularExpression("^DSO_[-_0-9]+\\.png$").match(name).hasMatch(), qPrintable(name));
+}
+
+void TestTranslations::pictureSizeCountedInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("English") << "" << QSize(128, 64) << "Picture from a file, 128 x 64 pixels";
+    QTest::newRow("Polish: 2 to 4") << "pl" << QSize(128, 64) << "Obraz z pliku, 128 x 64 piksele";
+    QTest::newRow("Polish: 12 to 14") << "pl" << QSize(30, 12) << "Obraz z pliku, 30 x 12 pikseli";
+    QTest::newRow("Polish: 22") << "pl" << QSize(30, 22) << "Obraz z pliku, 30 x 22 piksele";
+    QTest::newRow("Polish: others")
+        << "pl" << QSize(512, 256) << "Obraz z pliku, 512 x 256 pikseli";
+    QTest::newRow("Polish: one") << "pl" << QSize(30, 1) << "Obraz z pliku, 30 x 1 piksel";
+    QTest::newRow("German") << "de" << QSize(256, 128) << "Bild aus einer Datei, 256 x 128 Pixel";
+}
+
+// The picture's name for a screen reader, of a picture loaded from a file.
+void TestTranslations::pictureSizeCountedInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QSize, size);
+    QFETCH(QString, name);
+    const Translated translated(language);
+    TMainForm& form = fixture_.start().MainForm;
+    const QString path = fixture_.path("picture.bmp");
+    QVERIFY(PictureIo::saveBmp(Checkerboard(size), path));
+    form.loadPicture(path);
+    QCOMPARE(form.ImageDSO->accessibleName(), name);
+}
+
+void TestTranslations::stopBitsAsTechnicalNotation_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "";
+    for (const QString language : {"de", "fr", "es", "it", "pt_BR", "pl", "ru"})
+        QTest::newRow(qPrintable(language + ": a decimal comma")) << language;
+}
+
+// One and a half stop bits read "1.5" as on the instrument and in every serial tool, also
+// where the language writes a decimal comma.
+void TestTranslations::stopBitsAsTechnicalNotation()
+{
+    QFETCH(QString, language);
+    const Translated translated(language);
+    const QLocale before;
+    QLocale::setDefault(QLocale(language.isEmpty() ? QStringLiteral("en_US") : language));
+    TMySerialSetupForm& dialog = fixture_.start().MySerialSetupForm;
+    dialog.show();
+    QStringList entries;
+    for (int i = 0; i < dialog.ComboStopBits->count(); ++i)
+        entries << dialog.ComboStopBits->itemText(i);
+    QLocale::setDefault(before);
+    QCOMPARE(entries, QStringList({"1", "1.5", "2"}));
 }
 
 void TestTranslations::everyControlHasAName()
