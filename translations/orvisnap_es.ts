@@ -294,7 +294,7 @@ versiones e informaron de errores.</translation>
     </message>
     <message>
         <source>Transfer start timeout</source>
-        <translation>Tiempo de espera de la transferencia</translation>
+        <translation>Tiempo límite de inicio</translation>
     </message>
     <message>
         <source>seconds</source>

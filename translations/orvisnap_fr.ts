@@ -294,7 +294,7 @@ versions et signalé des bogues.</translation>
     </message>
     <message>
         <source>Transfer start timeout</source>
-        <translation>Délai d&apos;attente du transfert</translation>
+        <translation>Délai pour lancer le transfert</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -359,11 +359,11 @@ versions et signalé des bogues.</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation>%1 KB</translation>
+        <translation>%1&#xa0;Ko</translation>
     </message>
     <message>
         <source>%1 / %2 KB</source>
-        <translation>%1 / %2 KB</translation>
+        <translation>%1 / %2&#xa0;Ko</translation>
     </message>
     <message>
         <source>The picture could not be loaded.</source>
@@ -375,7 +375,7 @@ versions et signalé des bogues.</translation>
     </message>
     <message>
         <source>Bitmap files (*.bmp)|*.bmp</source>
-        <translation>Fichiers bitmap (*.bmp)|*.bmp</translation>
+        <translation>Images BMP (*.bmp)|*.bmp</translation>
     </message>
     <message>
         <source>PNG files (*.png)|*.png</source>
@@ -403,7 +403,7 @@ versions et signalé des bogues.</translation>
     </message>
     <message>
         <source>Save bitmap</source>
-        <translation>Enregistrer l&apos;image en BMP</translation>
+        <translation>Enregistrer l&apos;image BMP</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -298,7 +298,7 @@ wczesne wersje i zgłaszali błędy.</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation>sekund</translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
@@ -311,7 +311,7 @@ wczesne wersje i zgłaszali błędy.</translation>
     </message>
     <message>
         <source>milliseconds</source>
-        <translation>milisekund</translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
@@ -423,7 +423,7 @@ wczesne wersje i zgłaszali błędy.</translation>
     </message>
     <message>
         <source>Logging</source>
-        <translation>Zapis dziennika</translation>
+        <translation>Rejestrowanie wymiany danych</translation>
     </message>
     <message>
         <source>About</source>

@@ -294,7 +294,7 @@ versões e relataram erros.</translation>
     </message>
     <message>
         <source>Transfer start timeout</source>
-        <translation>Tempo limite para iniciar a transferência</translation>
+        <translation>Tempo limite de início</translation>
     </message>
     <message>
         <source>seconds</source>

@@ -359,11 +359,11 @@ versions and reported bugs.</source>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation>%1 KB</translation>
+        <translation>%1 КБ</translation>
     </message>
     <message>
         <source>%1 / %2 KB</source>
-        <translation>%1 / %2 KB</translation>
+        <translation>%1 / %2 КБ</translation>
     </message>
     <message>
         <source>The picture could not be loaded.</source>
