@@ -23,7 +23,7 @@ TMySerialSetupForm::TMySerialSetupForm(QWidget* parent) : NoEscapeDialog(parent)
     setFixedSize(231, 216);
     createControls();
     FormCreate();
-    TextFit::fit(this);
+    TextFit::fit(this, {{ButtonCancel, ButtonOK}, {}});
 }
 
 // Controls are created in tab order: the six lists, then Cancel, then OK.

@@ -16,6 +16,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -43,6 +44,8 @@ private slots:
     void windowsSpeakTheLanguage();
     void everyTextHasRoom_data();
     void everyTextHasRoom();
+    void grownControlsKeepTheirRoom_data();
+    void grownControlsKeepTheirRoom();
     void waitingPictureSpeaksTheLanguage_data();
     void waitingPictureSpeaksTheLanguage();
     void statusBarJoinsTheEndingAndTheSave_data();
@@ -129,6 +132,81 @@ void TestTranslations::everyTextHasRoom()
         for (const QWidget* widget : window->findChildren<QWidget*>())
             QVERIFY2(TextFit::showsAllText(widget),
                      qPrintable(window->objectName() + ": " + widget->objectName()));
+}
+
+void TestTranslations::grownControlsKeepTheirRoom_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : Available)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Compared with the English windows: a control grown for its text leaves room around the text,
+// nothing that stood apart overlaps, the dialogs' buttons keep to their right edge and the bars
+// span their group box as before.
+void TestTranslations::grownControlsKeepTheirRoom()
+{
+    QFETCH(QString, language);
+    QHash<QString, QRect> english; // window/control -> geometry
+    for (QWidget* window : windowsOf(fixture_.start())) {
+        english.insert(window->objectName(), window->rect());
+        for (const QWidget* widget : window->findChildren<QWidget*>())
+            if (widget->window() == window)
+                english.insert(window->objectName() + '/' + widget->objectName(),
+                               widget->geometry());
+    }
+    fixture_.reset();
+    const Translated translated(language);
+    AppWindows& windows = fixture_.start();
+    for (QWidget* window : windowsOf(windows)) {
+        const QString prefix = window->objectName() + '/';
+        QList<const QWidget*> controls;
+        for (const QWidget* widget : window->findChildren<QWidget*>())
+            if (widget->window() == window && !widget->objectName().isEmpty() &&
+                (qobject_cast<const QLabel*>(widget) || qobject_cast<const QPushButton*>(widget) ||
+                 qobject_cast<const QComboBox*>(widget) || qobject_cast<const QGroupBox*>(widget) ||
+                 qobject_cast<const QAbstractSlider*>(widget)))
+                controls << widget;
+        for (const QWidget* control : controls) {
+            const auto* label = qobject_cast<const QLabel*>(control);
+            const auto* button = qobject_cast<const QPushButton*>(control);
+            const QString text = label ? label->text() : button ? button->text() : QString();
+            // Past a near fit, which takes up to two pixels without more room.
+            const bool grown =
+                control->width() > english.value(prefix + control->objectName()).width() + 2;
+            if (!grown || text.isEmpty() || control->inherits("WrapButton") ||
+                (label && label->wordWrap()))
+                continue;
+            const int room = control->width() - control->fontMetrics().horizontalAdvance(text);
+            QVERIFY2(room >= (button ? 12 : 6), qPrintable(prefix + control->objectName()));
+        }
+        // What stood apart still does; what stood within a frame (the About card's) still does.
+        for (const QWidget* a : controls)
+            for (const QWidget* b : controls) {
+                const QRect wasA = english.value(prefix + a->objectName());
+                const QRect wasB = english.value(prefix + b->objectName());
+                const QString pair = prefix + a->objectName() + ", " + b->objectName();
+                if (a == b || a->parentWidget() != b->parentWidget())
+                    continue;
+                if (!wasA.intersects(wasB))
+                    QVERIFY2(!a->geometry().intersects(b->geometry()), qPrintable(pair));
+                else if (wasA.contains(wasB))
+                    QVERIFY2(a->geometry().contains(b->geometry()), qPrintable(pair));
+            }
+        const int englishWidth = english.value(window->objectName()).width();
+        for (const QWidget* control : controls)
+            if (control->objectName() == "ButtonOK" || control->objectName() == "btnOK") {
+                const int distance = window->width() - control->geometry().right();
+                const QString name = prefix + control->objectName();
+                QVERIFY2(distance > 0 && distance <= englishWidth - english.value(name).right(),
+                         qPrintable(name));
+            }
+    }
+    const QWidget* box = windows.FormTimings.findChild<QWidget*>("GroupBox1");
+    const int boxGrowth = box->width() - english.value("FormTimings/GroupBox1").width();
+    for (const QString bar : {"Shape1", "Shape2"})
+        QCOMPARE(windows.FormTimings.findChild<QWidget*>(bar)->width(),
+                 english.value("FormTimings/" + bar).width() + boxGrowth);
 }
 
 void TestTranslations::waitingPictureSpeaksTheLanguage_data()
