@@ -15,6 +15,11 @@
         <source>Not saved: %1</source>
         <translation>Nicht gespeichert: %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>BmpHeader</name>
@@ -42,18 +47,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Keine Übertragung von %1 innerhalb von %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 hat die Übertragung ohne Daten beendet.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>Die Verbindung zum COM-Port wurde unterbrochen.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>Die Verbindung zu %1 wurde unterbrochen.</translation>
     </message>
     <message>
@@ -73,20 +72,13 @@
         <translation>Empfangen, aber kein Bild</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>%1 empfangen</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Keine Übertragung innerhalb von %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Abgebrochen</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Ohne Daten beendet</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +99,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Block verloren, Bild verworfen</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>%1 KB empfangen</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Vom Messgerät abgebrochen</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>Das Messgerät hat die Übertragung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>Messgerät sendet nicht mehr</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>Das Messgerät sendet nicht mehr: Das Bild ist unvollständig. Starten Sie die Übertragung am Messgerät erneut.</translation>
     </message>
 </context>
 <context>
@@ -243,22 +256,6 @@
         <translation>Besonderer Dank an:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Die Hersteller der DSOs,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>für XModem-Bildschirmabzüge.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Alle, die frühe Versionen</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>getestet und Fehler gemeldet haben.</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>Erste Version</translation>
     </message>
@@ -273,6 +270,20 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Die Hersteller der DSOs,
+für Bildschirmkopien per XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Alle, die frühe Versionen
+getestet und Fehler gemeldet haben.</translation>
     </message>
 </context>
 <context>
@@ -444,11 +455,6 @@
         <translation>So starten Sie die Übertragung am Messgerät</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 Pixel</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>geöffnet</translation>
     </message>
@@ -483,6 +489,14 @@
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n Pixel</numerusform>
+            <numerusform>%1, %2 x %n Pixel</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,11 @@
         <source>Not saved: %1</source>
         <translation>No guardado: %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>BmpHeader</name>
@@ -42,18 +47,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>No hubo ninguna transferencia desde %1 en %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 terminó la transferencia sin enviar datos.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>Se perdió la conexión con el puerto COM.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>Se perdió la conexión con %1.</translation>
     </message>
     <message>
@@ -73,20 +72,13 @@
         <translation>Recibido, pero no es una imagen</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Recibido: %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Sin transferencia en %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Terminado sin datos</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +99,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Bloque perdido, imagen descartada</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>Recibidos %1 KB</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Cancelado por el instrumento</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>El instrumento canceló la transferencia.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>El instrumento dejó de enviar</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>El instrumento dejó de enviar: la imagen está incompleta. Vuelva a iniciar la transferencia en el instrumento.</translation>
     </message>
 </context>
 <context>
@@ -243,22 +256,6 @@
         <translation>Agradecimientos especiales a:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Los fabricantes de los DSO,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>por las capturas de pantalla XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Quienes probaron las primeras</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>versiones e informaron de errores.</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>Primera versión</translation>
     </message>
@@ -274,6 +271,20 @@
         <source>Ok</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Los fabricantes de los DSO,
+por las capturas de pantalla XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Quienes probaron las primeras
+versiones e informaron de errores.</translation>
+    </message>
 </context>
 <context>
     <name>TFormTimings</name>
@@ -283,7 +294,7 @@
     </message>
     <message>
         <source>Transfer start timeout</source>
-        <translation>Tiempo de espera de la transferencia</translation>
+        <translation>Tiempo límite de inicio</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -444,11 +455,6 @@
         <translation>Cómo iniciar la transferencia en el instrumento</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 píxeles</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>abierto</translation>
     </message>
@@ -483,6 +489,14 @@
     <message>
         <source>Progress</source>
         <translation>Progreso</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n píxel</numerusform>
+            <numerusform>%1, %2 x %n píxeles</numerusform>
+        </translation>
     </message>
 </context>
 <context>

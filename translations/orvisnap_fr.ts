@@ -15,6 +15,11 @@
         <source>Not saved: %1</source>
         <translation>Non enregistré&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>BmpHeader</name>
@@ -42,18 +47,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Aucun transfert depuis %1 en %2&#xa0;s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 a terminé le transfert sans aucune donnée.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>La connexion au port COM a été perdue.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>La connexion à %1 a été perdue.</translation>
     </message>
     <message>
@@ -73,20 +72,13 @@
         <translation>Reçu, mais ce n&apos;est pas une image</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Reçu&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Aucun transfert en %1&#xa0;s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Annulé</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Terminé sans données</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +99,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Bloc perdu, image non conservée</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>%1&#xa0;Ko reçus</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Annulé par l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>L&apos;appareil a annulé le transfert.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>L&apos;appareil a cessé d&apos;envoyer</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>L&apos;appareil a cessé d&apos;envoyer&#xa0;: l&apos;image est incomplète. Relancez le transfert sur l&apos;appareil.</translation>
     </message>
 </context>
 <context>
@@ -243,22 +256,6 @@
         <translation>Remerciements particuliers&#xa0;:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Aux fabricants des DSO,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>pour les captures d&apos;écran XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>À tous ceux qui ont testé les</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>premières versions et signalé des bogues.</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>Première version</translation>
     </message>
@@ -274,6 +271,20 @@
         <source>Ok</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Aux fabricants des DSO,
+pour les captures d&apos;écran XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>À ceux qui ont testé les premières
+versions et signalé des bogues.</translation>
+    </message>
 </context>
 <context>
     <name>TFormTimings</name>
@@ -283,7 +294,7 @@
     </message>
     <message>
         <source>Transfer start timeout</source>
-        <translation>Délai d&apos;attente du transfert</translation>
+        <translation>Délai pour lancer le transfert</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -348,11 +359,11 @@
     </message>
     <message>
         <source>%1 KB</source>
-        <translation>%1 KB</translation>
+        <translation>%1&#xa0;Ko</translation>
     </message>
     <message>
         <source>%1 / %2 KB</source>
-        <translation>%1 / %2 KB</translation>
+        <translation>%1 / %2&#xa0;Ko</translation>
     </message>
     <message>
         <source>The picture could not be loaded.</source>
@@ -364,7 +375,7 @@
     </message>
     <message>
         <source>Bitmap files (*.bmp)|*.bmp</source>
-        <translation>Fichiers bitmap (*.bmp)|*.bmp</translation>
+        <translation>Images BMP (*.bmp)|*.bmp</translation>
     </message>
     <message>
         <source>PNG files (*.png)|*.png</source>
@@ -392,7 +403,7 @@
     </message>
     <message>
         <source>Save bitmap</source>
-        <translation>Enregistrer l&apos;image en BMP</translation>
+        <translation>Enregistrer l&apos;image BMP</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -444,11 +455,6 @@
         <translation>Comment lancer le transfert sur l&apos;appareil</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 pixels</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>ouvert</translation>
     </message>
@@ -483,6 +489,14 @@
     <message>
         <source>Progress</source>
         <translation>Progression</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n pixel</numerusform>
+            <numerusform>%1, %2 x %n pixels</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,11 @@
         <source>Not saved: %1</source>
         <translation>Non salvato: %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>BmpHeader</name>
@@ -42,18 +47,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Nessun trasferimento da %1 entro %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 ha terminato il trasferimento senza alcun dato.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>La connessione alla porta COM si è interrotta.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>La connessione a %1 si è interrotta.</translation>
     </message>
     <message>
@@ -73,20 +72,13 @@
         <translation>Ricevuto, ma non è un&apos;immagine</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Ricevuti %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Nessun trasferimento entro %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Annullato</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Terminato senza dati</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +99,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Blocco perso, immagine scartata</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>Ricevuti %1 KB</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Annullato dallo strumento</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>Lo strumento ha annullato il trasferimento.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>Lo strumento ha smesso di inviare</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>Lo strumento ha smesso di inviare: l&apos;immagine è incompleta. Avviare di nuovo il trasferimento sullo strumento.</translation>
     </message>
 </context>
 <context>
@@ -243,22 +256,6 @@
         <translation>Un ringraziamento speciale a:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>I produttori dei DSO,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>per le copie dello schermo via XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Tutti coloro che hanno provato le prime</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>versioni e segnalato errori.</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>Prima versione</translation>
     </message>
@@ -273,6 +270,20 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Ai produttori dei DSO,
+per le schermate via XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>A chi ha provato le prime versioni
+e segnalato errori.</translation>
     </message>
 </context>
 <context>
@@ -444,11 +455,6 @@
         <translation>Come avviare il trasferimento sullo strumento</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 pixel</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>aperta</translation>
     </message>
@@ -483,6 +489,14 @@
     <message>
         <source>Progress</source>
         <translation>Avanzamento</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n pixel</numerusform>
+            <numerusform>%1, %2 x %n pixel</numerusform>
+        </translation>
     </message>
 </context>
 <context>

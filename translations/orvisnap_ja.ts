@@ -15,6 +15,11 @@
         <source>Not saved: %1</source>
         <translation>保存できませんでした: %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1。%2</translation>
+    </message>
 </context>
 <context>
     <name>BmpHeader</name>
@@ -42,18 +47,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>%2 秒以内に %1 からの転送がありませんでした。</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 はデータを送らずに転送を終了しました。</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>COM ポートとの接続が切れました。</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>%1 との接続が切れました。</translation>
     </message>
     <message>
@@ -73,20 +72,13 @@
         <translation>受信しましたが、画像ではありません</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>%1 を受信しました</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>%1 秒以内に転送がありません</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>キャンセルしました</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>データなしで終了しました</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +99,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>ブロックが失われたため、画像を破棄しました</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>%1 KB を受信しました</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>測定器がキャンセルしました</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>測定器が転送をキャンセルしました。</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>測定器からの送信が止まりました</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>測定器からの送信が途中で止まったため、画像が不完全です。測定器でもう一度転送を開始してください。</translation>
     </message>
 </context>
 <context>
@@ -243,22 +256,6 @@
         <translation>謝辞:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>XModem で画面を出力できる</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>オシロスコープのメーカー各社</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>初期バージョンをテストし、</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>バグを報告してくださった皆様</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>初版</translation>
     </message>
@@ -273,6 +270,20 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>XModem で画面を出力できる
+オシロスコープのメーカー各社</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>初期バージョンをテストし、
+バグを報告してくださった皆様</translation>
     </message>
 </context>
 <context>
@@ -444,11 +455,6 @@
         <translation>測定器で転送を開始する方法</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1、%2 × %3 ピクセル</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>オープン</translation>
     </message>
@@ -483,6 +489,13 @@
     <message>
         <source>Progress</source>
         <translation>進行状況</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1、%2 × %n ピクセル</numerusform>
+        </translation>
     </message>
 </context>
 <context>

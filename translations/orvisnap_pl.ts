@@ -15,6 +15,11 @@
         <source>Not saved: %1</source>
         <translation>Nie zapisano: %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>BmpHeader</name>
@@ -42,18 +47,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Brak transmisji z %1 w ciągu %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1: transmisja zakończona bez żadnych danych.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>Utracono połączenie z portem COM.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>Utracono połączenie z %1.</translation>
     </message>
     <message>
@@ -73,20 +72,13 @@
         <translation>Odebrano, ale to nie obraz</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Odebrano %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Brak transmisji w ciągu %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Anulowano</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Zakończono bez danych</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +99,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Utracono blok, obraz odrzucony</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>Odebrano %1 KB</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Anulowane przez przyrząd</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>Przyrząd anulował transmisję.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>Przyrząd przestał wysyłać</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>Przyrząd przestał wysyłać: obraz jest niekompletny. Ponownie uruchom transmisję na przyrządzie.</translation>
     </message>
 </context>
 <context>
@@ -243,22 +256,6 @@
         <translation>Szczególne podziękowania dla:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>producentów oscyloskopów DSO,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>za zrzuty ekranu przez XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>wszystkich, którzy testowali wczesne</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>wersje i zgłaszali błędy.</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>Pierwsze wydanie</translation>
     </message>
@@ -274,6 +271,20 @@
         <source>Ok</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>producentów oscyloskopów DSO,
+za zrzuty ekranu przez XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>wszystkich, którzy testowali
+wczesne wersje i zgłaszali błędy.</translation>
+    </message>
 </context>
 <context>
     <name>TFormTimings</name>
@@ -287,7 +298,7 @@
     </message>
     <message>
         <source>seconds</source>
-        <translation>sekund</translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
@@ -300,7 +311,7 @@
     </message>
     <message>
         <source>milliseconds</source>
-        <translation>milisekund</translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
@@ -412,7 +423,7 @@
     </message>
     <message>
         <source>Logging</source>
-        <translation>Zapis dziennika</translation>
+        <translation>Rejestrowanie wymiany danych</translation>
     </message>
     <message>
         <source>About</source>
@@ -442,11 +453,6 @@
     <message>
         <source>How to start the transfer on the instrument</source>
         <translation>Jak uruchomić transmisję na przyrządzie</translation>
-    </message>
-    <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 pikseli</translation>
     </message>
     <message>
         <source>open</source>
@@ -483,6 +489,15 @@
     <message>
         <source>Progress</source>
         <translation>Postęp</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n piksel</numerusform>
+            <numerusform>%1, %2 x %n piksele</numerusform>
+            <numerusform>%1, %2 x %n pikseli</numerusform>
+        </translation>
     </message>
 </context>
 <context>

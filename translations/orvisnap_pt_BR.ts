@@ -15,6 +15,11 @@
         <source>Not saved: %1</source>
         <translation>Não salvo: %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>BmpHeader</name>
@@ -42,18 +47,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Nenhuma transferência de %1 em %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 encerrou a transferência sem nenhum dado.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>A conexão com a porta COM foi perdida.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>A conexão com %1 foi perdida.</translation>
     </message>
     <message>
@@ -73,20 +72,13 @@
         <translation>Recebido, mas não é uma imagem</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Recebidos %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Nenhuma transferência em %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Encerrado sem dados</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +99,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Bloco perdido, imagem descartada</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>%1 KB recebidos</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Cancelado pelo instrumento</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>O instrumento cancelou a transferência.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>O instrumento parou de enviar</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>O instrumento parou de enviar: a imagem está incompleta. Inicie a transferência no instrumento novamente.</translation>
     </message>
 </context>
 <context>
@@ -243,22 +256,6 @@
         <translation>Agradecimentos especiais a:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Os fabricantes dos DSOs,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>pelas capturas de tela via XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Todos que testaram as primeiras</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>versões e relataram erros.</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>Primeira versão</translation>
     </message>
@@ -274,6 +271,20 @@
         <source>Ok</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Aos fabricantes dos DSOs,
+pelas capturas de tela via XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>A todos que testaram as primeiras
+versões e relataram erros.</translation>
+    </message>
 </context>
 <context>
     <name>TFormTimings</name>
@@ -283,7 +294,7 @@
     </message>
     <message>
         <source>Transfer start timeout</source>
-        <translation>Tempo limite para iniciar a transferência</translation>
+        <translation>Tempo limite de início</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -444,11 +455,6 @@
         <translation>Como iniciar a transferência no instrumento</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 pixels</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>aberta</translation>
     </message>
@@ -483,6 +489,14 @@
     <message>
         <source>Progress</source>
         <translation>Progresso</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n pixel</numerusform>
+            <numerusform>%1, %2 x %n pixels</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,11 @@
         <source>Not saved: %1</source>
         <translation>Не сохранено: %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>BmpHeader</name>
@@ -42,18 +47,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>%1: передача не началась в течение %2 с.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1: передача завершена без данных.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>Связь с COM-портом потеряна.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>Связь с портом %1 потеряна.</translation>
     </message>
     <message>
@@ -73,20 +72,13 @@
         <translation>Получено, но это не изображение</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Получено %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Нет передачи в течение %1 с</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Отменено</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Завершено без данных</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +99,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Блок потерян, изображение не сохранено</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>Получено %1 КБ</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Отменено прибором</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>Прибор отменил передачу.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>Прибор перестал передавать</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>Прибор перестал передавать данные: изображение неполное. Запустите передачу на приборе снова.</translation>
     </message>
 </context>
 <context>
@@ -243,22 +256,6 @@
         <translation>Особая благодарность:</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Производителям осциллографов</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>за снимки экрана по XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Всем, кто тестировал ранние</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>версии и сообщал об ошибках.</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>Первый выпуск</translation>
     </message>
@@ -273,6 +270,20 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Создателям осциллографов
+за снимки экрана по XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Всем, кто тестировал ранние
+версии и сообщал об ошибках.</translation>
     </message>
 </context>
 <context>
@@ -348,11 +359,11 @@
     </message>
     <message>
         <source>%1 KB</source>
-        <translation>%1 KB</translation>
+        <translation>%1 КБ</translation>
     </message>
     <message>
         <source>%1 / %2 KB</source>
-        <translation>%1 / %2 KB</translation>
+        <translation>%1 / %2 КБ</translation>
     </message>
     <message>
         <source>The picture could not be loaded.</source>
@@ -444,11 +455,6 @@
         <translation>Как запустить передачу на приборе</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, размер в пикселях: %2 на %3</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>открыт</translation>
     </message>
@@ -483,6 +489,15 @@
     <message>
         <source>Progress</source>
         <translation>Ход выполнения</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, размер в пикселях: %2 на %n</numerusform>
+            <numerusform>%1, размер в пикселях: %2 на %n</numerusform>
+            <numerusform>%1, размер в пикселях: %2 на %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,11 @@
         <source>Not saved: %1</source>
         <translation>未保存：%1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1。%2</translation>
+    </message>
 </context>
 <context>
     <name>BmpHeader</name>
@@ -42,18 +47,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>%1 在 %2 秒内没有开始传输。</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 结束了传输，但没有任何数据。</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>与 COM 端口的连接已断开。</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>与 %1 的连接已断开。</translation>
     </message>
     <message>
@@ -73,20 +72,13 @@
         <translation>已接收，但不是图像</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>已接收 %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>%1 秒内没有传输</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>已取消</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>已结束，没有数据</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +99,27 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>数据块丢失，图像未保留</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>已接收 %1 KB</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>仪器已取消</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>仪器取消了传输。</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>仪器停止发送</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>仪器停止发送：图像不完整。请在仪器上重新开始传输。</translation>
     </message>
 </context>
 <context>
@@ -243,22 +256,6 @@
         <translation>特别感谢：</translation>
     </message>
     <message>
-        <source>The makers of the DSOs,</source>
-        <translation>各示波器制造商，</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>为 XModem 屏幕转储提供支持；</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>所有测试早期版本</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>并报告错误的朋友。</translation>
-    </message>
-    <message>
         <source>First release</source>
         <translation>首次发布</translation>
     </message>
@@ -273,6 +270,20 @@
     <message>
         <source>Ok</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>各示波器制造商，
+为 XModem 屏幕转储提供支持；</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>所有测试早期版本
+并报告错误的朋友。</translation>
     </message>
 </context>
 <context>
@@ -444,11 +455,6 @@
         <translation>如何在仪器上开始传输</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1，%2 × %3 像素</translation>
-    </message>
-    <message>
         <source>open</source>
         <translation>已打开</translation>
     </message>
@@ -483,6 +489,13 @@
     <message>
         <source>Progress</source>
         <translation>进度</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1，%2 × %n 像素</numerusform>
+        </translation>
     </message>
 </context>
 <context>

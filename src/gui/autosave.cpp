@@ -92,9 +92,12 @@ void AutoSave::pictureArrived(const QByteArray& receivedFile, const QImage& pict
 
 void AutoSave::show(const QString& text)
 {
-    // After the download's own ending ("Received 38 KB"), which stays in front.
+    // After the download's own ending ("Received 38 KB"), which stays in front; how two
+    // sentences follow each other is the language's own.
     const QString ending = panel_->text() == shown_ ? QString() : panel_->text();
-    shown_ = ending.isEmpty() ? text : ending + QStringLiteral(". ") + text;
+    //: The status bar: %1 how the download ended (e.g. "Received 38 KB"), %2 what became of the
+    //: picture saved into the folder (e.g. "Saved DSO_2026-01-31_14-05-09.png")
+    shown_ = ending.isEmpty() ? text : tr("%1. %2").arg(ending, text);
     panel_->setText(shown_);
     panel_->setToolTip(shown_);
 }

@@ -25,7 +25,19 @@ struct LabelDesign {
     QColor colour;
     Qt::Alignment alignment;
     const char* text;
+    int line = -1; // of a text of two lines, the one this label shows; -1: the whole text
 };
+
+// Each of the two thanks is one sentence over two labels: one text, so that its translation
+// may break the sentence wherever the language needs and never loses step with a changed half.
+//: The About card's first thanks, in two lines of about 30 letters each (Chinese, Japanese:
+//: about 14 characters); break the line where it reads well in your language
+const char* const MakersThanks =
+    QT_TRANSLATE_NOOP("TFormAbout", "The makers of the DSOs,\nfor XModem screen dumps.");
+//: The About card's second thanks, in two lines of about 30 letters each (Chinese, Japanese:
+//: about 14 characters); break the line where it reads well in your language
+const char* const TestersThanks =
+    QT_TRANSLATE_NOOP("TFormAbout", "Everyone who tested early\nversions and reported bugs.");
 
 // Label1 and Label2 get their texts in FormCreate.
 const LabelDesign Labels[] = {
@@ -52,34 +64,10 @@ const LabelDesign Labels[] = {
      C::Navy,
      Qt::AlignHCenter,
      QT_TRANSLATE_NOOP("TFormAbout", "Special thanks to:")},
-    {"Label6",
-     {24, 142, 201, 16},
-     12,
-     false,
-     C::Purple,
-     Qt::AlignLeft,
-     QT_TRANSLATE_NOOP("TFormAbout", "The makers of the DSOs,")},
-    {"Label7",
-     {24, 158, 201, 16},
-     12,
-     false,
-     C::Purple,
-     Qt::AlignLeft,
-     QT_TRANSLATE_NOOP("TFormAbout", "for XModem screen dumps.")},
-    {"Label8",
-     {24, 178, 201, 16},
-     12,
-     false,
-     C::Purple,
-     Qt::AlignLeft,
-     QT_TRANSLATE_NOOP("TFormAbout", "Everyone who tested early")},
-    {"Label9",
-     {24, 194, 201, 16},
-     12,
-     false,
-     C::Purple,
-     Qt::AlignLeft,
-     QT_TRANSLATE_NOOP("TFormAbout", "versions and reported bugs.")},
+    {"Label6", {24, 142, 201, 16}, 12, false, C::Purple, Qt::AlignLeft, MakersThanks, 0},
+    {"Label7", {24, 158, 201, 16}, 12, false, C::Purple, Qt::AlignLeft, MakersThanks, 1},
+    {"Label8", {24, 178, 201, 16}, 12, false, C::Purple, Qt::AlignLeft, TestersThanks, 0},
+    {"Label9", {24, 194, 201, 16}, 12, false, C::Purple, Qt::AlignLeft, TestersThanks, 1},
     {"Label10",
      {24, 224, 73, 16},
      12,
@@ -99,7 +87,10 @@ const LabelDesign Labels[] = {
 QLabel* addLabel(QWidget* parent, const LabelDesign& design)
 {
     // Plain text: "&" is shown, not taken as an accelerator.
-    auto* label = new QLabel(QCoreApplication::translate("TFormAbout", design.text), parent);
+    QString text = QCoreApplication::translate("TFormAbout", design.text);
+    if (design.line >= 0)
+        text = text.section(QLatin1Char('\n'), design.line, design.line);
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(design.name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(design.place);

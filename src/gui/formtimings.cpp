@@ -57,7 +57,7 @@ TFormTimings::TFormTimings(TMainForm& mainForm, QWidget* parent)
     setFont(UiFonts::dialogFont());
     setFixedSize(369, 289);
     createControls();
-    TextFit::fit(this);
+    TextFit::fit(this, {{btnCancel, btnOK}, {Shape1, Shape2}});
 }
 
 // Controls are created in tab order: the three track bars, then Cancel, then OK.

@@ -152,9 +152,10 @@ void TMainForm::showPicture(const QImage& picture, const QString& what)
 {
     ImageDSO->setImage(picture);
     pictureWhat_ = what;
-    //: The picture's name for a screen reader: what it shows, then its size
-    ImageDSO->setAccessibleName(
-        tr("%1, %2 x %3 pixels").arg(what).arg(picture.width()).arg(picture.height()));
+    //: The picture's name for a screen reader: what it shows, then its width x height; the
+    //: plural form follows the height, the number the word stands after
+    ImageDSO->setAccessibleName(tr("%1, %2 x %n pixels", nullptr, picture.height())
+                                    .arg(what, QString::number(picture.width())));
 }
 
 void TMainForm::SettingsToStatusBar()

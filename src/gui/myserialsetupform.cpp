@@ -23,7 +23,7 @@ TMySerialSetupForm::TMySerialSetupForm(QWidget* parent) : NoEscapeDialog(parent)
     setFixedSize(231, 216);
     createControls();
     FormCreate();
-    TextFit::fit(this);
+    TextFit::fit(this, {{ButtonCancel, ButtonOK}, {}});
 }
 
 // Controls are created in tab order: the six lists, then Cancel, then OK.
@@ -97,6 +97,8 @@ void TMySerialSetupForm::FormCreate()
     for (const std::int32_t rate : ComBaudRates)
         ComboBaud->addItem(QString::number(rate));
     ComboDataBits->addItems({QStringLiteral("7"), QStringLiteral("8")});
+    // A technical notation, as on the instrument and in every serial tool: "1.5" in every
+    // language, a decimal comma or not.
     ComboStopBits->addItems({QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")});
     //: Parity of the serial line
     ComboParity->addItems({tr("None", "parity"), tr("Odd"), tr("Even"), tr("Mark"), tr("Space")});
