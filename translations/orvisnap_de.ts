@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Die Hersteller der DSOs,
+für Bildschirmkopien per XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Alle, die frühe Versionen
+getestet und Fehler gemeldet haben.</translation>
+    </message>
+    <message>
+        <source>Idea &amp; Realization</source>
+        <translation>Idee &amp; Umsetzung</translation>
+    </message>
+    <message>
+        <source>The Orvisnap developers</source>
+        <translation>Die Orvisnap-Entwickler</translation>
+    </message>
+    <message>
+        <source>Special thanks to:</source>
+        <translation>Besonderer Dank an:</translation>
+    </message>
+    <message>
+        <source>First release</source>
+        <translation>Erste Version</translation>
+    </message>
+    <message>
+        <source>June, 2010</source>
+        <translation>Juni 2010</translation>
+    </message>
+    <message>
+        <source>About Orvisnap</source>
+        <translation>Über Orvisnap</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>AutoSave</name>
     <message>
         <source>Save each picture to a folder</source>
@@ -31,6 +76,45 @@
     </message>
 </context>
 <context>
+    <name>ComPortList</name>
+    <message>
+        <source>COM%1 is not among the detected ports.</source>
+        <translation>COM%1 ist nicht unter den erkannten Ports.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadController</name>
+    <message>
+        <source>Download from DSO</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>Download vom DSO</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Receiving data...</source>
+        <translation>Daten werden empfangen...</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 / %2 KB</source>
+        <translation>%1 / %2 KB</translation>
+    </message>
+    <message>
+        <source>The received bytes are kept in %1.</source>
+        <translation>Die empfangenen Bytes bleiben in %1 erhalten.</translation>
+    </message>
+    <message>
+        <source>Screen of the instrument</source>
+        <translation>Bildschirm des Messgeräts</translation>
+    </message>
+</context>
+<context>
     <name>EndingMessages</name>
     <message>
         <source>Error while opening COM port.</source>
@@ -42,18 +126,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Keine Übertragung von %1 innerhalb von %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 hat die Übertragung ohne Daten beendet.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>Die Verbindung zum COM-Port wurde unterbrochen.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>Die Verbindung zu %1 wurde unterbrochen.</translation>
     </message>
     <message>
@@ -73,20 +151,13 @@
         <translation>Empfangen, aber kein Bild</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>%1 empfangen</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Keine Übertragung innerhalb von %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Abgebrochen</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Ohne Daten beendet</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +178,38 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Block verloren, Bild verworfen</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>%1 KB empfangen</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Vom Messgerät abgebrochen</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>Das Messgerät hat die Übertragung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>Messgerät sendet nicht mehr</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>Das Messgerät sendet nicht mehr: Das Bild ist unvollständig. Starten Sie die Übertragung am Messgerät erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>Bitmap-Dateien (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -163,10 +266,86 @@
     </message>
 </context>
 <context>
-    <name>MySerial</name>
+    <name>LogView</name>
     <message>
-        <source>COM%1 is not among the detected ports.</source>
-        <translation>COM%1 ist nicht unter den erkannten Ports.</translation>
+        <source>Log of the exchange</source>
+        <translation>Protokoll des Datenaustauschs</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>Protokoll leeren</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Protokoll speichern</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The log could not be saved.</source>
+        <translation>Das Protokoll konnte nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Bitmap laden</translation>
+    </message>
+    <message>
+        <source>Save bitmap</source>
+        <translation>Bitmap speichern</translation>
+    </message>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>Bitmap-Dateien (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Comport settings</source>
+        <translation>COM-Port-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Timings</source>
+        <translation>Zeiteinstellungen</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>Protokollierung</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>No COM ports detected on your system.</source>
+        <translation>Auf Ihrem System wurden keine COM-Ports erkannt.</translation>
+    </message>
+    <message>
+        <source>Program will terminate.</source>
+        <translation>Das Programm wird beendet.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1.%2 build %3</source>
+        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
+        <translation>%1.%2 Build %3</translation>
     </message>
 </context>
 <context>
@@ -206,234 +385,24 @@
         <source>Stop saving each picture</source>
         <translation>Nicht mehr jedes Bild speichern</translation>
     </message>
-</context>
-<context>
-    <name>QtSerialLine</name>
-    <message>
-        <source>locked by another program</source>
-        <translation>von einem anderen Programm gesperrt</translation>
-    </message>
-</context>
-<context>
-    <name>ReceivedPicture</name>
-    <message>
-        <source>Its header states %1 bytes; %2 bytes arrived.</source>
-        <translation>Der Dateikopf gibt %1 Bytes an; angekommen sind %2 Bytes.</translation>
-    </message>
-</context>
-<context>
-    <name>SysfsSerialPorts</name>
-    <message>
-        <source>serial number %1</source>
-        <translation>Seriennummer %1</translation>
-    </message>
-</context>
-<context>
-    <name>TFormAbout</name>
-    <message>
-        <source>Idea &amp; Realization</source>
-        <translation>Idee &amp; Umsetzung</translation>
-    </message>
-    <message>
-        <source>The Orvisnap developers</source>
-        <translation>Die Orvisnap-Entwickler</translation>
-    </message>
-    <message>
-        <source>Special thanks to:</source>
-        <translation>Besonderer Dank an:</translation>
-    </message>
-    <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Die Hersteller der DSOs,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>für XModem-Bildschirmabzüge.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Alle, die frühe Versionen</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>getestet und Fehler gemeldet haben.</translation>
-    </message>
-    <message>
-        <source>First release</source>
-        <translation>Erste Version</translation>
-    </message>
-    <message>
-        <source>June, 2010</source>
-        <translation>Juni 2010</translation>
-    </message>
-    <message>
-        <source>About Orvisnap</source>
-        <translation>Über Orvisnap</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTimings</name>
-    <message>
-        <source>Timings</source>
-        <translation>Zeiteinstellungen</translation>
-    </message>
-    <message>
-        <source>Transfer start timeout</source>
-        <translation>Timeout für Übertragungsstart</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>Sekunden</translation>
-    </message>
-    <message>
-        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>So lange haben Sie Zeit, die Übertragung am DSO per Tastendruck zu starten.</translation>
-    </message>
-    <message>
-        <source>Rx delay</source>
-        <translation>Rx-Verzögerung</translation>
-    </message>
-    <message>
-        <source>milliseconds</source>
-        <translation>Millisekunden</translation>
-    </message>
-    <message>
-        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
-        <translation>Hier stellen Sie eine zusätzliche Verzögerung zwischen Anforderung und Auslesen des Puffers ein. Auf schnellen Systemen sollten Sie sie erhöhen.</translation>
-    </message>
-    <message>
-        <source>NAK delay</source>
-        <translation>NAK-Verzögerung</translation>
-    </message>
-    <message>
-        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
-        <translation>Auf Übertragungsfehler wird mit NAKs geantwortet. Manchmal hilft hier eine kleine Verzögerung.</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TMainForm</name>
-    <message>
-        <source>No COM ports detected on your system.</source>
-        <translation>Auf Ihrem System wurden keine COM-Ports erkannt.</translation>
-    </message>
-    <message>
-        <source>Program will terminate.</source>
-        <translation>Das Programm wird beendet.</translation>
-    </message>
-    <message>
-        <source>%1.%2 build %3</source>
-        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
-        <translation>%1.%2 Build %3</translation>
-    </message>
-    <message>
-        <source>The received bytes are kept in %1.</source>
-        <translation>Die empfangenen Bytes bleiben in %1 erhalten.</translation>
-    </message>
-    <message>
-        <source>Receiving data...</source>
-        <translation>Daten werden empfangen...</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 KB</translation>
-    </message>
-    <message>
-        <source>%1 / %2 KB</source>
-        <translation>%1 / %2 KB</translation>
-    </message>
-    <message>
-        <source>The picture could not be loaded.</source>
-        <translation>Das Bild konnte nicht geladen werden.</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved.</source>
-        <translation>Das Bild konnte nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>Bitmap files (*.bmp)|*.bmp</source>
-        <translation>Bitmap-Dateien (*.bmp)|*.bmp</translation>
-    </message>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>PNG-Dateien (*.png)|*.png</translation>
     </message>
+</context>
+<context>
+    <name>PictureView</name>
     <message>
-        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
-        <translation>Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*</translation>
+        <source>Download state</source>
+        <translation>Download-Status</translation>
     </message>
-    <message>
-        <source>The log could not be saved.</source>
-        <translation>Das Protokoll konnte nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved.</source>
-        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Load bitmap</source>
-        <translation>Bitmap laden</translation>
-    </message>
-    <message>
-        <source>Save bitmap</source>
-        <translation>Bitmap speichern</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Comport settings</source>
-        <translation>COM-Port-Einstellungen</translation>
-    </message>
-    <message>
-        <source>Timings</source>
-        <translation>Zeiteinstellungen</translation>
-    </message>
-    <message>
-        <source>Logging</source>
-        <translation>Protokollierung</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
-    <message>
-        <source>Download from DSO</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>Download vom DSO</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Clear Log</source>
-        <translation>Protokoll leeren</translation>
-    </message>
-    <message>
-        <source>Save Log</source>
-        <translation>Protokoll speichern</translation>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n Pixel</numerusform>
+            <numerusform>%1, %2 x %n Pixel</numerusform>
+        </translation>
     </message>
     <message>
         <source>Empty screen</source>
@@ -444,49 +413,20 @@
         <translation>So starten Sie die Übertragung am Messgerät</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 Pixel</translation>
-    </message>
-    <message>
-        <source>open</source>
-        <translation>geöffnet</translation>
-    </message>
-    <message>
-        <source>closed</source>
-        <translation>geschlossen</translation>
-    </message>
-    <message>
-        <source>Screen of the instrument</source>
-        <translation>Bildschirm des Messgeräts</translation>
+        <source>The picture could not be loaded.</source>
+        <translation>Das Bild konnte nicht geladen werden.</translation>
     </message>
     <message>
         <source>Picture from a file</source>
         <translation>Bild aus einer Datei</translation>
     </message>
     <message>
-        <source>Download state</source>
-        <translation>Download-Status</translation>
-    </message>
-    <message>
-        <source>Log of the exchange</source>
-        <translation>Protokoll des Datenaustauschs</translation>
-    </message>
-    <message>
-        <source>Line settings</source>
-        <translation>Verbindungsparameter</translation>
-    </message>
-    <message>
-        <source>Port state</source>
-        <translation>Port-Status</translation>
-    </message>
-    <message>
-        <source>Progress</source>
-        <translation>Fortschritt</translation>
+        <source>The picture could not be saved.</source>
+        <translation>Das Bild konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
-    <name>TMySerialSetupForm</name>
+    <name>PortDialog</name>
     <message>
         <source>COM settings</source>
         <translation>COM-Einstellungen</translation>
@@ -562,6 +502,103 @@
     <message>
         <source>Hardware</source>
         <translation>Hardware</translation>
+    </message>
+</context>
+<context>
+    <name>QtSerialLine</name>
+    <message>
+        <source>locked by another program</source>
+        <translation>von einem anderen Programm gesperrt</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedPicture</name>
+    <message>
+        <source>Its header states %1 bytes; %2 bytes arrived.</source>
+        <translation>Der Dateikopf gibt %1 Bytes an; angekommen sind %2 Bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>open</source>
+        <translation>geöffnet</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>geschlossen</translation>
+    </message>
+    <message>
+        <source>Line settings</source>
+        <translation>Verbindungsparameter</translation>
+    </message>
+    <message>
+        <source>Port state</source>
+        <translation>Port-Status</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>SysfsSerialPorts</name>
+    <message>
+        <source>serial number %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimingsDialog</name>
+    <message>
+        <source>Timings</source>
+        <translation>Zeiteinstellungen</translation>
+    </message>
+    <message>
+        <source>Transfer start timeout</source>
+        <translation>Timeout für Übertragungsstart</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>So lange haben Sie Zeit, die Übertragung am DSO per Tastendruck zu starten.</translation>
+    </message>
+    <message>
+        <source>Rx delay</source>
+        <translation>Rx-Verzögerung</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>Millisekunden</translation>
+    </message>
+    <message>
+        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
+        <translation>Hier stellen Sie eine zusätzliche Verzögerung zwischen Anforderung und Auslesen des Puffers ein. Auf schnellen Systemen sollten Sie sie erhöhen.</translation>
+    </message>
+    <message>
+        <source>NAK delay</source>
+        <translation>NAK-Verzögerung</translation>
+    </message>
+    <message>
+        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
+        <translation>Auf Übertragungsfehler wird mit NAKs geantwortet. Manchmal hilft hier eine kleine Verzögerung.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Los fabricantes de los DSO,
+por las capturas de pantalla XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Quienes probaron las primeras
+versiones e informaron de errores.</translation>
+    </message>
+    <message>
+        <source>Idea &amp; Realization</source>
+        <translation>Idea &amp; realización</translation>
+    </message>
+    <message>
+        <source>The Orvisnap developers</source>
+        <translation>Los desarrolladores de Orvisnap</translation>
+    </message>
+    <message>
+        <source>Special thanks to:</source>
+        <translation>Agradecimientos especiales a:</translation>
+    </message>
+    <message>
+        <source>First release</source>
+        <translation>Primera versión</translation>
+    </message>
+    <message>
+        <source>June, 2010</source>
+        <translation>Junio de 2010</translation>
+    </message>
+    <message>
+        <source>About Orvisnap</source>
+        <translation>Acerca de Orvisnap</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>AutoSave</name>
     <message>
         <source>Save each picture to a folder</source>
@@ -31,6 +76,45 @@
     </message>
 </context>
 <context>
+    <name>ComPortList</name>
+    <message>
+        <source>COM%1 is not among the detected ports.</source>
+        <translation>COM%1 no está entre los puertos detectados.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadController</name>
+    <message>
+        <source>Download from DSO</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>Descargar del DSO</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Receiving data...</source>
+        <translation>Recibiendo datos...</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 / %2 KB</source>
+        <translation>%1 / %2 KB</translation>
+    </message>
+    <message>
+        <source>The received bytes are kept in %1.</source>
+        <translation>Los bytes recibidos se conservan en %1.</translation>
+    </message>
+    <message>
+        <source>Screen of the instrument</source>
+        <translation>Pantalla del instrumento</translation>
+    </message>
+</context>
+<context>
     <name>EndingMessages</name>
     <message>
         <source>Error while opening COM port.</source>
@@ -42,18 +126,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>No hubo ninguna transferencia desde %1 en %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 terminó la transferencia sin enviar datos.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>Se perdió la conexión con el puerto COM.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>Se perdió la conexión con %1.</translation>
     </message>
     <message>
@@ -73,20 +151,13 @@
         <translation>Recibido, pero no es una imagen</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Recibido: %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Sin transferencia en %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Terminado sin datos</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +178,38 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Bloque perdido, imagen descartada</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>Recibidos %1 KB</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Cancelado por el instrumento</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>El instrumento canceló la transferencia.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>El instrumento dejó de enviar</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>El instrumento dejó de enviar: la imagen está incompleta. Vuelva a iniciar la transferencia en el instrumento.</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>Archivos de mapa de bits (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -163,10 +266,86 @@
     </message>
 </context>
 <context>
-    <name>MySerial</name>
+    <name>LogView</name>
     <message>
-        <source>COM%1 is not among the detected ports.</source>
-        <translation>COM%1 no está entre los puertos detectados.</translation>
+        <source>Log of the exchange</source>
+        <translation>Registro del intercambio</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>Borrar registro</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Guardar registro</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The log could not be saved.</source>
+        <translation>No se pudo guardar el registro.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Cargar mapa de bits</translation>
+    </message>
+    <message>
+        <source>Save bitmap</source>
+        <translation>Guardar mapa de bits</translation>
+    </message>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>Archivos de mapa de bits (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Comport settings</source>
+        <translation>Configuración del puerto COM</translation>
+    </message>
+    <message>
+        <source>Timings</source>
+        <translation>Tiempos</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>No COM ports detected on your system.</source>
+        <translation>No se detectó ningún puerto COM en su sistema.</translation>
+    </message>
+    <message>
+        <source>Program will terminate.</source>
+        <translation>El programa se cerrará.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>No se pudo guardar la configuración.</translation>
+    </message>
+    <message>
+        <source>%1.%2 build %3</source>
+        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
+        <translation>%1.%2 compilación %3</translation>
     </message>
 </context>
 <context>
@@ -206,234 +385,24 @@
         <source>Stop saving each picture</source>
         <translation>Dejar de guardar cada imagen</translation>
     </message>
-</context>
-<context>
-    <name>QtSerialLine</name>
-    <message>
-        <source>locked by another program</source>
-        <translation>bloqueado por otro programa</translation>
-    </message>
-</context>
-<context>
-    <name>ReceivedPicture</name>
-    <message>
-        <source>Its header states %1 bytes; %2 bytes arrived.</source>
-        <translation>Su cabecera indica %1 bytes; llegaron %2 bytes.</translation>
-    </message>
-</context>
-<context>
-    <name>SysfsSerialPorts</name>
-    <message>
-        <source>serial number %1</source>
-        <translation>número de serie %1</translation>
-    </message>
-</context>
-<context>
-    <name>TFormAbout</name>
-    <message>
-        <source>Idea &amp; Realization</source>
-        <translation>Idea &amp; realización</translation>
-    </message>
-    <message>
-        <source>The Orvisnap developers</source>
-        <translation>Los desarrolladores de Orvisnap</translation>
-    </message>
-    <message>
-        <source>Special thanks to:</source>
-        <translation>Agradecimientos especiales a:</translation>
-    </message>
-    <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Los fabricantes de los DSO,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>por las capturas de pantalla XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Quienes probaron las primeras</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>versiones e informaron de errores.</translation>
-    </message>
-    <message>
-        <source>First release</source>
-        <translation>Primera versión</translation>
-    </message>
-    <message>
-        <source>June, 2010</source>
-        <translation>Junio de 2010</translation>
-    </message>
-    <message>
-        <source>About Orvisnap</source>
-        <translation>Acerca de Orvisnap</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTimings</name>
-    <message>
-        <source>Timings</source>
-        <translation>Tiempos</translation>
-    </message>
-    <message>
-        <source>Transfer start timeout</source>
-        <translation>Tiempo de espera de la transferencia</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>segundos</translation>
-    </message>
-    <message>
-        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>Tiempo del que dispone para iniciar la transferencia con los botones del DSO.</translation>
-    </message>
-    <message>
-        <source>Rx delay</source>
-        <translation>Retardo Rx</translation>
-    </message>
-    <message>
-        <source>milliseconds</source>
-        <translation>milisegundos</translation>
-    </message>
-    <message>
-        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
-        <translation>Aquí se ajusta un retardo adicional entre la petición y la lectura del búfer. Conviene aumentarlo en sistemas rápidos.</translation>
-    </message>
-    <message>
-        <source>NAK delay</source>
-        <translation>Retardo NAK</translation>
-    </message>
-    <message>
-        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
-        <translation>Los errores de transferencia se responden enviando NAK. A veces ayuda poner aquí un pequeño retardo.</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>TMainForm</name>
-    <message>
-        <source>No COM ports detected on your system.</source>
-        <translation>No se detectó ningún puerto COM en su sistema.</translation>
-    </message>
-    <message>
-        <source>Program will terminate.</source>
-        <translation>El programa se cerrará.</translation>
-    </message>
-    <message>
-        <source>%1.%2 build %3</source>
-        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
-        <translation>%1.%2 compilación %3</translation>
-    </message>
-    <message>
-        <source>The received bytes are kept in %1.</source>
-        <translation>Los bytes recibidos se conservan en %1.</translation>
-    </message>
-    <message>
-        <source>Receiving data...</source>
-        <translation>Recibiendo datos...</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 KB</translation>
-    </message>
-    <message>
-        <source>%1 / %2 KB</source>
-        <translation>%1 / %2 KB</translation>
-    </message>
-    <message>
-        <source>The picture could not be loaded.</source>
-        <translation>No se pudo cargar la imagen.</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved.</source>
-        <translation>No se pudo guardar la imagen.</translation>
-    </message>
-    <message>
-        <source>Bitmap files (*.bmp)|*.bmp</source>
-        <translation>Archivos de mapa de bits (*.bmp)|*.bmp</translation>
-    </message>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>Archivos PNG (*.png)|*.png</translation>
     </message>
+</context>
+<context>
+    <name>PictureView</name>
     <message>
-        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
-        <translation>Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*</translation>
+        <source>Download state</source>
+        <translation>Estado de la descarga</translation>
     </message>
-    <message>
-        <source>The log could not be saved.</source>
-        <translation>No se pudo guardar el registro.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved.</source>
-        <translation>No se pudo guardar la configuración.</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Archivo</translation>
-    </message>
-    <message>
-        <source>Load bitmap</source>
-        <translation>Cargar mapa de bits</translation>
-    </message>
-    <message>
-        <source>Save bitmap</source>
-        <translation>Guardar mapa de bits</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Configuración</translation>
-    </message>
-    <message>
-        <source>Comport settings</source>
-        <translation>Configuración del puerto COM</translation>
-    </message>
-    <message>
-        <source>Timings</source>
-        <translation>Tiempos</translation>
-    </message>
-    <message>
-        <source>Logging</source>
-        <translation>Registro</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>Download from DSO</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>Descargar del DSO</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Clear Log</source>
-        <translation>Borrar registro</translation>
-    </message>
-    <message>
-        <source>Save Log</source>
-        <translation>Guardar registro</translation>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n píxel</numerusform>
+            <numerusform>%1, %2 x %n píxeles</numerusform>
+        </translation>
     </message>
     <message>
         <source>Empty screen</source>
@@ -444,49 +413,20 @@
         <translation>Cómo iniciar la transferencia en el instrumento</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 píxeles</translation>
-    </message>
-    <message>
-        <source>open</source>
-        <translation>abierto</translation>
-    </message>
-    <message>
-        <source>closed</source>
-        <translation>cerrado</translation>
-    </message>
-    <message>
-        <source>Screen of the instrument</source>
-        <translation>Pantalla del instrumento</translation>
+        <source>The picture could not be loaded.</source>
+        <translation>No se pudo cargar la imagen.</translation>
     </message>
     <message>
         <source>Picture from a file</source>
         <translation>Imagen de un archivo</translation>
     </message>
     <message>
-        <source>Download state</source>
-        <translation>Estado de la descarga</translation>
-    </message>
-    <message>
-        <source>Log of the exchange</source>
-        <translation>Registro del intercambio</translation>
-    </message>
-    <message>
-        <source>Line settings</source>
-        <translation>Parámetros de la conexión</translation>
-    </message>
-    <message>
-        <source>Port state</source>
-        <translation>Estado del puerto</translation>
-    </message>
-    <message>
-        <source>Progress</source>
-        <translation>Progreso</translation>
+        <source>The picture could not be saved.</source>
+        <translation>No se pudo guardar la imagen.</translation>
     </message>
 </context>
 <context>
-    <name>TMySerialSetupForm</name>
+    <name>PortDialog</name>
     <message>
         <source>COM settings</source>
         <translation>Configuración COM</translation>
@@ -553,7 +493,7 @@
         <source>None</source>
         <comment>flow control</comment>
         <extracomment>Flow control of the serial line</extracomment>
-        <translation>Ninguno</translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Software</source>
@@ -562,6 +502,103 @@
     <message>
         <source>Hardware</source>
         <translation>Hardware</translation>
+    </message>
+</context>
+<context>
+    <name>QtSerialLine</name>
+    <message>
+        <source>locked by another program</source>
+        <translation>bloqueado por otro programa</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedPicture</name>
+    <message>
+        <source>Its header states %1 bytes; %2 bytes arrived.</source>
+        <translation>Su cabecera indica %1 bytes; llegaron %2 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>open</source>
+        <translation>abierto</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>cerrado</translation>
+    </message>
+    <message>
+        <source>Line settings</source>
+        <translation>Parámetros de la conexión</translation>
+    </message>
+    <message>
+        <source>Port state</source>
+        <translation>Estado del puerto</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>SysfsSerialPorts</name>
+    <message>
+        <source>serial number %1</source>
+        <translation>número de serie %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimingsDialog</name>
+    <message>
+        <source>Timings</source>
+        <translation>Tiempos</translation>
+    </message>
+    <message>
+        <source>Transfer start timeout</source>
+        <translation>Tiempo límite de inicio</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>Tiempo del que dispone para iniciar la transferencia con los botones del DSO.</translation>
+    </message>
+    <message>
+        <source>Rx delay</source>
+        <translation>Retardo Rx</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>milisegundos</translation>
+    </message>
+    <message>
+        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
+        <translation>Aquí se ajusta un retardo adicional entre la petición y la lectura del búfer. Conviene aumentarlo en sistemas rápidos.</translation>
+    </message>
+    <message>
+        <source>NAK delay</source>
+        <translation>Retardo NAK</translation>
+    </message>
+    <message>
+        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
+        <translation>Los errores de transferencia se responden enviando NAK. A veces ayuda poner aquí un pequeño retardo.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>

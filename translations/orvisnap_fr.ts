@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Aux fabricants des DSO,
+pour les captures d&apos;écran XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>À ceux qui ont testé les premières
+versions et signalé des bogues.</translation>
+    </message>
+    <message>
+        <source>Idea &amp; Realization</source>
+        <translation>Idée &amp; réalisation</translation>
+    </message>
+    <message>
+        <source>The Orvisnap developers</source>
+        <translation>Les développeurs d&apos;Orvisnap</translation>
+    </message>
+    <message>
+        <source>Special thanks to:</source>
+        <translation>Remerciements particuliers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>First release</source>
+        <translation>Première version</translation>
+    </message>
+    <message>
+        <source>June, 2010</source>
+        <translation>Juin 2010</translation>
+    </message>
+    <message>
+        <source>About Orvisnap</source>
+        <translation>À propos d&apos;Orvisnap</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>AutoSave</name>
     <message>
         <source>Save each picture to a folder</source>
@@ -31,6 +76,45 @@
     </message>
 </context>
 <context>
+    <name>ComPortList</name>
+    <message>
+        <source>COM%1 is not among the detected ports.</source>
+        <translation>COM%1 ne fait pas partie des ports détectés.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadController</name>
+    <message>
+        <source>Download from DSO</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>Télécharger depuis le DSO</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Receiving data...</source>
+        <translation>Réception des données...</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1&#xa0;Ko</translation>
+    </message>
+    <message>
+        <source>%1 / %2 KB</source>
+        <translation>%1 / %2&#xa0;Ko</translation>
+    </message>
+    <message>
+        <source>The received bytes are kept in %1.</source>
+        <translation>Les octets reçus sont conservés dans %1.</translation>
+    </message>
+    <message>
+        <source>Screen of the instrument</source>
+        <translation>Écran de l&apos;appareil</translation>
+    </message>
+</context>
+<context>
     <name>EndingMessages</name>
     <message>
         <source>Error while opening COM port.</source>
@@ -42,18 +126,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Aucun transfert depuis %1 en %2&#xa0;s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 a terminé le transfert sans aucune donnée.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>La connexion au port COM a été perdue.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>La connexion à %1 a été perdue.</translation>
     </message>
     <message>
@@ -73,20 +151,13 @@
         <translation>Reçu, mais ce n&apos;est pas une image</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Reçu&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Aucun transfert en %1&#xa0;s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Annulé</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Terminé sans données</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +178,38 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Bloc perdu, image non conservée</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>%1&#xa0;Ko reçus</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Annulé par l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>L&apos;appareil a annulé le transfert.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>L&apos;appareil a cessé d&apos;envoyer</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>L&apos;appareil a cessé d&apos;envoyer&#xa0;: l&apos;image est incomplète. Relancez le transfert sur l&apos;appareil.</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>Images BMP (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -163,10 +266,86 @@
     </message>
 </context>
 <context>
-    <name>MySerial</name>
+    <name>LogView</name>
     <message>
-        <source>COM%1 is not among the detected ports.</source>
-        <translation>COM%1 ne fait pas partie des ports détectés.</translation>
+        <source>Log of the exchange</source>
+        <translation>Journal des échanges</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>Effacer le journal</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Enregistrer le journal</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The log could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer le journal.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Charger une image BMP</translation>
+    </message>
+    <message>
+        <source>Save bitmap</source>
+        <translation>Enregistrer l&apos;image BMP</translation>
+    </message>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>Images BMP (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Comport settings</source>
+        <translation>Paramètres du port COM</translation>
+    </message>
+    <message>
+        <source>Timings</source>
+        <translation>Temporisations</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>Journalisation</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>No COM ports detected on your system.</source>
+        <translation>Aucun port COM détecté sur votre système.</translation>
+    </message>
+    <message>
+        <source>Program will terminate.</source>
+        <translation>Le programme va se fermer.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer les paramètres.</translation>
+    </message>
+    <message>
+        <source>%1.%2 build %3</source>
+        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
+        <translation>%1.%2 build %3</translation>
     </message>
 </context>
 <context>
@@ -206,234 +385,24 @@
         <source>Stop saving each picture</source>
         <translation>Ne plus enregistrer chaque image</translation>
     </message>
-</context>
-<context>
-    <name>QtSerialLine</name>
-    <message>
-        <source>locked by another program</source>
-        <translation>verrouillé par un autre programme</translation>
-    </message>
-</context>
-<context>
-    <name>ReceivedPicture</name>
-    <message>
-        <source>Its header states %1 bytes; %2 bytes arrived.</source>
-        <translation>Son en-tête indique %1 octets&#xa0;; %2 octets sont arrivés.</translation>
-    </message>
-</context>
-<context>
-    <name>SysfsSerialPorts</name>
-    <message>
-        <source>serial number %1</source>
-        <translation>numéro de série %1</translation>
-    </message>
-</context>
-<context>
-    <name>TFormAbout</name>
-    <message>
-        <source>Idea &amp; Realization</source>
-        <translation>Idée &amp; réalisation</translation>
-    </message>
-    <message>
-        <source>The Orvisnap developers</source>
-        <translation>Les développeurs d&apos;Orvisnap</translation>
-    </message>
-    <message>
-        <source>Special thanks to:</source>
-        <translation>Remerciements particuliers&#xa0;:</translation>
-    </message>
-    <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Aux fabricants des DSO,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>pour les captures d&apos;écran XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>À tous ceux qui ont testé les</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>premières versions et signalé des bogues.</translation>
-    </message>
-    <message>
-        <source>First release</source>
-        <translation>Première version</translation>
-    </message>
-    <message>
-        <source>June, 2010</source>
-        <translation>Juin 2010</translation>
-    </message>
-    <message>
-        <source>About Orvisnap</source>
-        <translation>À propos d&apos;Orvisnap</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTimings</name>
-    <message>
-        <source>Timings</source>
-        <translation>Temporisations</translation>
-    </message>
-    <message>
-        <source>Transfer start timeout</source>
-        <translation>Délai d&apos;attente du transfert</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>secondes</translation>
-    </message>
-    <message>
-        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>Temps dont vous disposez pour lancer le transfert avec les touches du DSO.</translation>
-    </message>
-    <message>
-        <source>Rx delay</source>
-        <translation>Temporisation Rx</translation>
-    </message>
-    <message>
-        <source>milliseconds</source>
-        <translation>millisecondes</translation>
-    </message>
-    <message>
-        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
-        <translation>Réglez ici une temporisation supplémentaire entre la requête et la lecture du tampon. Augmentez-la sur les systèmes rapides.</translation>
-    </message>
-    <message>
-        <source>NAK delay</source>
-        <translation>Temporisation NAK</translation>
-    </message>
-    <message>
-        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
-        <translation>Les erreurs de transfert sont signalées par l&apos;envoi de NAK. Une petite temporisation aide parfois.</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TMainForm</name>
-    <message>
-        <source>No COM ports detected on your system.</source>
-        <translation>Aucun port COM détecté sur votre système.</translation>
-    </message>
-    <message>
-        <source>Program will terminate.</source>
-        <translation>Le programme va se fermer.</translation>
-    </message>
-    <message>
-        <source>%1.%2 build %3</source>
-        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
-        <translation>%1.%2 build %3</translation>
-    </message>
-    <message>
-        <source>The received bytes are kept in %1.</source>
-        <translation>Les octets reçus sont conservés dans %1.</translation>
-    </message>
-    <message>
-        <source>Receiving data...</source>
-        <translation>Réception des données...</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 KB</translation>
-    </message>
-    <message>
-        <source>%1 / %2 KB</source>
-        <translation>%1 / %2 KB</translation>
-    </message>
-    <message>
-        <source>The picture could not be loaded.</source>
-        <translation>Impossible de charger l&apos;image.</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved.</source>
-        <translation>Impossible d&apos;enregistrer l&apos;image.</translation>
-    </message>
-    <message>
-        <source>Bitmap files (*.bmp)|*.bmp</source>
-        <translation>Fichiers bitmap (*.bmp)|*.bmp</translation>
-    </message>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>Fichiers PNG (*.png)|*.png</translation>
     </message>
+</context>
+<context>
+    <name>PictureView</name>
     <message>
-        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
-        <translation>Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*</translation>
+        <source>Download state</source>
+        <translation>État du téléchargement</translation>
     </message>
-    <message>
-        <source>The log could not be saved.</source>
-        <translation>Impossible d&apos;enregistrer le journal.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved.</source>
-        <translation>Impossible d&apos;enregistrer les paramètres.</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
-    <message>
-        <source>Load bitmap</source>
-        <translation>Charger une image BMP</translation>
-    </message>
-    <message>
-        <source>Save bitmap</source>
-        <translation>Enregistrer l&apos;image en BMP</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
-    </message>
-    <message>
-        <source>Comport settings</source>
-        <translation>Paramètres du port COM</translation>
-    </message>
-    <message>
-        <source>Timings</source>
-        <translation>Temporisations</translation>
-    </message>
-    <message>
-        <source>Logging</source>
-        <translation>Journalisation</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>Download from DSO</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>Télécharger depuis le DSO</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Clear Log</source>
-        <translation>Effacer le journal</translation>
-    </message>
-    <message>
-        <source>Save Log</source>
-        <translation>Enregistrer le journal</translation>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n pixel</numerusform>
+            <numerusform>%1, %2 x %n pixels</numerusform>
+        </translation>
     </message>
     <message>
         <source>Empty screen</source>
@@ -444,49 +413,20 @@
         <translation>Comment lancer le transfert sur l&apos;appareil</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 pixels</translation>
-    </message>
-    <message>
-        <source>open</source>
-        <translation>ouvert</translation>
-    </message>
-    <message>
-        <source>closed</source>
-        <translation>fermé</translation>
-    </message>
-    <message>
-        <source>Screen of the instrument</source>
-        <translation>Écran de l&apos;appareil</translation>
+        <source>The picture could not be loaded.</source>
+        <translation>Impossible de charger l&apos;image.</translation>
     </message>
     <message>
         <source>Picture from a file</source>
         <translation>Image chargée depuis un fichier</translation>
     </message>
     <message>
-        <source>Download state</source>
-        <translation>État du téléchargement</translation>
-    </message>
-    <message>
-        <source>Log of the exchange</source>
-        <translation>Journal des échanges</translation>
-    </message>
-    <message>
-        <source>Line settings</source>
-        <translation>Paramètres de la liaison</translation>
-    </message>
-    <message>
-        <source>Port state</source>
-        <translation>État du port</translation>
-    </message>
-    <message>
-        <source>Progress</source>
-        <translation>Progression</translation>
+        <source>The picture could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer l&apos;image.</translation>
     </message>
 </context>
 <context>
-    <name>TMySerialSetupForm</name>
+    <name>PortDialog</name>
     <message>
         <source>COM settings</source>
         <translation>Paramètres COM</translation>
@@ -553,7 +493,7 @@
         <source>None</source>
         <comment>flow control</comment>
         <extracomment>Flow control of the serial line</extracomment>
-        <translation>Aucun</translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Software</source>
@@ -562,6 +502,103 @@
     <message>
         <source>Hardware</source>
         <translation>Matériel</translation>
+    </message>
+</context>
+<context>
+    <name>QtSerialLine</name>
+    <message>
+        <source>locked by another program</source>
+        <translation>verrouillé par un autre programme</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedPicture</name>
+    <message>
+        <source>Its header states %1 bytes; %2 bytes arrived.</source>
+        <translation>Son en-tête indique %1 octets&#xa0;; %2 octets sont arrivés.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>open</source>
+        <translation>ouvert</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>fermé</translation>
+    </message>
+    <message>
+        <source>Line settings</source>
+        <translation>Paramètres de la liaison</translation>
+    </message>
+    <message>
+        <source>Port state</source>
+        <translation>État du port</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>SysfsSerialPorts</name>
+    <message>
+        <source>serial number %1</source>
+        <translation>numéro de série %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimingsDialog</name>
+    <message>
+        <source>Timings</source>
+        <translation>Temporisations</translation>
+    </message>
+    <message>
+        <source>Transfer start timeout</source>
+        <translation>Délai pour lancer le transfert</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>Temps dont vous disposez pour lancer le transfert avec les touches du DSO.</translation>
+    </message>
+    <message>
+        <source>Rx delay</source>
+        <translation>Temporisation Rx</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>millisecondes</translation>
+    </message>
+    <message>
+        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
+        <translation>Réglez ici une temporisation supplémentaire entre la requête et la lecture du tampon. Augmentez-la sur les systèmes rapides.</translation>
+    </message>
+    <message>
+        <source>NAK delay</source>
+        <translation>Temporisation NAK</translation>
+    </message>
+    <message>
+        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
+        <translation>Les erreurs de transfert sont signalées par l&apos;envoi de NAK. Une petite temporisation aide parfois.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

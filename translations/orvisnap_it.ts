@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Ai produttori dei DSO,
+per le schermate via XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>A chi ha provato le prime versioni
+e segnalato errori.</translation>
+    </message>
+    <message>
+        <source>Idea &amp; Realization</source>
+        <translation>Idea &amp; realizzazione</translation>
+    </message>
+    <message>
+        <source>The Orvisnap developers</source>
+        <translation>Gli sviluppatori di Orvisnap</translation>
+    </message>
+    <message>
+        <source>Special thanks to:</source>
+        <translation>Un ringraziamento speciale a:</translation>
+    </message>
+    <message>
+        <source>First release</source>
+        <translation>Prima versione</translation>
+    </message>
+    <message>
+        <source>June, 2010</source>
+        <translation>Giugno 2010</translation>
+    </message>
+    <message>
+        <source>About Orvisnap</source>
+        <translation>Informazioni su Orvisnap</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>AutoSave</name>
     <message>
         <source>Save each picture to a folder</source>
@@ -31,6 +76,45 @@
     </message>
 </context>
 <context>
+    <name>ComPortList</name>
+    <message>
+        <source>COM%1 is not among the detected ports.</source>
+        <translation>COM%1 non è tra le porte rilevate.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadController</name>
+    <message>
+        <source>Download from DSO</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>Scarica dal DSO</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Receiving data...</source>
+        <translation>Ricezione dati...</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 / %2 KB</source>
+        <translation>%1 / %2 KB</translation>
+    </message>
+    <message>
+        <source>The received bytes are kept in %1.</source>
+        <translation>I byte ricevuti sono conservati in %1.</translation>
+    </message>
+    <message>
+        <source>Screen of the instrument</source>
+        <translation>Schermata dello strumento</translation>
+    </message>
+</context>
+<context>
     <name>EndingMessages</name>
     <message>
         <source>Error while opening COM port.</source>
@@ -42,18 +126,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Nessun trasferimento da %1 entro %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 ha terminato il trasferimento senza alcun dato.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>La connessione alla porta COM si è interrotta.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>La connessione a %1 si è interrotta.</translation>
     </message>
     <message>
@@ -73,20 +151,13 @@
         <translation>Ricevuto, ma non è un&apos;immagine</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Ricevuti %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Nessun trasferimento entro %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Annullato</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Terminato senza dati</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +178,38 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Blocco perso, immagine scartata</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>Ricevuti %1 KB</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Annullato dallo strumento</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>Lo strumento ha annullato il trasferimento.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>Lo strumento ha smesso di inviare</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>Lo strumento ha smesso di inviare: l&apos;immagine è incompleta. Avviare di nuovo il trasferimento sullo strumento.</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>File bitmap (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>File di testo (*.txt)|*.txt|Tutti i file (*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -163,10 +266,86 @@
     </message>
 </context>
 <context>
-    <name>MySerial</name>
+    <name>LogView</name>
     <message>
-        <source>COM%1 is not among the detected ports.</source>
-        <translation>COM%1 non è tra le porte rilevate.</translation>
+        <source>Log of the exchange</source>
+        <translation>Registro della comunicazione</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>Cancella registro</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Salva registro</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>File di testo (*.txt)|*.txt|Tutti i file (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The log could not be saved.</source>
+        <translation>Impossibile salvare il registro.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Carica bitmap</translation>
+    </message>
+    <message>
+        <source>Save bitmap</source>
+        <translation>Salva bitmap</translation>
+    </message>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>File bitmap (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Comport settings</source>
+        <translation>Impostazioni porta COM</translation>
+    </message>
+    <message>
+        <source>Timings</source>
+        <translation>Temporizzazioni</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>No COM ports detected on your system.</source>
+        <translation>Nessuna porta COM rilevata nel sistema.</translation>
+    </message>
+    <message>
+        <source>Program will terminate.</source>
+        <translation>Il programma verrà chiuso.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Impossibile salvare le impostazioni.</translation>
+    </message>
+    <message>
+        <source>%1.%2 build %3</source>
+        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
+        <translation>%1.%2 build %3</translation>
     </message>
 </context>
 <context>
@@ -206,234 +385,24 @@
         <source>Stop saving each picture</source>
         <translation>Interrompi il salvataggio di ogni immagine</translation>
     </message>
-</context>
-<context>
-    <name>QtSerialLine</name>
-    <message>
-        <source>locked by another program</source>
-        <translation>bloccata da un altro programma</translation>
-    </message>
-</context>
-<context>
-    <name>ReceivedPicture</name>
-    <message>
-        <source>Its header states %1 bytes; %2 bytes arrived.</source>
-        <translation>L&apos;intestazione indica %1 byte; ne sono arrivati %2.</translation>
-    </message>
-</context>
-<context>
-    <name>SysfsSerialPorts</name>
-    <message>
-        <source>serial number %1</source>
-        <translation>numero di serie %1</translation>
-    </message>
-</context>
-<context>
-    <name>TFormAbout</name>
-    <message>
-        <source>Idea &amp; Realization</source>
-        <translation>Idea &amp; realizzazione</translation>
-    </message>
-    <message>
-        <source>The Orvisnap developers</source>
-        <translation>Gli sviluppatori di Orvisnap</translation>
-    </message>
-    <message>
-        <source>Special thanks to:</source>
-        <translation>Un ringraziamento speciale a:</translation>
-    </message>
-    <message>
-        <source>The makers of the DSOs,</source>
-        <translation>I produttori dei DSO,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>per le copie dello schermo via XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Tutti coloro che hanno provato le prime</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>versioni e segnalato errori.</translation>
-    </message>
-    <message>
-        <source>First release</source>
-        <translation>Prima versione</translation>
-    </message>
-    <message>
-        <source>June, 2010</source>
-        <translation>Giugno 2010</translation>
-    </message>
-    <message>
-        <source>About Orvisnap</source>
-        <translation>Informazioni su Orvisnap</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTimings</name>
-    <message>
-        <source>Timings</source>
-        <translation>Temporizzazioni</translation>
-    </message>
-    <message>
-        <source>Transfer start timeout</source>
-        <translation>Timeout di avvio del trasferimento</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>secondi</translation>
-    </message>
-    <message>
-        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>È il tempo a disposizione per premere i tasti del DSO e avviare il trasferimento.</translation>
-    </message>
-    <message>
-        <source>Rx delay</source>
-        <translation>Ritardo Rx</translation>
-    </message>
-    <message>
-        <source>milliseconds</source>
-        <translation>millisecondi</translation>
-    </message>
-    <message>
-        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
-        <translation>Qui si imposta un ritardo aggiuntivo tra la richiesta e la lettura del buffer. Sui sistemi veloci conviene aumentarlo.</translation>
-    </message>
-    <message>
-        <source>NAK delay</source>
-        <translation>Ritardo NAK</translation>
-    </message>
-    <message>
-        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
-        <translation>Agli errori di trasferimento si risponde inviando dei NAK. A volte è utile impostare qui un piccolo ritardo.</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TMainForm</name>
-    <message>
-        <source>No COM ports detected on your system.</source>
-        <translation>Nessuna porta COM rilevata nel sistema.</translation>
-    </message>
-    <message>
-        <source>Program will terminate.</source>
-        <translation>Il programma verrà chiuso.</translation>
-    </message>
-    <message>
-        <source>%1.%2 build %3</source>
-        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
-        <translation>%1.%2 build %3</translation>
-    </message>
-    <message>
-        <source>The received bytes are kept in %1.</source>
-        <translation>I byte ricevuti sono conservati in %1.</translation>
-    </message>
-    <message>
-        <source>Receiving data...</source>
-        <translation>Ricezione dati...</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 KB</translation>
-    </message>
-    <message>
-        <source>%1 / %2 KB</source>
-        <translation>%1 / %2 KB</translation>
-    </message>
-    <message>
-        <source>The picture could not be loaded.</source>
-        <translation>Impossibile caricare l&apos;immagine.</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved.</source>
-        <translation>Impossibile salvare l&apos;immagine.</translation>
-    </message>
-    <message>
-        <source>Bitmap files (*.bmp)|*.bmp</source>
-        <translation>File bitmap (*.bmp)|*.bmp</translation>
-    </message>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>File PNG (*.png)|*.png</translation>
     </message>
+</context>
+<context>
+    <name>PictureView</name>
     <message>
-        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
-        <translation>File di testo (*.txt)|*.txt|Tutti i file (*.*)|*.*</translation>
+        <source>Download state</source>
+        <translation>Stato dello scaricamento</translation>
     </message>
-    <message>
-        <source>The log could not be saved.</source>
-        <translation>Impossibile salvare il registro.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved.</source>
-        <translation>Impossibile salvare le impostazioni.</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Load bitmap</source>
-        <translation>Carica bitmap</translation>
-    </message>
-    <message>
-        <source>Save bitmap</source>
-        <translation>Salva bitmap</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Esci</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Impostazioni</translation>
-    </message>
-    <message>
-        <source>Comport settings</source>
-        <translation>Impostazioni porta COM</translation>
-    </message>
-    <message>
-        <source>Timings</source>
-        <translation>Temporizzazioni</translation>
-    </message>
-    <message>
-        <source>Logging</source>
-        <translation>Registrazione</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Informazioni</translation>
-    </message>
-    <message>
-        <source>Download from DSO</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>Scarica dal DSO</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>Clear Log</source>
-        <translation>Cancella registro</translation>
-    </message>
-    <message>
-        <source>Save Log</source>
-        <translation>Salva registro</translation>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n pixel</numerusform>
+            <numerusform>%1, %2 x %n pixel</numerusform>
+        </translation>
     </message>
     <message>
         <source>Empty screen</source>
@@ -444,49 +413,20 @@
         <translation>Come avviare il trasferimento sullo strumento</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 pixel</translation>
-    </message>
-    <message>
-        <source>open</source>
-        <translation>aperta</translation>
-    </message>
-    <message>
-        <source>closed</source>
-        <translation>chiusa</translation>
-    </message>
-    <message>
-        <source>Screen of the instrument</source>
-        <translation>Schermata dello strumento</translation>
+        <source>The picture could not be loaded.</source>
+        <translation>Impossibile caricare l&apos;immagine.</translation>
     </message>
     <message>
         <source>Picture from a file</source>
         <translation>Immagine da file</translation>
     </message>
     <message>
-        <source>Download state</source>
-        <translation>Stato dello scaricamento</translation>
-    </message>
-    <message>
-        <source>Log of the exchange</source>
-        <translation>Registro della comunicazione</translation>
-    </message>
-    <message>
-        <source>Line settings</source>
-        <translation>Impostazioni della linea</translation>
-    </message>
-    <message>
-        <source>Port state</source>
-        <translation>Stato della porta</translation>
-    </message>
-    <message>
-        <source>Progress</source>
-        <translation>Avanzamento</translation>
+        <source>The picture could not be saved.</source>
+        <translation>Impossibile salvare l&apos;immagine.</translation>
     </message>
 </context>
 <context>
-    <name>TMySerialSetupForm</name>
+    <name>PortDialog</name>
     <message>
         <source>COM settings</source>
         <translation>Impostazioni COM</translation>
@@ -553,7 +493,7 @@
         <source>None</source>
         <comment>flow control</comment>
         <extracomment>Flow control of the serial line</extracomment>
-        <translation>Nessuno</translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Software</source>
@@ -562,6 +502,103 @@
     <message>
         <source>Hardware</source>
         <translation>Hardware</translation>
+    </message>
+</context>
+<context>
+    <name>QtSerialLine</name>
+    <message>
+        <source>locked by another program</source>
+        <translation>bloccata da un altro programma</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedPicture</name>
+    <message>
+        <source>Its header states %1 bytes; %2 bytes arrived.</source>
+        <translation>L&apos;intestazione indica %1 byte; ne sono arrivati %2.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>open</source>
+        <translation>aperta</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>chiusa</translation>
+    </message>
+    <message>
+        <source>Line settings</source>
+        <translation>Impostazioni della linea</translation>
+    </message>
+    <message>
+        <source>Port state</source>
+        <translation>Stato della porta</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>SysfsSerialPorts</name>
+    <message>
+        <source>serial number %1</source>
+        <translation>numero di serie %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimingsDialog</name>
+    <message>
+        <source>Timings</source>
+        <translation>Temporizzazioni</translation>
+    </message>
+    <message>
+        <source>Transfer start timeout</source>
+        <translation>Timeout di avvio del trasferimento</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>È il tempo a disposizione per premere i tasti del DSO e avviare il trasferimento.</translation>
+    </message>
+    <message>
+        <source>Rx delay</source>
+        <translation>Ritardo Rx</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>millisecondi</translation>
+    </message>
+    <message>
+        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
+        <translation>Qui si imposta un ritardo aggiuntivo tra la richiesta e la lettura del buffer. Sui sistemi veloci conviene aumentarlo.</translation>
+    </message>
+    <message>
+        <source>NAK delay</source>
+        <translation>Ritardo NAK</translation>
+    </message>
+    <message>
+        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
+        <translation>Agli errori di trasferimento si risponde inviando dei NAK. A volte è utile impostare qui un piccolo ritardo.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

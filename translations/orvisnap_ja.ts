@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>XModem で画面を出力できる
+オシロスコープのメーカー各社</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>初期バージョンをテストし、
+バグを報告してくださった皆様</translation>
+    </message>
+    <message>
+        <source>Idea &amp; Realization</source>
+        <translation>アイデアと実装</translation>
+    </message>
+    <message>
+        <source>The Orvisnap developers</source>
+        <translation>Orvisnap の開発者</translation>
+    </message>
+    <message>
+        <source>Special thanks to:</source>
+        <translation>謝辞:</translation>
+    </message>
+    <message>
+        <source>First release</source>
+        <translation>初版</translation>
+    </message>
+    <message>
+        <source>June, 2010</source>
+        <translation>2010 年 6 月</translation>
+    </message>
+    <message>
+        <source>About Orvisnap</source>
+        <translation>Orvisnap について</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>AutoSave</name>
     <message>
         <source>Save each picture to a folder</source>
@@ -31,6 +76,45 @@
     </message>
 </context>
 <context>
+    <name>ComPortList</name>
+    <message>
+        <source>COM%1 is not among the detected ports.</source>
+        <translation>COM%1 は検出されたポートの中にありません。</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadController</name>
+    <message>
+        <source>Download from DSO</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>オシロスコープから取り込み</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Receiving data...</source>
+        <translation>データを受信中...</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 / %2 KB</source>
+        <translation>%1 / %2 KB</translation>
+    </message>
+    <message>
+        <source>The received bytes are kept in %1.</source>
+        <translation>受信したバイトは %1 に保存されています。</translation>
+    </message>
+    <message>
+        <source>Screen of the instrument</source>
+        <translation>測定器の画面</translation>
+    </message>
+</context>
+<context>
     <name>EndingMessages</name>
     <message>
         <source>Error while opening COM port.</source>
@@ -42,18 +126,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>%2 秒以内に %1 からの転送がありませんでした。</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 はデータを送らずに転送を終了しました。</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>COM ポートとの接続が切れました。</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>%1 との接続が切れました。</translation>
     </message>
     <message>
@@ -73,20 +151,13 @@
         <translation>受信しましたが、画像ではありません</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>%1 を受信しました</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>%1 秒以内に転送がありません</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>キャンセルしました</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>データなしで終了しました</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +178,38 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>ブロックが失われたため、画像を破棄しました</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>%1 KB を受信しました</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>測定器がキャンセルしました</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>測定器が転送をキャンセルしました。</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>測定器からの送信が止まりました</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>測定器からの送信が途中で止まったため、画像が不完全です。測定器でもう一度転送を開始してください。</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>ビットマップファイル (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>テキストファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -163,10 +266,86 @@
     </message>
 </context>
 <context>
-    <name>MySerial</name>
+    <name>LogView</name>
     <message>
-        <source>COM%1 is not among the detected ports.</source>
-        <translation>COM%1 は検出されたポートの中にありません。</translation>
+        <source>Log of the exchange</source>
+        <translation>通信ログ</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>ログをクリア</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>ログを保存</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>テキストファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The log could not be saved.</source>
+        <translation>ログを保存できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>ビットマップを開く</translation>
+    </message>
+    <message>
+        <source>Save bitmap</source>
+        <translation>ビットマップを保存</translation>
+    </message>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>ビットマップファイル (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Comport settings</source>
+        <translation>COM ポートの設定</translation>
+    </message>
+    <message>
+        <source>Timings</source>
+        <translation>タイミング</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>ログを記録</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>No COM ports detected on your system.</source>
+        <translation>このシステムでは COM ポートが検出されませんでした。</translation>
+    </message>
+    <message>
+        <source>Program will terminate.</source>
+        <translation>プログラムを終了します。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>設定を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1.%2 build %3</source>
+        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
+        <translation>%1.%2 ビルド %3</translation>
     </message>
 </context>
 <context>
@@ -206,234 +385,23 @@
         <source>Stop saving each picture</source>
         <translation>画像の毎回保存を停止</translation>
     </message>
-</context>
-<context>
-    <name>QtSerialLine</name>
-    <message>
-        <source>locked by another program</source>
-        <translation>別のプログラムがロックしています</translation>
-    </message>
-</context>
-<context>
-    <name>ReceivedPicture</name>
-    <message>
-        <source>Its header states %1 bytes; %2 bytes arrived.</source>
-        <translation>ヘッダーには %1 バイトと記載されていますが、受信したのは %2 バイトです。</translation>
-    </message>
-</context>
-<context>
-    <name>SysfsSerialPorts</name>
-    <message>
-        <source>serial number %1</source>
-        <translation>シリアル番号 %1</translation>
-    </message>
-</context>
-<context>
-    <name>TFormAbout</name>
-    <message>
-        <source>Idea &amp; Realization</source>
-        <translation>アイデアと実装</translation>
-    </message>
-    <message>
-        <source>The Orvisnap developers</source>
-        <translation>Orvisnap の開発者</translation>
-    </message>
-    <message>
-        <source>Special thanks to:</source>
-        <translation>謝辞:</translation>
-    </message>
-    <message>
-        <source>The makers of the DSOs,</source>
-        <translation>XModem で画面を出力できる</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>オシロスコープのメーカー各社</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>初期バージョンをテストし、</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>バグを報告してくださった皆様</translation>
-    </message>
-    <message>
-        <source>First release</source>
-        <translation>初版</translation>
-    </message>
-    <message>
-        <source>June, 2010</source>
-        <translation>2010 年 6 月</translation>
-    </message>
-    <message>
-        <source>About Orvisnap</source>
-        <translation>Orvisnap について</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTimings</name>
-    <message>
-        <source>Timings</source>
-        <translation>タイミング</translation>
-    </message>
-    <message>
-        <source>Transfer start timeout</source>
-        <translation>転送開始のタイムアウト</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>秒</translation>
-    </message>
-    <message>
-        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>オシロスコープのボタンを押して転送を開始するまでの待ち時間です。</translation>
-    </message>
-    <message>
-        <source>Rx delay</source>
-        <translation>Rx 遅延</translation>
-    </message>
-    <message>
-        <source>milliseconds</source>
-        <translation>ミリ秒</translation>
-    </message>
-    <message>
-        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
-        <translation>要求からバッファー読み取りまでの追加の遅延を設定します。高速なシステムでは大きくしてください。</translation>
-    </message>
-    <message>
-        <source>NAK delay</source>
-        <translation>NAK 遅延</translation>
-    </message>
-    <message>
-        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
-        <translation>転送エラーには NAK を送って応答します。ここで少し遅延を入れると改善する場合があります。</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TMainForm</name>
-    <message>
-        <source>No COM ports detected on your system.</source>
-        <translation>このシステムでは COM ポートが検出されませんでした。</translation>
-    </message>
-    <message>
-        <source>Program will terminate.</source>
-        <translation>プログラムを終了します。</translation>
-    </message>
-    <message>
-        <source>%1.%2 build %3</source>
-        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
-        <translation>%1.%2 ビルド %3</translation>
-    </message>
-    <message>
-        <source>The received bytes are kept in %1.</source>
-        <translation>受信したバイトは %1 に保存されています。</translation>
-    </message>
-    <message>
-        <source>Receiving data...</source>
-        <translation>データを受信中...</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 KB</translation>
-    </message>
-    <message>
-        <source>%1 / %2 KB</source>
-        <translation>%1 / %2 KB</translation>
-    </message>
-    <message>
-        <source>The picture could not be loaded.</source>
-        <translation>画像を開けませんでした。</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved.</source>
-        <translation>画像を保存できませんでした。</translation>
-    </message>
-    <message>
-        <source>Bitmap files (*.bmp)|*.bmp</source>
-        <translation>ビットマップファイル (*.bmp)|*.bmp</translation>
-    </message>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>PNG ファイル (*.png)|*.png</translation>
     </message>
+</context>
+<context>
+    <name>PictureView</name>
     <message>
-        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
-        <translation>テキストファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*</translation>
+        <source>Download state</source>
+        <translation>取り込みの状態</translation>
     </message>
-    <message>
-        <source>The log could not be saved.</source>
-        <translation>ログを保存できませんでした。</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved.</source>
-        <translation>設定を保存できませんでした。</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>ファイル</translation>
-    </message>
-    <message>
-        <source>Load bitmap</source>
-        <translation>ビットマップを開く</translation>
-    </message>
-    <message>
-        <source>Save bitmap</source>
-        <translation>ビットマップを保存</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>終了</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>設定</translation>
-    </message>
-    <message>
-        <source>Comport settings</source>
-        <translation>COM ポートの設定</translation>
-    </message>
-    <message>
-        <source>Timings</source>
-        <translation>タイミング</translation>
-    </message>
-    <message>
-        <source>Logging</source>
-        <translation>ログを記録</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>バージョン情報</translation>
-    </message>
-    <message>
-        <source>Download from DSO</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>オシロスコープから取り込み</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
-        <source>Clear Log</source>
-        <translation>ログをクリア</translation>
-    </message>
-    <message>
-        <source>Save Log</source>
-        <translation>ログを保存</translation>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1、%2 × %n ピクセル</numerusform>
+        </translation>
     </message>
     <message>
         <source>Empty screen</source>
@@ -444,49 +412,20 @@
         <translation>測定器で転送を開始する方法</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1、%2 × %3 ピクセル</translation>
-    </message>
-    <message>
-        <source>open</source>
-        <translation>オープン</translation>
-    </message>
-    <message>
-        <source>closed</source>
-        <translation>クローズ</translation>
-    </message>
-    <message>
-        <source>Screen of the instrument</source>
-        <translation>測定器の画面</translation>
+        <source>The picture could not be loaded.</source>
+        <translation>画像を開けませんでした。</translation>
     </message>
     <message>
         <source>Picture from a file</source>
         <translation>ファイルからの画像</translation>
     </message>
     <message>
-        <source>Download state</source>
-        <translation>取り込みの状態</translation>
-    </message>
-    <message>
-        <source>Log of the exchange</source>
-        <translation>通信ログ</translation>
-    </message>
-    <message>
-        <source>Line settings</source>
-        <translation>回線の設定</translation>
-    </message>
-    <message>
-        <source>Port state</source>
-        <translation>ポートの状態</translation>
-    </message>
-    <message>
-        <source>Progress</source>
-        <translation>進行状況</translation>
+        <source>The picture could not be saved.</source>
+        <translation>画像を保存できませんでした。</translation>
     </message>
 </context>
 <context>
-    <name>TMySerialSetupForm</name>
+    <name>PortDialog</name>
     <message>
         <source>COM settings</source>
         <translation>COM ポートの設定</translation>
@@ -562,6 +501,103 @@
     <message>
         <source>Hardware</source>
         <translation>ハードウェア</translation>
+    </message>
+</context>
+<context>
+    <name>QtSerialLine</name>
+    <message>
+        <source>locked by another program</source>
+        <translation>別のプログラムがロックしています</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedPicture</name>
+    <message>
+        <source>Its header states %1 bytes; %2 bytes arrived.</source>
+        <translation>ヘッダーには %1 バイトと記載されていますが、受信したのは %2 バイトです。</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>open</source>
+        <translation>オープン</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>クローズ</translation>
+    </message>
+    <message>
+        <source>Line settings</source>
+        <translation>回線の設定</translation>
+    </message>
+    <message>
+        <source>Port state</source>
+        <translation>ポートの状態</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>進行状況</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1。%2</translation>
+    </message>
+</context>
+<context>
+    <name>SysfsSerialPorts</name>
+    <message>
+        <source>serial number %1</source>
+        <translation>シリアル番号 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimingsDialog</name>
+    <message>
+        <source>Timings</source>
+        <translation>タイミング</translation>
+    </message>
+    <message>
+        <source>Transfer start timeout</source>
+        <translation>転送開始のタイムアウト</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>オシロスコープのボタンを押して転送を開始するまでの待ち時間です。</translation>
+    </message>
+    <message>
+        <source>Rx delay</source>
+        <translation>Rx 遅延</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>ミリ秒</translation>
+    </message>
+    <message>
+        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
+        <translation>要求からバッファー読み取りまでの追加の遅延を設定します。高速なシステムでは大きくしてください。</translation>
+    </message>
+    <message>
+        <source>NAK delay</source>
+        <translation>NAK 遅延</translation>
+    </message>
+    <message>
+        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
+        <translation>転送エラーには NAK を送って応答します。ここで少し遅延を入れると改善する場合があります。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>producentów oscyloskopów DSO,
+za zrzuty ekranu przez XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>wszystkich, którzy testowali
+wczesne wersje i zgłaszali błędy.</translation>
+    </message>
+    <message>
+        <source>Idea &amp; Realization</source>
+        <translation>Pomysł &amp; realizacja</translation>
+    </message>
+    <message>
+        <source>The Orvisnap developers</source>
+        <translation>Twórcy programu Orvisnap</translation>
+    </message>
+    <message>
+        <source>Special thanks to:</source>
+        <translation>Szczególne podziękowania dla:</translation>
+    </message>
+    <message>
+        <source>First release</source>
+        <translation>Pierwsze wydanie</translation>
+    </message>
+    <message>
+        <source>June, 2010</source>
+        <translation>Czerwiec 2010</translation>
+    </message>
+    <message>
+        <source>About Orvisnap</source>
+        <translation>O programie Orvisnap</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>AutoSave</name>
     <message>
         <source>Save each picture to a folder</source>
@@ -31,6 +76,45 @@
     </message>
 </context>
 <context>
+    <name>ComPortList</name>
+    <message>
+        <source>COM%1 is not among the detected ports.</source>
+        <translation>Portu COM%1 nie ma wśród wykrytych portów.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadController</name>
+    <message>
+        <source>Download from DSO</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>Pobierz z DSO</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Receiving data...</source>
+        <translation>Odbieranie danych...</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 / %2 KB</source>
+        <translation>%1 / %2 KB</translation>
+    </message>
+    <message>
+        <source>The received bytes are kept in %1.</source>
+        <translation>Odebrane bajty zachowano w pliku %1.</translation>
+    </message>
+    <message>
+        <source>Screen of the instrument</source>
+        <translation>Ekran przyrządu</translation>
+    </message>
+</context>
+<context>
     <name>EndingMessages</name>
     <message>
         <source>Error while opening COM port.</source>
@@ -42,18 +126,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Brak transmisji z %1 w ciągu %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1: transmisja zakończona bez żadnych danych.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>Utracono połączenie z portem COM.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>Utracono połączenie z %1.</translation>
     </message>
     <message>
@@ -73,20 +151,13 @@
         <translation>Odebrano, ale to nie obraz</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Odebrano %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Brak transmisji w ciągu %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Anulowano</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Zakończono bez danych</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +178,38 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Utracono blok, obraz odrzucony</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>Odebrano %1 KB</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Anulowane przez przyrząd</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>Przyrząd anulował transmisję.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>Przyrząd przestał wysyłać</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>Przyrząd przestał wysyłać: obraz jest niekompletny. Ponownie uruchom transmisję na przyrządzie.</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>Pliki bitmap (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>Pliki tekstowe (*.txt)|*.txt|Wszystkie pliki (*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -163,10 +266,86 @@
     </message>
 </context>
 <context>
-    <name>MySerial</name>
+    <name>LogView</name>
     <message>
-        <source>COM%1 is not among the detected ports.</source>
-        <translation>Portu COM%1 nie ma wśród wykrytych portów.</translation>
+        <source>Log of the exchange</source>
+        <translation>Dziennik wymiany danych</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>Wyczyść dziennik</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Zapisz dziennik</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>Pliki tekstowe (*.txt)|*.txt|Wszystkie pliki (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The log could not be saved.</source>
+        <translation>Nie można zapisać dziennika.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Wczytaj bitmapę</translation>
+    </message>
+    <message>
+        <source>Save bitmap</source>
+        <translation>Zapisz bitmapę</translation>
+    </message>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>Pliki bitmap (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Comport settings</source>
+        <translation>Ustawienia portu COM</translation>
+    </message>
+    <message>
+        <source>Timings</source>
+        <translation>Parametry czasowe</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>Rejestrowanie wymiany danych</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>No COM ports detected on your system.</source>
+        <translation>Nie wykryto w systemie żadnych portów COM.</translation>
+    </message>
+    <message>
+        <source>Program will terminate.</source>
+        <translation>Program zostanie zamknięty.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Nie można zapisać ustawień.</translation>
+    </message>
+    <message>
+        <source>%1.%2 build %3</source>
+        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
+        <translation>%1.%2 kompilacja %3</translation>
     </message>
 </context>
 <context>
@@ -206,234 +385,25 @@
         <source>Stop saving each picture</source>
         <translation>Przestań zapisywać każdy obraz</translation>
     </message>
-</context>
-<context>
-    <name>QtSerialLine</name>
-    <message>
-        <source>locked by another program</source>
-        <translation>zablokowany przez inny program</translation>
-    </message>
-</context>
-<context>
-    <name>ReceivedPicture</name>
-    <message>
-        <source>Its header states %1 bytes; %2 bytes arrived.</source>
-        <translation>Według nagłówka rozmiar wynosi %1 B; odebrano %2 B.</translation>
-    </message>
-</context>
-<context>
-    <name>SysfsSerialPorts</name>
-    <message>
-        <source>serial number %1</source>
-        <translation>numer seryjny %1</translation>
-    </message>
-</context>
-<context>
-    <name>TFormAbout</name>
-    <message>
-        <source>Idea &amp; Realization</source>
-        <translation>Pomysł &amp; realizacja</translation>
-    </message>
-    <message>
-        <source>The Orvisnap developers</source>
-        <translation>Twórcy programu Orvisnap</translation>
-    </message>
-    <message>
-        <source>Special thanks to:</source>
-        <translation>Szczególne podziękowania dla:</translation>
-    </message>
-    <message>
-        <source>The makers of the DSOs,</source>
-        <translation>producentów oscyloskopów DSO,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>za zrzuty ekranu przez XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>wszystkich, którzy testowali wczesne</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>wersje i zgłaszali błędy.</translation>
-    </message>
-    <message>
-        <source>First release</source>
-        <translation>Pierwsze wydanie</translation>
-    </message>
-    <message>
-        <source>June, 2010</source>
-        <translation>Czerwiec 2010</translation>
-    </message>
-    <message>
-        <source>About Orvisnap</source>
-        <translation>O programie Orvisnap</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTimings</name>
-    <message>
-        <source>Timings</source>
-        <translation>Parametry czasowe</translation>
-    </message>
-    <message>
-        <source>Transfer start timeout</source>
-        <translation>Limit czasu na rozpoczęcie transmisji</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>sekund</translation>
-    </message>
-    <message>
-        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>Tyle masz czasu na naciśnięcie przycisków DSO, by rozpocząć transmisję.</translation>
-    </message>
-    <message>
-        <source>Rx delay</source>
-        <translation>Opóźnienie Rx</translation>
-    </message>
-    <message>
-        <source>milliseconds</source>
-        <translation>milisekund</translation>
-    </message>
-    <message>
-        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
-        <translation>Tu ustawia się dodatkowe opóźnienie między żądaniem a odczytem bufora. W szybkich systemach warto je zwiększyć.</translation>
-    </message>
-    <message>
-        <source>NAK delay</source>
-        <translation>Opóźnienie NAK</translation>
-    </message>
-    <message>
-        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
-        <translation>Na błędy transmisji program odpowiada, wysyłając NAK. Czasem pomaga tu niewielkie opóźnienie.</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Anuluj</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TMainForm</name>
-    <message>
-        <source>No COM ports detected on your system.</source>
-        <translation>Nie wykryto w systemie żadnych portów COM.</translation>
-    </message>
-    <message>
-        <source>Program will terminate.</source>
-        <translation>Program zostanie zamknięty.</translation>
-    </message>
-    <message>
-        <source>%1.%2 build %3</source>
-        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
-        <translation>%1.%2 kompilacja %3</translation>
-    </message>
-    <message>
-        <source>The received bytes are kept in %1.</source>
-        <translation>Odebrane bajty zachowano w pliku %1.</translation>
-    </message>
-    <message>
-        <source>Receiving data...</source>
-        <translation>Odbieranie danych...</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 KB</translation>
-    </message>
-    <message>
-        <source>%1 / %2 KB</source>
-        <translation>%1 / %2 KB</translation>
-    </message>
-    <message>
-        <source>The picture could not be loaded.</source>
-        <translation>Nie można wczytać obrazu.</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved.</source>
-        <translation>Nie można zapisać obrazu.</translation>
-    </message>
-    <message>
-        <source>Bitmap files (*.bmp)|*.bmp</source>
-        <translation>Pliki bitmap (*.bmp)|*.bmp</translation>
-    </message>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>Pliki PNG (*.png)|*.png</translation>
     </message>
+</context>
+<context>
+    <name>PictureView</name>
     <message>
-        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
-        <translation>Pliki tekstowe (*.txt)|*.txt|Wszystkie pliki (*.*)|*.*</translation>
+        <source>Download state</source>
+        <translation>Stan pobierania</translation>
     </message>
-    <message>
-        <source>The log could not be saved.</source>
-        <translation>Nie można zapisać dziennika.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved.</source>
-        <translation>Nie można zapisać ustawień.</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Plik</translation>
-    </message>
-    <message>
-        <source>Load bitmap</source>
-        <translation>Wczytaj bitmapę</translation>
-    </message>
-    <message>
-        <source>Save bitmap</source>
-        <translation>Zapisz bitmapę</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Zakończ</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Ustawienia</translation>
-    </message>
-    <message>
-        <source>Comport settings</source>
-        <translation>Ustawienia portu COM</translation>
-    </message>
-    <message>
-        <source>Timings</source>
-        <translation>Parametry czasowe</translation>
-    </message>
-    <message>
-        <source>Logging</source>
-        <translation>Zapis dziennika</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>O programie</translation>
-    </message>
-    <message>
-        <source>Download from DSO</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>Pobierz z DSO</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Anuluj</translation>
-    </message>
-    <message>
-        <source>Clear Log</source>
-        <translation>Wyczyść dziennik</translation>
-    </message>
-    <message>
-        <source>Save Log</source>
-        <translation>Zapisz dziennik</translation>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n piksel</numerusform>
+            <numerusform>%1, %2 x %n piksele</numerusform>
+            <numerusform>%1, %2 x %n pikseli</numerusform>
+        </translation>
     </message>
     <message>
         <source>Empty screen</source>
@@ -444,49 +414,20 @@
         <translation>Jak uruchomić transmisję na przyrządzie</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 pikseli</translation>
-    </message>
-    <message>
-        <source>open</source>
-        <translation>otwarty</translation>
-    </message>
-    <message>
-        <source>closed</source>
-        <translation>zamknięty</translation>
-    </message>
-    <message>
-        <source>Screen of the instrument</source>
-        <translation>Ekran przyrządu</translation>
+        <source>The picture could not be loaded.</source>
+        <translation>Nie można wczytać obrazu.</translation>
     </message>
     <message>
         <source>Picture from a file</source>
         <translation>Obraz z pliku</translation>
     </message>
     <message>
-        <source>Download state</source>
-        <translation>Stan pobierania</translation>
-    </message>
-    <message>
-        <source>Log of the exchange</source>
-        <translation>Dziennik wymiany danych</translation>
-    </message>
-    <message>
-        <source>Line settings</source>
-        <translation>Ustawienia linii</translation>
-    </message>
-    <message>
-        <source>Port state</source>
-        <translation>Stan portu</translation>
-    </message>
-    <message>
-        <source>Progress</source>
-        <translation>Postęp</translation>
+        <source>The picture could not be saved.</source>
+        <translation>Nie można zapisać obrazu.</translation>
     </message>
 </context>
 <context>
-    <name>TMySerialSetupForm</name>
+    <name>PortDialog</name>
     <message>
         <source>COM settings</source>
         <translation>Ustawienia COM</translation>
@@ -562,6 +503,103 @@
     <message>
         <source>Hardware</source>
         <translation>Sprzętowe</translation>
+    </message>
+</context>
+<context>
+    <name>QtSerialLine</name>
+    <message>
+        <source>locked by another program</source>
+        <translation>zablokowany przez inny program</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedPicture</name>
+    <message>
+        <source>Its header states %1 bytes; %2 bytes arrived.</source>
+        <translation>Według nagłówka rozmiar wynosi %1 B; odebrano %2 B.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>open</source>
+        <translation>otwarty</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>zamknięty</translation>
+    </message>
+    <message>
+        <source>Line settings</source>
+        <translation>Ustawienia linii</translation>
+    </message>
+    <message>
+        <source>Port state</source>
+        <translation>Stan portu</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Postęp</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>SysfsSerialPorts</name>
+    <message>
+        <source>serial number %1</source>
+        <translation>numer seryjny %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimingsDialog</name>
+    <message>
+        <source>Timings</source>
+        <translation>Parametry czasowe</translation>
+    </message>
+    <message>
+        <source>Transfer start timeout</source>
+        <translation>Limit czasu na rozpoczęcie transmisji</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>Tyle masz czasu na naciśnięcie przycisków DSO, by rozpocząć transmisję.</translation>
+    </message>
+    <message>
+        <source>Rx delay</source>
+        <translation>Opóźnienie Rx</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
+        <translation>Tu ustawia się dodatkowe opóźnienie między żądaniem a odczytem bufora. W szybkich systemach warto je zwiększyć.</translation>
+    </message>
+    <message>
+        <source>NAK delay</source>
+        <translation>Opóźnienie NAK</translation>
+    </message>
+    <message>
+        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
+        <translation>Na błędy transmisji program odpowiada, wysyłając NAK. Czasem pomaga tu niewielkie opóźnienie.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Aos fabricantes dos DSOs,
+pelas capturas de tela via XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>A todos que testaram as primeiras
+versões e relataram erros.</translation>
+    </message>
+    <message>
+        <source>Idea &amp; Realization</source>
+        <translation>Ideia &amp; realização</translation>
+    </message>
+    <message>
+        <source>The Orvisnap developers</source>
+        <translation>Os desenvolvedores do Orvisnap</translation>
+    </message>
+    <message>
+        <source>Special thanks to:</source>
+        <translation>Agradecimentos especiais a:</translation>
+    </message>
+    <message>
+        <source>First release</source>
+        <translation>Primeira versão</translation>
+    </message>
+    <message>
+        <source>June, 2010</source>
+        <translation>Junho de 2010</translation>
+    </message>
+    <message>
+        <source>About Orvisnap</source>
+        <translation>Sobre o Orvisnap</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>AutoSave</name>
     <message>
         <source>Save each picture to a folder</source>
@@ -31,6 +76,45 @@
     </message>
 </context>
 <context>
+    <name>ComPortList</name>
+    <message>
+        <source>COM%1 is not among the detected ports.</source>
+        <translation>A COM%1 não está entre as portas detectadas.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadController</name>
+    <message>
+        <source>Download from DSO</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>Baixar do DSO</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Receiving data...</source>
+        <translation>Recebendo dados...</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 / %2 KB</source>
+        <translation>%1 / %2 KB</translation>
+    </message>
+    <message>
+        <source>The received bytes are kept in %1.</source>
+        <translation>Os bytes recebidos estão guardados em %1.</translation>
+    </message>
+    <message>
+        <source>Screen of the instrument</source>
+        <translation>Tela do instrumento</translation>
+    </message>
+</context>
+<context>
     <name>EndingMessages</name>
     <message>
         <source>Error while opening COM port.</source>
@@ -42,18 +126,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>Nenhuma transferência de %1 em %2 s.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 encerrou a transferência sem nenhum dado.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>A conexão com a porta COM foi perdida.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>A conexão com %1 foi perdida.</translation>
     </message>
     <message>
@@ -73,20 +151,13 @@
         <translation>Recebido, mas não é uma imagem</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Recebidos %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Nenhuma transferência em %1 s</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Encerrado sem dados</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +178,38 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Bloco perdido, imagem descartada</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>%1 KB recebidos</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Cancelado pelo instrumento</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>O instrumento cancelou a transferência.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>O instrumento parou de enviar</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>O instrumento parou de enviar: a imagem está incompleta. Inicie a transferência no instrumento novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>Arquivos bitmap (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>Arquivos de texto (*.txt)|*.txt|Todos os arquivos (*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -163,10 +266,86 @@
     </message>
 </context>
 <context>
-    <name>MySerial</name>
+    <name>LogView</name>
     <message>
-        <source>COM%1 is not among the detected ports.</source>
-        <translation>A COM%1 não está entre as portas detectadas.</translation>
+        <source>Log of the exchange</source>
+        <translation>Log da comunicação</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>Limpar log</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Salvar log</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>Arquivos de texto (*.txt)|*.txt|Todos os arquivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The log could not be saved.</source>
+        <translation>Não foi possível salvar o log.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Carregar bitmap</translation>
+    </message>
+    <message>
+        <source>Save bitmap</source>
+        <translation>Salvar bitmap</translation>
+    </message>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>Arquivos bitmap (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Comport settings</source>
+        <translation>Configurações da porta COM</translation>
+    </message>
+    <message>
+        <source>Timings</source>
+        <translation>Temporizações</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>Registro em log</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>No COM ports detected on your system.</source>
+        <translation>Nenhuma porta COM detectada no sistema.</translation>
+    </message>
+    <message>
+        <source>Program will terminate.</source>
+        <translation>O programa será encerrado.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Não foi possível salvar as configurações.</translation>
+    </message>
+    <message>
+        <source>%1.%2 build %3</source>
+        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
+        <translation>%1.%2 build %3</translation>
     </message>
 </context>
 <context>
@@ -206,234 +385,24 @@
         <source>Stop saving each picture</source>
         <translation>Parar de salvar cada imagem</translation>
     </message>
-</context>
-<context>
-    <name>QtSerialLine</name>
-    <message>
-        <source>locked by another program</source>
-        <translation>bloqueada por outro programa</translation>
-    </message>
-</context>
-<context>
-    <name>ReceivedPicture</name>
-    <message>
-        <source>Its header states %1 bytes; %2 bytes arrived.</source>
-        <translation>O cabeçalho indica %1 bytes; chegaram %2 bytes.</translation>
-    </message>
-</context>
-<context>
-    <name>SysfsSerialPorts</name>
-    <message>
-        <source>serial number %1</source>
-        <translation>número de série %1</translation>
-    </message>
-</context>
-<context>
-    <name>TFormAbout</name>
-    <message>
-        <source>Idea &amp; Realization</source>
-        <translation>Ideia &amp; realização</translation>
-    </message>
-    <message>
-        <source>The Orvisnap developers</source>
-        <translation>Os desenvolvedores do Orvisnap</translation>
-    </message>
-    <message>
-        <source>Special thanks to:</source>
-        <translation>Agradecimentos especiais a:</translation>
-    </message>
-    <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Os fabricantes dos DSOs,</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>pelas capturas de tela via XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Todos que testaram as primeiras</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>versões e relataram erros.</translation>
-    </message>
-    <message>
-        <source>First release</source>
-        <translation>Primeira versão</translation>
-    </message>
-    <message>
-        <source>June, 2010</source>
-        <translation>Junho de 2010</translation>
-    </message>
-    <message>
-        <source>About Orvisnap</source>
-        <translation>Sobre o Orvisnap</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTimings</name>
-    <message>
-        <source>Timings</source>
-        <translation>Temporizações</translation>
-    </message>
-    <message>
-        <source>Transfer start timeout</source>
-        <translation>Tempo limite para iniciar a transferência</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>segundos</translation>
-    </message>
-    <message>
-        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>Este é o tempo que você tem para pressionar os botões do DSO e iniciar a transferência.</translation>
-    </message>
-    <message>
-        <source>Rx delay</source>
-        <translation>Atraso de Rx</translation>
-    </message>
-    <message>
-        <source>milliseconds</source>
-        <translation>milissegundos</translation>
-    </message>
-    <message>
-        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
-        <translation>Aqui você define um atraso adicional entre a solicitação e a leitura do buffer. Em sistemas rápidos, convém aumentá-lo.</translation>
-    </message>
-    <message>
-        <source>NAK delay</source>
-        <translation>Atraso de NAK</translation>
-    </message>
-    <message>
-        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
-        <translation>Erros de transferência são respondidos com o envio de NAKs. Às vezes, um pequeno atraso aqui ajuda.</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TMainForm</name>
-    <message>
-        <source>No COM ports detected on your system.</source>
-        <translation>Nenhuma porta COM detectada no sistema.</translation>
-    </message>
-    <message>
-        <source>Program will terminate.</source>
-        <translation>O programa será encerrado.</translation>
-    </message>
-    <message>
-        <source>%1.%2 build %3</source>
-        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
-        <translation>%1.%2 build %3</translation>
-    </message>
-    <message>
-        <source>The received bytes are kept in %1.</source>
-        <translation>Os bytes recebidos estão guardados em %1.</translation>
-    </message>
-    <message>
-        <source>Receiving data...</source>
-        <translation>Recebendo dados...</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 KB</translation>
-    </message>
-    <message>
-        <source>%1 / %2 KB</source>
-        <translation>%1 / %2 KB</translation>
-    </message>
-    <message>
-        <source>The picture could not be loaded.</source>
-        <translation>Não foi possível carregar a imagem.</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved.</source>
-        <translation>Não foi possível salvar a imagem.</translation>
-    </message>
-    <message>
-        <source>Bitmap files (*.bmp)|*.bmp</source>
-        <translation>Arquivos bitmap (*.bmp)|*.bmp</translation>
-    </message>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>Arquivos PNG (*.png)|*.png</translation>
     </message>
+</context>
+<context>
+    <name>PictureView</name>
     <message>
-        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
-        <translation>Arquivos de texto (*.txt)|*.txt|Todos os arquivos (*.*)|*.*</translation>
+        <source>Download state</source>
+        <translation>Estado do download</translation>
     </message>
-    <message>
-        <source>The log could not be saved.</source>
-        <translation>Não foi possível salvar o log.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved.</source>
-        <translation>Não foi possível salvar as configurações.</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Arquivo</translation>
-    </message>
-    <message>
-        <source>Load bitmap</source>
-        <translation>Carregar bitmap</translation>
-    </message>
-    <message>
-        <source>Save bitmap</source>
-        <translation>Salvar bitmap</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Sair</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Configurações</translation>
-    </message>
-    <message>
-        <source>Comport settings</source>
-        <translation>Configurações da porta COM</translation>
-    </message>
-    <message>
-        <source>Timings</source>
-        <translation>Temporizações</translation>
-    </message>
-    <message>
-        <source>Logging</source>
-        <translation>Registro em log</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Sobre</translation>
-    </message>
-    <message>
-        <source>Download from DSO</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>Baixar do DSO</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Clear Log</source>
-        <translation>Limpar log</translation>
-    </message>
-    <message>
-        <source>Save Log</source>
-        <translation>Salvar log</translation>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, %2 x %n pixel</numerusform>
+            <numerusform>%1, %2 x %n pixels</numerusform>
+        </translation>
     </message>
     <message>
         <source>Empty screen</source>
@@ -444,49 +413,20 @@
         <translation>Como iniciar a transferência no instrumento</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, %2 x %3 pixels</translation>
-    </message>
-    <message>
-        <source>open</source>
-        <translation>aberta</translation>
-    </message>
-    <message>
-        <source>closed</source>
-        <translation>fechada</translation>
-    </message>
-    <message>
-        <source>Screen of the instrument</source>
-        <translation>Tela do instrumento</translation>
+        <source>The picture could not be loaded.</source>
+        <translation>Não foi possível carregar a imagem.</translation>
     </message>
     <message>
         <source>Picture from a file</source>
         <translation>Imagem de um arquivo</translation>
     </message>
     <message>
-        <source>Download state</source>
-        <translation>Estado do download</translation>
-    </message>
-    <message>
-        <source>Log of the exchange</source>
-        <translation>Log da comunicação</translation>
-    </message>
-    <message>
-        <source>Line settings</source>
-        <translation>Configurações da linha</translation>
-    </message>
-    <message>
-        <source>Port state</source>
-        <translation>Estado da porta</translation>
-    </message>
-    <message>
-        <source>Progress</source>
-        <translation>Progresso</translation>
+        <source>The picture could not be saved.</source>
+        <translation>Não foi possível salvar a imagem.</translation>
     </message>
 </context>
 <context>
-    <name>TMySerialSetupForm</name>
+    <name>PortDialog</name>
     <message>
         <source>COM settings</source>
         <translation>Configurações COM</translation>
@@ -553,7 +493,7 @@
         <source>None</source>
         <comment>flow control</comment>
         <extracomment>Flow control of the serial line</extracomment>
-        <translation>Nenhum</translation>
+        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>Software</source>
@@ -562,6 +502,103 @@
     <message>
         <source>Hardware</source>
         <translation>Hardware</translation>
+    </message>
+</context>
+<context>
+    <name>QtSerialLine</name>
+    <message>
+        <source>locked by another program</source>
+        <translation>bloqueada por outro programa</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedPicture</name>
+    <message>
+        <source>Its header states %1 bytes; %2 bytes arrived.</source>
+        <translation>O cabeçalho indica %1 bytes; chegaram %2 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>open</source>
+        <translation>aberta</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>fechada</translation>
+    </message>
+    <message>
+        <source>Line settings</source>
+        <translation>Configurações da linha</translation>
+    </message>
+    <message>
+        <source>Port state</source>
+        <translation>Estado da porta</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>SysfsSerialPorts</name>
+    <message>
+        <source>serial number %1</source>
+        <translation>número de série %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimingsDialog</name>
+    <message>
+        <source>Timings</source>
+        <translation>Temporizações</translation>
+    </message>
+    <message>
+        <source>Transfer start timeout</source>
+        <translation>Tempo limite de início</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>Este é o tempo que você tem para pressionar os botões do DSO e iniciar a transferência.</translation>
+    </message>
+    <message>
+        <source>Rx delay</source>
+        <translation>Atraso de Rx</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>milissegundos</translation>
+    </message>
+    <message>
+        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
+        <translation>Aqui você define um atraso adicional entre a solicitação e a leitura do buffer. Em sistemas rápidos, convém aumentá-lo.</translation>
+    </message>
+    <message>
+        <source>NAK delay</source>
+        <translation>Atraso de NAK</translation>
+    </message>
+    <message>
+        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
+        <translation>Erros de transferência são respondidos com o envio de NAKs. Às vezes, um pequeno atraso aqui ajuda.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Создателям осциллографов
+за снимки экрана по XModem.</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>Всем, кто тестировал ранние
+версии и сообщал об ошибках.</translation>
+    </message>
+    <message>
+        <source>Idea &amp; Realization</source>
+        <translation>Идея и реализация</translation>
+    </message>
+    <message>
+        <source>The Orvisnap developers</source>
+        <translation>Разработчики Orvisnap</translation>
+    </message>
+    <message>
+        <source>Special thanks to:</source>
+        <translation>Особая благодарность:</translation>
+    </message>
+    <message>
+        <source>First release</source>
+        <translation>Первый выпуск</translation>
+    </message>
+    <message>
+        <source>June, 2010</source>
+        <translation>Июнь 2010</translation>
+    </message>
+    <message>
+        <source>About Orvisnap</source>
+        <translation>О программе Orvisnap</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>AutoSave</name>
     <message>
         <source>Save each picture to a folder</source>
@@ -31,6 +76,45 @@
     </message>
 </context>
 <context>
+    <name>ComPortList</name>
+    <message>
+        <source>COM%1 is not among the detected ports.</source>
+        <translation>COM%1 нет среди обнаруженных портов.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadController</name>
+    <message>
+        <source>Download from DSO</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>Загрузить с осциллографа</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Receiving data...</source>
+        <translation>Приём данных...</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 КБ</translation>
+    </message>
+    <message>
+        <source>%1 / %2 KB</source>
+        <translation>%1 / %2 КБ</translation>
+    </message>
+    <message>
+        <source>The received bytes are kept in %1.</source>
+        <translation>Полученные байты сохранены в %1.</translation>
+    </message>
+    <message>
+        <source>Screen of the instrument</source>
+        <translation>Экран прибора</translation>
+    </message>
+</context>
+<context>
     <name>EndingMessages</name>
     <message>
         <source>Error while opening COM port.</source>
@@ -42,18 +126,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>%1: передача не началась в течение %2 с.</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1: передача завершена без данных.</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>Связь с COM-портом потеряна.</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>Связь с портом %1 потеряна.</translation>
     </message>
     <message>
@@ -73,20 +151,13 @@
         <translation>Получено, но это не изображение</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>Получено %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>Нет передачи в течение %1 с</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>Отменено</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>Завершено без данных</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +178,38 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>Блок потерян, изображение не сохранено</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>Получено %1 КБ</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>Отменено прибором</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>Прибор отменил передачу.</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>Прибор перестал передавать</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>Прибор перестал передавать данные: изображение неполное. Запустите передачу на приборе снова.</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>Файлы BMP (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>Текстовые файлы (*.txt)|*.txt|Все файлы (*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -163,10 +266,86 @@
     </message>
 </context>
 <context>
-    <name>MySerial</name>
+    <name>LogView</name>
     <message>
-        <source>COM%1 is not among the detected ports.</source>
-        <translation>COM%1 нет среди обнаруженных портов.</translation>
+        <source>Log of the exchange</source>
+        <translation>Журнал обмена</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>Очистить журнал</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Сохранить журнал</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>Текстовые файлы (*.txt)|*.txt|Все файлы (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The log could not be saved.</source>
+        <translation>Не удалось сохранить журнал.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Открыть изображение BMP</translation>
+    </message>
+    <message>
+        <source>Save bitmap</source>
+        <translation>Сохранить изображение BMP</translation>
+    </message>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>Файлы BMP (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Comport settings</source>
+        <translation>Настройки COM-порта</translation>
+    </message>
+    <message>
+        <source>Timings</source>
+        <translation>Временные параметры</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>Ведение журнала</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>No COM ports detected on your system.</source>
+        <translation>В системе не обнаружено ни одного COM-порта.</translation>
+    </message>
+    <message>
+        <source>Program will terminate.</source>
+        <translation>Программа будет закрыта.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Не удалось сохранить настройки.</translation>
+    </message>
+    <message>
+        <source>%1.%2 build %3</source>
+        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
+        <translation>%1.%2, сборка %3</translation>
     </message>
 </context>
 <context>
@@ -206,234 +385,25 @@
         <source>Stop saving each picture</source>
         <translation>Прекратить сохранение каждого изображения</translation>
     </message>
-</context>
-<context>
-    <name>QtSerialLine</name>
-    <message>
-        <source>locked by another program</source>
-        <translation>занят другой программой</translation>
-    </message>
-</context>
-<context>
-    <name>ReceivedPicture</name>
-    <message>
-        <source>Its header states %1 bytes; %2 bytes arrived.</source>
-        <translation>В заголовке указан размер в байтах: %1; получено байт: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>SysfsSerialPorts</name>
-    <message>
-        <source>serial number %1</source>
-        <translation>серийный номер %1</translation>
-    </message>
-</context>
-<context>
-    <name>TFormAbout</name>
-    <message>
-        <source>Idea &amp; Realization</source>
-        <translation>Идея и реализация</translation>
-    </message>
-    <message>
-        <source>The Orvisnap developers</source>
-        <translation>Разработчики Orvisnap</translation>
-    </message>
-    <message>
-        <source>Special thanks to:</source>
-        <translation>Особая благодарность:</translation>
-    </message>
-    <message>
-        <source>The makers of the DSOs,</source>
-        <translation>Производителям осциллографов</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>за снимки экрана по XModem.</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>Всем, кто тестировал ранние</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>версии и сообщал об ошибках.</translation>
-    </message>
-    <message>
-        <source>First release</source>
-        <translation>Первый выпуск</translation>
-    </message>
-    <message>
-        <source>June, 2010</source>
-        <translation>Июнь 2010</translation>
-    </message>
-    <message>
-        <source>About Orvisnap</source>
-        <translation>О программе Orvisnap</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTimings</name>
-    <message>
-        <source>Timings</source>
-        <translation>Временные параметры</translation>
-    </message>
-    <message>
-        <source>Transfer start timeout</source>
-        <translation>Тайм-аут начала передачи</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>с</translation>
-    </message>
-    <message>
-        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>За это время нужно нажать кнопки на осциллографе, чтобы начать передачу.</translation>
-    </message>
-    <message>
-        <source>Rx delay</source>
-        <translation>Задержка Rx</translation>
-    </message>
-    <message>
-        <source>milliseconds</source>
-        <translation>мс</translation>
-    </message>
-    <message>
-        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
-        <translation>Дополнительная задержка между запросом и чтением буфера. На быстрых системах её следует увеличить.</translation>
-    </message>
-    <message>
-        <source>NAK delay</source>
-        <translation>Задержка NAK</translation>
-    </message>
-    <message>
-        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
-        <translation>На ошибки передачи программа отвечает отправкой NAK. Иногда помогает небольшая задержка.</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TMainForm</name>
-    <message>
-        <source>No COM ports detected on your system.</source>
-        <translation>В системе не обнаружено ни одного COM-порта.</translation>
-    </message>
-    <message>
-        <source>Program will terminate.</source>
-        <translation>Программа будет закрыта.</translation>
-    </message>
-    <message>
-        <source>%1.%2 build %3</source>
-        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
-        <translation>%1.%2, сборка %3</translation>
-    </message>
-    <message>
-        <source>The received bytes are kept in %1.</source>
-        <translation>Полученные байты сохранены в %1.</translation>
-    </message>
-    <message>
-        <source>Receiving data...</source>
-        <translation>Приём данных...</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 KB</translation>
-    </message>
-    <message>
-        <source>%1 / %2 KB</source>
-        <translation>%1 / %2 KB</translation>
-    </message>
-    <message>
-        <source>The picture could not be loaded.</source>
-        <translation>Не удалось открыть изображение.</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved.</source>
-        <translation>Не удалось сохранить изображение.</translation>
-    </message>
-    <message>
-        <source>Bitmap files (*.bmp)|*.bmp</source>
-        <translation>Файлы BMP (*.bmp)|*.bmp</translation>
-    </message>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>Файлы PNG (*.png)|*.png</translation>
     </message>
+</context>
+<context>
+    <name>PictureView</name>
     <message>
-        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
-        <translation>Текстовые файлы (*.txt)|*.txt|Все файлы (*.*)|*.*</translation>
+        <source>Download state</source>
+        <translation>Состояние загрузки</translation>
     </message>
-    <message>
-        <source>The log could not be saved.</source>
-        <translation>Не удалось сохранить журнал.</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved.</source>
-        <translation>Не удалось сохранить настройки.</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Файл</translation>
-    </message>
-    <message>
-        <source>Load bitmap</source>
-        <translation>Открыть изображение BMP</translation>
-    </message>
-    <message>
-        <source>Save bitmap</source>
-        <translation>Сохранить изображение BMP</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Выход</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
-        <source>Comport settings</source>
-        <translation>Настройки COM-порта</translation>
-    </message>
-    <message>
-        <source>Timings</source>
-        <translation>Временные параметры</translation>
-    </message>
-    <message>
-        <source>Logging</source>
-        <translation>Ведение журнала</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>О программе</translation>
-    </message>
-    <message>
-        <source>Download from DSO</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>Загрузить с осциллографа</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Clear Log</source>
-        <translation>Очистить журнал</translation>
-    </message>
-    <message>
-        <source>Save Log</source>
-        <translation>Сохранить журнал</translation>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1, размер в пикселях: %2 на %n</numerusform>
+            <numerusform>%1, размер в пикселях: %2 на %n</numerusform>
+            <numerusform>%1, размер в пикселях: %2 на %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>Empty screen</source>
@@ -444,49 +414,20 @@
         <translation>Как запустить передачу на приборе</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1, размер в пикселях: %2 на %3</translation>
-    </message>
-    <message>
-        <source>open</source>
-        <translation>открыт</translation>
-    </message>
-    <message>
-        <source>closed</source>
-        <translation>закрыт</translation>
-    </message>
-    <message>
-        <source>Screen of the instrument</source>
-        <translation>Экран прибора</translation>
+        <source>The picture could not be loaded.</source>
+        <translation>Не удалось открыть изображение.</translation>
     </message>
     <message>
         <source>Picture from a file</source>
         <translation>Изображение из файла</translation>
     </message>
     <message>
-        <source>Download state</source>
-        <translation>Состояние загрузки</translation>
-    </message>
-    <message>
-        <source>Log of the exchange</source>
-        <translation>Журнал обмена</translation>
-    </message>
-    <message>
-        <source>Line settings</source>
-        <translation>Параметры линии</translation>
-    </message>
-    <message>
-        <source>Port state</source>
-        <translation>Состояние порта</translation>
-    </message>
-    <message>
-        <source>Progress</source>
-        <translation>Ход выполнения</translation>
+        <source>The picture could not be saved.</source>
+        <translation>Не удалось сохранить изображение.</translation>
     </message>
 </context>
 <context>
-    <name>TMySerialSetupForm</name>
+    <name>PortDialog</name>
     <message>
         <source>COM settings</source>
         <translation>Настройки COM-порта</translation>
@@ -562,6 +503,103 @@
     <message>
         <source>Hardware</source>
         <translation>Аппаратное</translation>
+    </message>
+</context>
+<context>
+    <name>QtSerialLine</name>
+    <message>
+        <source>locked by another program</source>
+        <translation>занят другой программой</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedPicture</name>
+    <message>
+        <source>Its header states %1 bytes; %2 bytes arrived.</source>
+        <translation>В заголовке указан размер в байтах: %1; получено байт: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>open</source>
+        <translation>открыт</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>закрыт</translation>
+    </message>
+    <message>
+        <source>Line settings</source>
+        <translation>Параметры линии</translation>
+    </message>
+    <message>
+        <source>Port state</source>
+        <translation>Состояние порта</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Ход выполнения</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>SysfsSerialPorts</name>
+    <message>
+        <source>serial number %1</source>
+        <translation>серийный номер %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimingsDialog</name>
+    <message>
+        <source>Timings</source>
+        <translation>Временные параметры</translation>
+    </message>
+    <message>
+        <source>Transfer start timeout</source>
+        <translation>Тайм-аут начала передачи</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>За это время нужно нажать кнопки на осциллографе, чтобы начать передачу.</translation>
+    </message>
+    <message>
+        <source>Rx delay</source>
+        <translation>Задержка Rx</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
+        <translation>Дополнительная задержка между запросом и чтением буфера. На быстрых системах её следует увеличить.</translation>
+    </message>
+    <message>
+        <source>NAK delay</source>
+        <translation>Задержка NAK</translation>
+    </message>
+    <message>
+        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
+        <translation>На ошибки передачи программа отвечает отправкой NAK. Иногда помогает небольшая задержка.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

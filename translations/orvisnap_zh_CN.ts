@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>The makers of the DSOs,
+for XModem screen dumps.</source>
+        <extracomment>The About card&apos;s first thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>各示波器制造商，
+为 XModem 屏幕转储提供支持；</translation>
+    </message>
+    <message>
+        <source>Everyone who tested early
+versions and reported bugs.</source>
+        <extracomment>The About card&apos;s second thanks, in two lines of about 30 letters each (Chinese, Japanese: about 14 characters); break the line where it reads well in your language</extracomment>
+        <translation>所有测试早期版本
+并报告错误的朋友。</translation>
+    </message>
+    <message>
+        <source>Idea &amp; Realization</source>
+        <translation>创意与实现</translation>
+    </message>
+    <message>
+        <source>The Orvisnap developers</source>
+        <translation>Orvisnap 开发者</translation>
+    </message>
+    <message>
+        <source>Special thanks to:</source>
+        <translation>特别感谢：</translation>
+    </message>
+    <message>
+        <source>First release</source>
+        <translation>首次发布</translation>
+    </message>
+    <message>
+        <source>June, 2010</source>
+        <translation>2010 年 6 月</translation>
+    </message>
+    <message>
+        <source>About Orvisnap</source>
+        <translation>关于 Orvisnap</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
     <name>AutoSave</name>
     <message>
         <source>Save each picture to a folder</source>
@@ -31,6 +76,45 @@
     </message>
 </context>
 <context>
+    <name>ComPortList</name>
+    <message>
+        <source>COM%1 is not among the detected ports.</source>
+        <translation>COM%1 不在已检测到的端口中。</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadController</name>
+    <message>
+        <source>Download from DSO</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>从示波器下载</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Receiving data...</source>
+        <translation>正在接收数据...</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 / %2 KB</source>
+        <translation>%1 / %2 KB</translation>
+    </message>
+    <message>
+        <source>The received bytes are kept in %1.</source>
+        <translation>接收到的字节保存在 %1 中。</translation>
+    </message>
+    <message>
+        <source>Screen of the instrument</source>
+        <translation>仪器屏幕</translation>
+    </message>
+</context>
+<context>
     <name>EndingMessages</name>
     <message>
         <source>Error while opening COM port.</source>
@@ -42,18 +126,12 @@
     </message>
     <message>
         <source>No transfer from %1 within %2 s.</source>
+        <extracomment>%1: the serial device, %2: the start time-out in seconds</extracomment>
         <translation>%1 在 %2 秒内没有开始传输。</translation>
     </message>
     <message>
-        <source>%1 ended the transfer without any data.</source>
-        <translation>%1 结束了传输，但没有任何数据。</translation>
-    </message>
-    <message>
-        <source>The connection to the COM port was lost.</source>
-        <translation>与 COM 端口的连接已断开。</translation>
-    </message>
-    <message>
         <source>The connection to %1 was lost.</source>
+        <extracomment>%1: the serial port or device, e.g. COM3 or /dev/ttyUSB0</extracomment>
         <translation>与 %1 的连接已断开。</translation>
     </message>
     <message>
@@ -73,20 +151,13 @@
         <translation>已接收，但不是图像</translation>
     </message>
     <message>
-        <source>Received %1</source>
-        <translation>已接收 %1</translation>
-    </message>
-    <message>
         <source>No transfer within %1 s</source>
+        <extracomment>%1: whole seconds waited</extracomment>
         <translation>%1 秒内没有传输</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <translation>已取消</translation>
-    </message>
-    <message>
-        <source>Ended without data</source>
-        <translation>已结束，没有数据</translation>
     </message>
     <message>
         <source>Line lost</source>
@@ -107,6 +178,38 @@
     <message>
         <source>Block lost, picture not kept</source>
         <translation>数据块丢失，图像未保留</translation>
+    </message>
+    <message>
+        <source>Received %1 KB</source>
+        <extracomment>The status bar after a download; %1 is the picture&apos;s size in whole kilobytes</extracomment>
+        <translation>已接收 %1 KB</translation>
+    </message>
+    <message>
+        <source>Cancelled by the instrument</source>
+        <translation>仪器已取消</translation>
+    </message>
+    <message>
+        <source>The instrument cancelled the transfer.</source>
+        <translation>仪器取消了传输。</translation>
+    </message>
+    <message>
+        <source>Instrument stopped sending</source>
+        <translation>仪器停止发送</translation>
+    </message>
+    <message>
+        <source>The instrument stopped sending: the picture is incomplete. Start the transfer on the instrument again.</source>
+        <translation>仪器停止发送：图像不完整。请在仪器上重新开始传输。</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>位图文件 (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>文本文件 (*.txt)|*.txt|所有文件 (*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -163,10 +266,86 @@
     </message>
 </context>
 <context>
-    <name>MySerial</name>
+    <name>LogView</name>
     <message>
-        <source>COM%1 is not among the detected ports.</source>
-        <translation>COM%1 不在已检测到的端口中。</translation>
+        <source>Log of the exchange</source>
+        <translation>通信日志</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>清除日志</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>保存日志</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
+        <translation>文本文件 (*.txt)|*.txt|所有文件 (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The log could not be saved.</source>
+        <translation>无法保存日志。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>加载位图</translation>
+    </message>
+    <message>
+        <source>Save bitmap</source>
+        <translation>保存位图</translation>
+    </message>
+    <message>
+        <source>Bitmap files (*.bmp)|*.bmp</source>
+        <translation>位图文件 (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Comport settings</source>
+        <translation>COM 端口设置</translation>
+    </message>
+    <message>
+        <source>Timings</source>
+        <translation>时间参数</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>记录日志</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>No COM ports detected on your system.</source>
+        <translation>系统中未检测到 COM 端口。</translation>
+    </message>
+    <message>
+        <source>Program will terminate.</source>
+        <translation>程序将退出。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>无法保存设置。</translation>
+    </message>
+    <message>
+        <source>%1.%2 build %3</source>
+        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
+        <translation>%1.%2 构建 %3</translation>
     </message>
 </context>
 <context>
@@ -206,234 +385,23 @@
         <source>Stop saving each picture</source>
         <translation>停止保存每幅图像</translation>
     </message>
-</context>
-<context>
-    <name>QtSerialLine</name>
-    <message>
-        <source>locked by another program</source>
-        <translation>已被另一个程序锁定</translation>
-    </message>
-</context>
-<context>
-    <name>ReceivedPicture</name>
-    <message>
-        <source>Its header states %1 bytes; %2 bytes arrived.</source>
-        <translation>其文件头声明为 %1 字节；实际收到 %2 字节。</translation>
-    </message>
-</context>
-<context>
-    <name>SysfsSerialPorts</name>
-    <message>
-        <source>serial number %1</source>
-        <translation>序列号 %1</translation>
-    </message>
-</context>
-<context>
-    <name>TFormAbout</name>
-    <message>
-        <source>Idea &amp; Realization</source>
-        <translation>创意与实现</translation>
-    </message>
-    <message>
-        <source>The Orvisnap developers</source>
-        <translation>Orvisnap 开发者</translation>
-    </message>
-    <message>
-        <source>Special thanks to:</source>
-        <translation>特别感谢：</translation>
-    </message>
-    <message>
-        <source>The makers of the DSOs,</source>
-        <translation>各示波器制造商，</translation>
-    </message>
-    <message>
-        <source>for XModem screen dumps.</source>
-        <translation>为 XModem 屏幕转储提供支持；</translation>
-    </message>
-    <message>
-        <source>Everyone who tested early</source>
-        <translation>所有测试早期版本</translation>
-    </message>
-    <message>
-        <source>versions and reported bugs.</source>
-        <translation>并报告错误的朋友。</translation>
-    </message>
-    <message>
-        <source>First release</source>
-        <translation>首次发布</translation>
-    </message>
-    <message>
-        <source>June, 2010</source>
-        <translation>2010 年 6 月</translation>
-    </message>
-    <message>
-        <source>About Orvisnap</source>
-        <translation>关于 Orvisnap</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>确定</translation>
-    </message>
-</context>
-<context>
-    <name>TFormTimings</name>
-    <message>
-        <source>Timings</source>
-        <translation>时间参数</translation>
-    </message>
-    <message>
-        <source>Transfer start timeout</source>
-        <translation>传输启动超时</translation>
-    </message>
-    <message>
-        <source>seconds</source>
-        <translation>秒</translation>
-    </message>
-    <message>
-        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>您需要在这段时间内按下示波器上的按键以开始传输。</translation>
-    </message>
-    <message>
-        <source>Rx delay</source>
-        <translation>Rx 延时</translation>
-    </message>
-    <message>
-        <source>milliseconds</source>
-        <translation>毫秒</translation>
-    </message>
-    <message>
-        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
-        <translation>在此设置请求与读取缓冲区之间的附加延时。在速度较快的系统上应增大此值。</translation>
-    </message>
-    <message>
-        <source>NAK delay</source>
-        <translation>NAK 延时</translation>
-    </message>
-    <message>
-        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
-        <translation>出现传输错误时会发送 NAK 作为应答。有时在此稍加延时会有帮助。</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-</context>
-<context>
-    <name>TMainForm</name>
-    <message>
-        <source>No COM ports detected on your system.</source>
-        <translation>系统中未检测到 COM 端口。</translation>
-    </message>
-    <message>
-        <source>Program will terminate.</source>
-        <translation>程序将退出。</translation>
-    </message>
-    <message>
-        <source>%1.%2 build %3</source>
-        <extracomment>The full version, e.g. &quot;0.1.1 build 5&quot;: major.minor, then release and build</extracomment>
-        <translation>%1.%2 构建 %3</translation>
-    </message>
-    <message>
-        <source>The received bytes are kept in %1.</source>
-        <translation>接收到的字节保存在 %1 中。</translation>
-    </message>
-    <message>
-        <source>Receiving data...</source>
-        <translation>正在接收数据...</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 KB</translation>
-    </message>
-    <message>
-        <source>%1 / %2 KB</source>
-        <translation>%1 / %2 KB</translation>
-    </message>
-    <message>
-        <source>The picture could not be loaded.</source>
-        <translation>无法加载图像。</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved.</source>
-        <translation>无法保存图像。</translation>
-    </message>
-    <message>
-        <source>Bitmap files (*.bmp)|*.bmp</source>
-        <translation>位图文件 (*.bmp)|*.bmp</translation>
-    </message>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>PNG 文件 (*.png)|*.png</translation>
     </message>
+</context>
+<context>
+    <name>PictureView</name>
     <message>
-        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*</source>
-        <translation>文本文件 (*.txt)|*.txt|所有文件 (*.*)|*.*</translation>
+        <source>Download state</source>
+        <translation>下载状态</translation>
     </message>
-    <message>
-        <source>The log could not be saved.</source>
-        <translation>无法保存日志。</translation>
-    </message>
-    <message>
-        <source>The settings could not be saved.</source>
-        <translation>无法保存设置。</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>文件</translation>
-    </message>
-    <message>
-        <source>Load bitmap</source>
-        <translation>加载位图</translation>
-    </message>
-    <message>
-        <source>Save bitmap</source>
-        <translation>保存位图</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>退出</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>设置</translation>
-    </message>
-    <message>
-        <source>Comport settings</source>
-        <translation>COM 端口设置</translation>
-    </message>
-    <message>
-        <source>Timings</source>
-        <translation>时间参数</translation>
-    </message>
-    <message>
-        <source>Logging</source>
-        <translation>记录日志</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>关于</translation>
-    </message>
-    <message>
-        <source>Download from DSO</source>
-        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
-        <translation>从示波器下载</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Clear Log</source>
-        <translation>清除日志</translation>
-    </message>
-    <message>
-        <source>Save Log</source>
-        <translation>保存日志</translation>
+    <message numerus="yes">
+        <source>%1, %2 x %n pixels</source>
+        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its width x height; the plural form follows the height, the number the word stands after</extracomment>
+        <translation>
+            <numerusform>%1，%2 × %n 像素</numerusform>
+        </translation>
     </message>
     <message>
         <source>Empty screen</source>
@@ -444,49 +412,20 @@
         <translation>如何在仪器上开始传输</translation>
     </message>
     <message>
-        <source>%1, %2 x %3 pixels</source>
-        <extracomment>The picture&apos;s name for a screen reader: what it shows, then its size</extracomment>
-        <translation>%1，%2 × %3 像素</translation>
-    </message>
-    <message>
-        <source>open</source>
-        <translation>已打开</translation>
-    </message>
-    <message>
-        <source>closed</source>
-        <translation>已关闭</translation>
-    </message>
-    <message>
-        <source>Screen of the instrument</source>
-        <translation>仪器屏幕</translation>
+        <source>The picture could not be loaded.</source>
+        <translation>无法加载图像。</translation>
     </message>
     <message>
         <source>Picture from a file</source>
         <translation>来自文件的图像</translation>
     </message>
     <message>
-        <source>Download state</source>
-        <translation>下载状态</translation>
-    </message>
-    <message>
-        <source>Log of the exchange</source>
-        <translation>通信日志</translation>
-    </message>
-    <message>
-        <source>Line settings</source>
-        <translation>线路设置</translation>
-    </message>
-    <message>
-        <source>Port state</source>
-        <translation>端口状态</translation>
-    </message>
-    <message>
-        <source>Progress</source>
-        <translation>进度</translation>
+        <source>The picture could not be saved.</source>
+        <translation>无法保存图像。</translation>
     </message>
 </context>
 <context>
-    <name>TMySerialSetupForm</name>
+    <name>PortDialog</name>
     <message>
         <source>COM settings</source>
         <translation>COM 端口设置</translation>
@@ -562,6 +501,103 @@
     <message>
         <source>Hardware</source>
         <translation>硬件</translation>
+    </message>
+</context>
+<context>
+    <name>QtSerialLine</name>
+    <message>
+        <source>locked by another program</source>
+        <translation>已被另一个程序锁定</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedPicture</name>
+    <message>
+        <source>Its header states %1 bytes; %2 bytes arrived.</source>
+        <translation>其文件头声明为 %1 字节；实际收到 %2 字节。</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>open</source>
+        <translation>已打开</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>已关闭</translation>
+    </message>
+    <message>
+        <source>Line settings</source>
+        <translation>线路设置</translation>
+    </message>
+    <message>
+        <source>Port state</source>
+        <translation>端口状态</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The status bar: %1 how the download ended (e.g. &quot;Received 38 KB&quot;), %2 what became of the picture saved into the folder (e.g. &quot;Saved DSO_2026-01-31_14-05-09.png&quot;)</extracomment>
+        <translation>%1。%2</translation>
+    </message>
+</context>
+<context>
+    <name>SysfsSerialPorts</name>
+    <message>
+        <source>serial number %1</source>
+        <translation>序列号 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimingsDialog</name>
+    <message>
+        <source>Timings</source>
+        <translation>时间参数</translation>
+    </message>
+    <message>
+        <source>Transfer start timeout</source>
+        <translation>传输启动超时</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>This is the time you have to press the buttons on your DSO to start transfer.</source>
+        <extracomment>DSO: the instrument, a digital storage oscilloscope</extracomment>
+        <translation>您需要在这段时间内按下示波器上的按键以开始传输。</translation>
+    </message>
+    <message>
+        <source>Rx delay</source>
+        <translation>Rx 延时</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Here you set an additional delay between request and buffer reading. You should increase it on fast systems.</source>
+        <translation>在此设置请求与读取缓冲区之间的附加延时。在速度较快的系统上应增大此值。</translation>
+    </message>
+    <message>
+        <source>NAK delay</source>
+        <translation>NAK 延时</translation>
+    </message>
+    <message>
+        <source>Transfer errors are answered by sending NAKs. Sometimes it helps, to have a little delay here.</source>
+        <translation>出现传输错误时会发送 NAK 作为应答。有时在此稍加延时会有帮助。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>

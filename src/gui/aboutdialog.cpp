@@ -27,7 +27,19 @@ struct LabelDesign {
     QColor colour;
     Qt::Alignment alignment;
     const char* text;
+    int line = -1; // of a text of two lines, the one this label shows; -1: the whole text
 };
+
+// Each of the two thanks is one sentence over two labels: one text, so that its translation
+// may break the sentence wherever the language needs and never loses step with a changed half.
+//: The About card's first thanks, in two lines of about 30 letters each (Chinese, Japanese:
+//: about 14 characters); break the line where it reads well in your language
+const char* const MakersThanks =
+    QT_TRANSLATE_NOOP("AboutDialog", "The makers of the DSOs,\nfor XModem screen dumps.");
+//: The About card's second thanks, in two lines of about 30 letters each (Chinese, Japanese:
+//: about 14 characters); break the line where it reads well in your language
+const char* const TestersThanks =
+    QT_TRANSLATE_NOOP("AboutDialog", "Everyone who tested early\nversions and reported bugs.");
 
 // The name and the version get their texts when the dialog is made.
 const LabelDesign Labels[] = {
@@ -54,34 +66,10 @@ const LabelDesign Labels[] = {
      C::Navy,
      Qt::AlignHCenter,
      QT_TRANSLATE_NOOP("AboutDialog", "Special thanks to:")},
-    {"makersLine",
-     {24, 142, 201, 16},
-     12,
-     false,
-     C::Purple,
-     Qt::AlignLeft,
-     QT_TRANSLATE_NOOP("AboutDialog", "The makers of the DSOs,")},
-    {"dumpsLine",
-     {24, 158, 201, 16},
-     12,
-     false,
-     C::Purple,
-     Qt::AlignLeft,
-     QT_TRANSLATE_NOOP("AboutDialog", "for XModem screen dumps.")},
-    {"testersLine",
-     {24, 178, 201, 16},
-     12,
-     false,
-     C::Purple,
-     Qt::AlignLeft,
-     QT_TRANSLATE_NOOP("AboutDialog", "Everyone who tested early")},
-    {"bugsLine",
-     {24, 194, 201, 16},
-     12,
-     false,
-     C::Purple,
-     Qt::AlignLeft,
-     QT_TRANSLATE_NOOP("AboutDialog", "versions and reported bugs.")},
+    {"makersLine", {24, 142, 201, 16}, 12, false, C::Purple, Qt::AlignLeft, MakersThanks, 0},
+    {"dumpsLine", {24, 158, 201, 16}, 12, false, C::Purple, Qt::AlignLeft, MakersThanks, 1},
+    {"testersLine", {24, 178, 201, 16}, 12, false, C::Purple, Qt::AlignLeft, TestersThanks, 0},
+    {"bugsLine", {24, 194, 201, 16}, 12, false, C::Purple, Qt::AlignLeft, TestersThanks, 1},
     {"releaseLabel",
      {24, 224, 73, 16},
      12,
@@ -101,7 +89,10 @@ const LabelDesign Labels[] = {
 QLabel* addLabel(QWidget* parent, const LabelDesign& design)
 {
     // Plain text: "&" is shown, not taken as an accelerator.
-    auto* label = new QLabel(QCoreApplication::translate("AboutDialog", design.text), parent);
+    QString text = QCoreApplication::translate("AboutDialog", design.text);
+    if (design.line >= 0)
+        text = text.section(QLatin1Char('\n'), design.line, design.line);
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(design.name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(design.place);

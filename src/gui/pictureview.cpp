@@ -60,9 +60,10 @@ void PictureView::showPicture(const QImage& picture, const QString& what)
 {
     image_->setImage(picture);
     what_ = what;
-    //: The picture's name for a screen reader: what it shows, then its size
-    image_->setAccessibleName(
-        tr("%1, %2 x %3 pixels").arg(what).arg(picture.width()).arg(picture.height()));
+    //: The picture's name for a screen reader: what it shows, then its width x height; the
+    //: plural form follows the height, the number the word stands after
+    image_->setAccessibleName(tr("%1, %2 x %n pixels", nullptr, picture.height())
+                                  .arg(what, QString::number(picture.width())));
 }
 
 void PictureView::showEmpty()

@@ -22,7 +22,7 @@ PortDialog::PortDialog(QWidget* parent) : NoEscapeDialog(parent)
     setFixedSize(231, 216);
     createControls();
     showLineSettings();
-    TextFit::fit(this);
+    TextFit::fit(this, {{cancelButton_, okButton_}, {}});
 }
 
 // Controls are created in tab order: the six lists, then Cancel, then OK.
@@ -45,15 +45,15 @@ void PortDialog::createControls()
     parityList_ = addList(QStringLiteral("parityList"), tr("Parity"), 4);
     flowControlList_ = addList(QStringLiteral("flowControlList"), tr("Flow control"), 5);
 
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setGeometry(62, 184, 75, 25);
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setGeometry(142, 184, 75, 25);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &PortDialog::onOkClicked);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton_->setGeometry(62, 184, 75, 25);
+    okButton_ = new QPushButton(tr("OK"), this);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setGeometry(142, 184, 75, 25);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &PortDialog::onOkClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QComboBox* PortDialog::addList(const QString& name, const QString& caption, int row)
@@ -80,6 +80,8 @@ void PortDialog::showLineSettings()
     for (const std::int32_t rate : LineSettings::BaudRates)
         baudList_->addItem(QString::number(rate));
     dataBitsList_->addItems({QStringLiteral("7"), QStringLiteral("8")});
+    // A technical notation, as on the instrument and in every serial tool: "1.5" in every
+    // language, a decimal comma or not.
     stopBitsList_->addItems({LineSettings::stopBitsText(LineSettings::StopBits::One),
                              LineSettings::stopBitsText(LineSettings::StopBits::OneAndHalf),
                              LineSettings::stopBitsText(LineSettings::StopBits::Two)});

@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QPushButton;
 
 // The modal COM settings dialog: the port is chosen here; the other lists show the line settings
 // every download uses. It is given the ports and the chosen one, and hands back the choice.
@@ -34,6 +35,8 @@ private:
     QComboBox* stopBitsList_ = nullptr;
     QComboBox* parityList_ = nullptr;
     QComboBox* flowControlList_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
     ComPortList ports_;
     std::int32_t chosen_ = 0;
 };

@@ -67,11 +67,14 @@ void StatusPanels::setPictureText(const QString& text)
 
 void StatusPanels::showMessage()
 {
+    // After the download's own ending ("Received 38 KB"), which stays in front; how two
+    // sentences follow each other is the language's own.
     QString text = downloadText_;
     if (!pictureText_.isEmpty())
         text = text.isEmpty() ? pictureText_
-                              //: The status bar: how the download ended, then what became of
-                              //: its picture, e.g. "Received 38 KB. Saved DSO_....png"
+                              //: The status bar: %1 how the download ended (e.g. "Received 38
+                              //: KB"), %2 what became of the picture saved into the folder (e.g.
+                              //: "Saved DSO_2026-01-31_14-05-09.png")
                               : tr("%1. %2").arg(text, pictureText_);
     message_->setText(text);
     message_->setToolTip(text);

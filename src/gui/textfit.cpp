@@ -10,10 +10,17 @@
 #include <QStyleOptionButton>
 
 #include <algorithm>
+#include <limits>
+#include <utility>
 
 namespace {
 constexpr int Step = 4;        // pixels a wrapped text's control grows by at a time
 constexpr int MostExtra = 400; // beyond this a text is not made room for
+constexpr int Gap = 6;         // between a grown label's text and what follows it in its row
+// A label's text over its box by no more than this is a near fit, as a face other than the
+// designed one makes of some English texts: it gets the pixels it lacks and keeps the design's
+// look.
+constexpr int NearFit = 2;
 
 bool fitsWrapped(const QWidget* widget, const QRect& area, const QString& text)
 {
@@ -53,7 +60,9 @@ int neededWidth(const QWidget* widget)
         return wrappedWidth(wrap, wrap->text(),
                             [wrap](int width) { return buttonContents(wrap, width); });
     if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
-        const int text = button->fontMetrics().horizontalAdvance(button->text());
+        // The text clear of the frame by the style's margins, as the English captions are.
+        const int text = button->fontMetrics().horizontalAdvance(button->text()) +
+                         2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
         const int inset = button->width() - buttonContents(button, button->width()).width();
         return std::max(button->width(), text + inset);
     }
@@ -69,6 +78,25 @@ int neededWidth(const QWidget* widget)
                         text + label->width() - labelContents(label, label->width()).width());
     }
     return widget->width();
+}
+
+bool nearFit(const QWidget* widget, int lacking)
+{
+    return qobject_cast<const QLabel*>(widget) && lacking <= NearFit;
+}
+
+// Room after a grown label's text, clear of what follows it in its row; none after a near fit.
+int gapAfter(const QWidget* widget, int lacking)
+{
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    return label && !label->wordWrap() && !nearFit(widget, lacking) ? Gap : 0;
+}
+
+// A right-aligned label stands against something on its right: it grows to the left first.
+bool rightAligned(const QWidget* widget)
+{
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    return label && (label->alignment() & Qt::AlignRight);
 }
 
 bool sameRow(const QRect& a, const QRect& b)
@@ -92,7 +120,23 @@ int childrenRight(const QWidget* parent)
     return right;
 }
 
-// What stood right of `grown` in its row keeps its design gap to it.
+// How far a right-aligned label can grow to the left: up to a gap after what stands on its left
+// in its row; nothing for other controls, or one with nothing on its left.
+int roomOnTheLeft(const QWidget* widget, const Design& design)
+{
+    if (!rightAligned(widget))
+        return 0;
+    const QRect place = design.value(widget);
+    int limit = -1;
+    for (const QWidget* sibling : childrenOf(widget->parentWidget()))
+        if (sibling != widget && design.value(sibling).right() < place.left() &&
+            sameRow(design.value(sibling), place))
+            limit = std::max(limit, sibling->geometry().right() + 1 + Gap);
+    return limit < 0 ? 0 : std::max(widget->x() - limit, 0);
+}
+
+// What stood right of `grown` in its row keeps its design gap to it; a right-aligned label,
+// whose text keeps to its right end, only a gap.
 void makeRoom(const QWidget* grown, const Design& design)
 {
     const QRect was = design.value(grown);
@@ -101,22 +145,42 @@ void makeRoom(const QWidget* grown, const Design& design)
         const QRect place = design.value(sibling);
         if (sibling == grown || place.left() <= was.right() || !sameRow(place, was))
             continue;
-        const int wanted = right + (place.left() - was.right() - 1);
+        const int designGap = place.left() - was.right() - 1;
+        const int wanted = right + (rightAligned(sibling) ? std::min(designGap, Gap) : designGap);
         if (wanted > sibling->x())
             sibling->move(wanted, sibling->y());
     }
 }
 
+void grow(QWidget* widget, int width, const Design& design)
+{
+    const int leftward = std::min(width - widget->width(), roomOnTheLeft(widget, design));
+    widget->setGeometry(widget->x() - leftward, widget->y(), width, widget->height());
+    makeRoom(widget, design);
+}
+
+// Where a control stands in its column: its left edge, a right-aligned label its right edge.
+int columnEdge(const QWidget* widget, const QRect& place)
+{
+    return rightAligned(widget) ? place.right() : place.left();
+}
+
 // Controls that stood in one column stand in one column again, where the farthest moved went.
 void alignColumns(QWidget* parent, const Design& design)
 {
-    QHash<int, int> columns; // design left -> left now
-    for (const QWidget* child : childrenOf(parent))
-        columns[design.value(child).left()] =
-            std::max(columns.value(design.value(child).left(), 0), child->x());
+    using Column = std::pair<bool, int>; // right-aligned or not, and the design edge
+    const auto columnOf = [&design](const QWidget* child) {
+        return Column{rightAligned(child), columnEdge(child, design.value(child))};
+    };
+    QHash<Column, int> columns; // -> the edge now
+    for (const QWidget* child : childrenOf(parent)) {
+        const int now = columnEdge(child, child->geometry());
+        columns[columnOf(child)] = std::max(columns.value(columnOf(child), now), now);
+    }
     for (QWidget* child : childrenOf(parent))
-        if (const int left = columns.value(design.value(child).left()); left > child->x())
-            child->move(left, child->y());
+        if (const int shift = columns.value(columnOf(child)) - columnEdge(child, child->geometry());
+            shift > 0)
+            child->move(child->x() + shift, child->y());
 }
 
 // Every container holds its children with the right margin it had; a dialog too.
@@ -136,9 +200,30 @@ void holdChildren(QWidget* parent, const Design& design)
     else if (!parent->isWindow() && parent->inherits("QGroupBox"))
         parent->resize(needed, parent->height());
 }
+
+void followRightEdges(const TextFit::Anchors& anchors, const Design& design)
+{
+    // The row moves as one, so that what grew in it keeps its room: its rightmost control goes
+    // back to its design distance from the edge.
+    int shift = std::numeric_limits<int>::max();
+    for (const QWidget* widget : anchors.right) {
+        const int distance =
+            design.value(widget->parentWidget()).width() - design.value(widget).right() - 1;
+        shift = std::min(shift, widget->parentWidget()->width() - distance -
+                                    widget->geometry().right() - 1);
+    }
+    for (QWidget* widget : anchors.right)
+        if (shift > 0)
+            widget->move(widget->x() + shift, widget->y());
+    for (QWidget* widget : anchors.stretched) {
+        const QWidget* parent = widget->parentWidget();
+        if (const int growth = parent->width() - design.value(parent).width(); growth > 0)
+            widget->resize(widget->width() + growth, widget->height());
+    }
+}
 } // namespace
 
-void TextFit::fit(QWidget* window)
+void TextFit::fit(QWidget* window, const Anchors& anchors)
 {
     Design design;
     design.insert(window, window->rect());
@@ -146,13 +231,14 @@ void TextFit::fit(QWidget* window)
     for (const QWidget* widget : widgets)
         design.insert(widget, widget->geometry());
     bool grew = false;
+    bool pastNearFits = false;
     for (QWidget* widget : widgets) {
-        const int needed = neededWidth(widget);
-        if (needed <= widget->width())
+        const int lacking = neededWidth(widget) - widget->width();
+        if (lacking <= 0)
             continue;
-        widget->resize(needed, widget->height());
-        makeRoom(widget, design);
+        grow(widget, widget->width() + lacking + gapAfter(widget, lacking), design);
         grew = true;
+        pastNearFits = pastNearFits || !nearFit(widget, lacking);
     }
     if (!grew)
         return;
@@ -162,6 +248,8 @@ void TextFit::fit(QWidget* window)
             alignColumns(widget, design);
     alignColumns(window, design);
     holdChildren(window, design);
+    if (pastNearFits) // near fits keep the design's look, its buttons' places too
+        followRightEdges(anchors, design);
 }
 
 bool TextFit::showsAllText(const QWidget* widget)

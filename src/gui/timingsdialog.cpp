@@ -54,7 +54,7 @@ TimingsDialog::TimingsDialog(QWidget* parent) : NoEscapeDialog(parent)
     setFont(UiFonts::dialogFont());
     setFixedSize(369, 289);
     createControls();
-    TextFit::fit(this);
+    TextFit::fit(this, {buttons_, rules_});
 }
 
 // Controls are created in tab order: the three track bars, then Cancel, then OK.
@@ -76,7 +76,7 @@ void TimingsDialog::createControls()
          //: DSO: the instrument, a digital storage oscilloscope
          tr("This is the time you have to press the buttons on your DSO to start transfer."), 129},
         timeoutValue_);
-    addBar(timingsBox_, QStringLiteral("firstRule"), 72);
+    rules_ << addBar(timingsBox_, QStringLiteral("firstRule"), 72);
     rxDelayBar_ = addSection(
         {80, QStringLiteral("rxDelayTitle"), tr("Rx delay"), QStringLiteral("rxDelayValue"),
          QStringLiteral("rxDelayUnit"), tr("milliseconds"), QStringLiteral("rxDelayBar"),
@@ -85,7 +85,7 @@ void TimingsDialog::createControls()
             "increase it on fast systems."),
          137},
         rxDelayValue_);
-    addBar(timingsBox_, QStringLiteral("secondRule"), 144);
+    rules_ << addBar(timingsBox_, QStringLiteral("secondRule"), 144);
     nakDelayBar_ = addSection(
         {152, QStringLiteral("nakDelayTitle"), tr("NAK delay"), QStringLiteral("nakDelayValue"),
          QStringLiteral("nakDelayUnit"), tr("milliseconds"), QStringLiteral("nakDelayBar"),
@@ -101,6 +101,7 @@ void TimingsDialog::createControls()
     QPushButton* ok = addButton(QStringLiteral("okButton"), tr("OK"), 280);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ok, &QPushButton::clicked, this, &TimingsDialog::onOkClicked);
+    buttons_ = {cancel, ok};
 }
 
 QSlider* TimingsDialog::addSection(const Section& s, QLabel*& valueLabel)

@@ -37,4 +37,6 @@ private:
     QSlider* timeoutBar_ = nullptr;
     QSlider* rxDelayBar_ = nullptr;
     QSlider* nakDelayBar_ = nullptr;
+    QList<QWidget*> buttons_; // Cancel, OK
+    QList<QWidget*> rules_;   // the bars between the sections
 };

@@ -56,9 +56,16 @@ private slots:
                                  << "First release";
         QTest::newRow("release date") << "releaseDateLabel"
                                       << "June, 2010";
-        for (const char* credit :
-             {"developersLabel", "makersLine", "dumpsLine", "testersLine", "bugsLine"})
-            QTest::newRow(credit) << credit << QString();
+        QTest::newRow("developers") << "developersLabel" << QString();
+        // Two labels each show one line of one text.
+        QTest::newRow("makersLine") << "makersLine"
+                                    << "The makers of the DSOs,";
+        QTest::newRow("dumpsLine") << "dumpsLine"
+                                   << "for XModem screen dumps.";
+        QTest::newRow("testersLine") << "testersLine"
+                                     << "Everyone who tested early";
+        QTest::newRow("bugsLine") << "bugsLine"
+                                  << "versions and reported bugs.";
     }
 
     // On Windows the text comes from the executable's version record, stamped by the build.
