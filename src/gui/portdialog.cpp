@@ -22,6 +22,9 @@ PortDialog::PortDialog(QWidget* parent) : NoEscapeDialog(parent)
     setFixedSize(231, 216);
     createControls();
     showLineSettings();
+    // The group box's style sheet gives its children their fonts as they are polished: the
+    // texts are measured in those.
+    ensurePolished();
     TextFit::fit(this, {{cancelButton_, okButton_}, {}});
 }
 
