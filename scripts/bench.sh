@@ -19,6 +19,14 @@
 # exit, for both. --wine then does the same for the Windows build under Wine (closed by its
 # close box: Windows has no signals), a line that begins wine_startup_ratio=. About a minute and
 # a half, four with --wine; run it on an otherwise idle machine.
+#
+#     scripts/bench.sh captures [--count N] [--runs N]
+# The captures benchmark: a temporary captures folder filled with N (1000) pictures of a
+# 320 x 240 oscilloscope screen with notes, then, as medians of R (7) runs: the capture file
+# names (paths_ms), the listing with every capture's text fields (list_ms) and the first 40
+# thumbnails at 160 x 120 (thumbnails_40_ms). The last line is captures_open_ms=O (names and
+# thumbnails, what opening the captures window waits for) captures_list_ms=L. About ten
+# seconds once built.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 dir="$root/build-bench"
@@ -88,6 +96,12 @@ if [ "${1:-}" = "startup" ]; then
   shift
   startup "$@"
   exit
+fi
+
+if [ "${1:-}" = "captures" ]; then
+  shift
+  "$root/scripts/lib/build.sh" bench orvisnap-captures-bench
+  QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" exec "$(program "$dir" orvisnap-captures-bench)" "$@"
 fi
 
 "$root/scripts/lib/build.sh" bench orvisnap-bench orvisnap-capture dsosim

@@ -4,6 +4,7 @@
 #include "altnavigationstyle.h"
 #include "appicon.h"
 #include "autosave.h"
+#include "capturekeeper.h"
 #include "downloadcontroller.h"
 #include "downloadport.h"
 #include "executableversion.h"
@@ -27,6 +28,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -65,10 +67,10 @@ MainWindow::MainWindow(Prompts& prompts, Options options)
     // would cost another read of every size at start.
     if (QGuiApplication::windowIcon().isNull())
         setWindowIcon(AppIcon::icon());
-    QString appDir = options.appDir.isEmpty() ? ProgramFolder::executableFolder() : options.appDir;
-    if (!appDir.endsWith(QLatin1Char('/')))
-        appDir += QLatin1Char('/');
-    iniPath_ = SettingsFile::locate(appDir);
+    appDir_ = options.appDir.isEmpty() ? ProgramFolder::executableFolder() : options.appDir;
+    if (!appDir_.endsWith(QLatin1Char('/')))
+        appDir_ += QLatin1Char('/');
+    iniPath_ = SettingsFile::locate(appDir_);
     if (!detectPorts_)
         detectPorts_ = [iniPath = iniPath_] { return ComPortList::detect(PortMap::read(iniPath)); };
     createParts();
@@ -89,6 +91,7 @@ void MainWindow::createParts()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     autoSave_ = new AutoSave(prompts_, this);
+    captures_ = new CaptureKeeper(prompts_, *files_, this);
     pictureView_ = new PictureView(prompts_, *files_, *autoSave_, client);
     download_ = new DownloadController(prompts_, client);
     logView_ = new LogView(prompts_, *files_, client);
@@ -176,12 +179,23 @@ void MainWindow::connectParts()
             [this](const QImage& picture, const QByteArray& file) {
                 autoSave_->pictureArrived(file, picture);
             });
+    connect(download_, &DownloadController::pictureReceived, captures_,
+            [this](const QImage& picture) {
+                captures_->keepReceived(picture, QStringLiteral("COM%1").arg(portNumber_));
+            });
     connect(download_, &DownloadController::ended, this, &MainWindow::downloadEnded);
-    connect(autoSave_, &AutoSave::told, status_, &StatusPanels::setPictureText);
-    connect(autoSave_, &AutoSave::failed, this, [this](const QString& line) {
+    const auto logFailure = [this](const QString& line) {
         if (loggingAction_->isChecked())
             logView_->appendLines({line});
-    });
+    };
+    connect(autoSave_, &AutoSave::told, status_, &StatusPanels::addPictureText);
+    connect(autoSave_, &AutoSave::failed, this, logFailure);
+    connect(captures_, &CaptureKeeper::told, status_, &StatusPanels::addPictureText);
+    connect(captures_, &CaptureKeeper::failed, this, logFailure);
+    connect(captures_, &CaptureKeeper::showRequested, pictureView_, &PictureView::showPicture);
+    connect(pictureView_, &PictureView::capturesRequested, captures_, &CaptureKeeper::openWindow);
+    connect(pictureView_, &PictureView::addToCapturesRequested, captures_,
+            &CaptureKeeper::addLoaded);
 }
 
 void MainWindow::start()
@@ -210,6 +224,11 @@ void MainWindow::readSettings()
     const StoredSettings stored =
         preread_ ? *std::exchange(preread_, std::nullopt) : StoredSettings::read(iniPath_);
     firstRun_ = stored.firstRun;
+    captures_->setStore(
+        CaptureStore(CaptureStore::folderFor(
+                         iniPath_, appDir_,
+                         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)),
+                     stored.capturesKeep.value_or(CaptureStore::DefaultKeep)));
     if (firstRun_)
         return;
     placeCentred_ = false;

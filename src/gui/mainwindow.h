@@ -13,6 +13,7 @@
 
 class AboutDialog;
 class AutoSave;
+class CaptureKeeper;
 class DownloadController;
 class FileChooser;
 class LogView;
@@ -96,9 +97,11 @@ private:
     Prompts& prompts_;
     PortDetection detectPorts_;
     std::optional<StoredSettings> preread_;
+    QString appDir_;
     QString iniPath_;
     std::unique_ptr<FileChooser> files_;
     AutoSave* autoSave_ = nullptr;
+    CaptureKeeper* captures_ = nullptr;
     PictureView* pictureView_ = nullptr;
     DownloadController* download_ = nullptr;
     LogView* logView_ = nullptr;

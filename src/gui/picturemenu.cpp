@@ -21,6 +21,9 @@ PictureMenu::PictureMenu(PictureView& view, ScaledImage& picture, AutoSave& auto
         addItem(QStringLiteral("copyPrintablePictureAction"), tr("Copy printable picture"));
     saveAsPngAction_ = addItem(QStringLiteral("saveAsPngAction"), tr("Save as PNG..."));
     menu_->addSeparator();
+    capturesAction_ = addItem(QStringLiteral("capturesAction"), tr("Captures..."));
+    addToCapturesAction_ = addItem(QStringLiteral("addToCapturesAction"), tr("Add to captures"));
+    menu_->addSeparator();
     QAction* saveEach =
         addItem(QStringLiteral("saveEachPictureAction"), tr("Save each picture to a folder..."));
     QAction* stopSaving =
@@ -30,11 +33,14 @@ PictureMenu::PictureMenu(PictureView& view, ScaledImage& picture, AutoSave& auto
     copyAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
     copyPrintableAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
     saveAsPngAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    capturesAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
 
     connect(copyAction_, &QAction::triggered, this, &PictureMenu::onCopyTriggered);
     connect(copyPrintableAction_, &QAction::triggered, this,
             &PictureMenu::onCopyPrintableTriggered);
     connect(saveAsPngAction_, &QAction::triggered, this, &PictureMenu::onSaveAsPngTriggered);
+    connect(capturesAction_, &QAction::triggered, this, &PictureMenu::capturesRequested);
+    connect(addToCapturesAction_, &QAction::triggered, this, &PictureMenu::addToCapturesRequested);
     connect(saveEach, &QAction::triggered, &autoSave, &AutoSave::chooseFolder);
     connect(stopSaving, &QAction::triggered, &autoSave, &AutoSave::stop);
     connect(&autoSave, &AutoSave::switched, stopSaving, &QAction::setVisible);
@@ -47,7 +53,7 @@ PictureMenu::PictureMenu(PictureView& view, ScaledImage& picture, AutoSave& auto
 
 QList<QAction*> PictureMenu::shortcutActions() const
 {
-    return {copyAction_, copyPrintableAction_, saveAsPngAction_};
+    return {copyAction_, copyPrintableAction_, saveAsPngAction_, capturesAction_};
 }
 
 QAction* PictureMenu::addItem(const QString& name, const QString& caption)
@@ -59,6 +65,8 @@ QAction* PictureMenu::addItem(const QString& name, const QString& caption)
 
 void PictureMenu::popup(const QPoint& pos)
 {
+    // A downloaded picture is kept already; one from a file only when asked.
+    addToCapturesAction_->setVisible(view_.fromFile());
     // Not exec(): the menu needs no loop of its own.
     menu_->popup(picture_.mapToGlobal(pos));
 }

@@ -20,6 +20,10 @@ public:
 
     [[nodiscard]] QList<QAction*> shortcutActions() const;
 
+signals:
+    void capturesRequested();
+    void addToCapturesRequested();
+
 private:
     QAction* addItem(const QString& name, const QString& caption);
     void popup(const QPoint& pos);
@@ -34,4 +38,6 @@ private:
     QAction* copyAction_ = nullptr;
     QAction* copyPrintableAction_ = nullptr;
     QAction* saveAsPngAction_ = nullptr;
+    QAction* capturesAction_ = nullptr;
+    QAction* addToCapturesAction_ = nullptr;
 };

@@ -44,6 +44,9 @@ PictureView::PictureView(Prompts& prompts, FileChooser& files, AutoSave& autoSav
     counter_->clear();
 
     menu_ = new PictureMenu(*this, *image_, autoSave);
+    connect(menu_, &PictureMenu::capturesRequested, this, &PictureView::capturesRequested);
+    connect(menu_, &PictureMenu::addToCapturesRequested, this,
+            [this] { emit addToCapturesRequested(picture()); });
     new PictureDragDrop(*this, *image_);
     setPictureSize(size_);
 }
@@ -60,6 +63,8 @@ void PictureView::showPicture(const QImage& picture, const QString& what)
 {
     image_->setImage(picture);
     what_ = what;
+    // Named so also when a failed download puts a loaded picture back.
+    fromFile_ = what == fileWhat();
     //: The picture's name for a screen reader: what it shows, then its width x height; the
     //: plural form follows the height, the number the word stands after
     image_->setAccessibleName(tr("%1, %2 x %n pixels", nullptr, picture.height())
@@ -77,6 +82,11 @@ void PictureView::showWaiting()
                 tr("How to start the transfer on the instrument"));
 }
 
+QString PictureView::fileWhat()
+{
+    return tr("Picture from a file");
+}
+
 const QImage& PictureView::picture() const
 {
     return image_->image();
@@ -89,7 +99,7 @@ void PictureView::showFile(const QString& path)
         prompts_.message(window(), tr("The picture could not be loaded."), loaded.reason());
         return;
     }
-    showPicture(image, tr("Picture from a file"));
+    showPicture(image, fileWhat());
 }
 
 void PictureView::saveAs(const QString& filter, const QString& extension, const char* format)

@@ -33,6 +33,8 @@ public:
     void showWaiting();
     [[nodiscard]] const QImage& picture() const;
     [[nodiscard]] const QString& what() const { return what_; }
+    // Whether the picture shown came from a file (File, or dropped), not from a download.
+    [[nodiscard]] bool fromFile() const { return fromFile_; }
     // A picture file shown as "Load bitmap" shows it; a file that is no picture is told.
     void showFile(const QString& path);
     // Saves the picture as `format` ("BMP", "PNG") under a name the user chooses.
@@ -44,7 +46,13 @@ public:
     // The widget that takes the focus and opens the menu.
     [[nodiscard]] QWidget* focusTarget() const;
 
+signals:
+    void capturesRequested();
+    void addToCapturesRequested(const QImage& picture);
+
 private:
+    [[nodiscard]] static QString fileWhat();
+
     Prompts& prompts_;
     FileChooser& files_;
     PictureSize size_;
@@ -52,4 +60,5 @@ private:
     QLabel* counter_ = nullptr;
     PictureMenu* menu_ = nullptr;
     QString what_;
+    bool fromFile_ = false;
 };

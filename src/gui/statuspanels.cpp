@@ -55,13 +55,13 @@ void StatusPanels::setPortOpen(bool open)
 void StatusPanels::setDownloadText(const QString& text)
 {
     downloadText_ = text;
-    pictureText_.clear();
+    pictureTexts_.clear();
     showMessage();
 }
 
-void StatusPanels::setPictureText(const QString& text)
+void StatusPanels::addPictureText(const QString& text)
 {
-    pictureText_ = text;
+    pictureTexts_ << text;
     showMessage();
 }
 
@@ -70,12 +70,12 @@ void StatusPanels::showMessage()
     // After the download's own ending ("Received 38 KB"), which stays in front; how two
     // sentences follow each other is the language's own.
     QString text = downloadText_;
-    if (!pictureText_.isEmpty())
-        text = text.isEmpty() ? pictureText_
+    for (const QString& pictureText : pictureTexts_)
+        text = text.isEmpty() ? pictureText
                               //: The status bar: %1 how the download ended (e.g. "Received 38
                               //: KB"), %2 what became of the picture saved into the folder (e.g.
                               //: "Saved DSO_2026-01-31_14-05-09.png")
-                              : tr("%1. %2").arg(text, pictureText_);
+                              : tr("%1. %2").arg(text, pictureText);
     message_->setText(text);
     message_->setToolTip(text);
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QStatusBar;
@@ -20,8 +21,9 @@ public:
     void setPortOpen(bool open);
     // The download's progress or ending; a new download clears what was shown.
     void setDownloadText(const QString& text);
-    // What became of the picture ("Saved DSO_....png"), after the download's own words.
-    void setPictureText(const QString& text);
+    // What became of the picture ("Saved DSO_....png"), after the download's own words and
+    // what was told of it before.
+    void addPictureText(const QString& text);
 
 private:
     void showMessage();
@@ -30,5 +32,5 @@ private:
     QLabel* portState_ = nullptr;
     QLabel* message_ = nullptr;
     QString downloadText_;
-    QString pictureText_;
+    QStringList pictureTexts_;
 };

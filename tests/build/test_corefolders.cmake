@@ -14,11 +14,12 @@ endfunction()
 set(DEPENDS_protocol "")
 set(DEPENDS_files "")
 set(DEPENDS_picture files)
+set(DEPENDS_captures picture files)
 set(DEPENDS_serial "")
 set(DEPENDS_download protocol serial picture)
 set(DEPENDS_settings files download)
 set(DEPENDS_process "")
-expect_loop("protocol;files;picture;serial;download;settings;process" "")
+expect_loop("protocol;files;picture;captures;serial;download;settings;process" "")
 
 # The loop that once was: download, serial and settings.
 set(DEPENDS_serial settings)

@@ -4,7 +4,7 @@
 
 // A small tmpfs mounted on an empty folder for the length of a test, so that a full disk is a
 // real one. Mounting takes root (the tests run as root here and in CI); where it is not
-// permitted, ok() is false and why() says what mount said.
+// permitted, or where there is no mount (Windows), ok() is false and why() says what mount said.
 class TmpfsMount {
 public:
     TmpfsMount(QString folder, int kilobytes);

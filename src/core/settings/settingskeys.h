@@ -20,6 +20,8 @@ inline constexpr SettingsKey NakDelay{"Timings", "NAKDelay"};
 inline constexpr SettingsKey Port{"ComPort", "Port"};
 inline constexpr SettingsKey AutoSaveFolder{"AutoSave", "Folder"};
 inline constexpr SettingsKey AutoSaveFormat{"AutoSave", "Format"};
-// Read only: the user's choice of language, written by hand.
+// Read only, written by hand: the user's choice of language; how many downloaded pictures the
+// captures folder keeps.
 inline constexpr SettingsKey Language{"Common", "Language"};
+inline constexpr SettingsKey CapturesKeep{"Captures", "Keep"};
 } // namespace SettingsKeys

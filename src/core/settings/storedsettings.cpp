@@ -15,6 +15,12 @@ std::optional<std::int32_t> integer(const IniDocument& ini, const SettingsKey& k
     return value == -1 ? std::nullopt : std::optional(value);
 }
 
+std::optional<std::int32_t> count(const IniDocument& ini, const SettingsKey& key)
+{
+    const std::int32_t value = ini.readInteger(key.section, key.name, -1);
+    return value < 0 ? std::nullopt : std::optional(value);
+}
+
 QString text(const IniDocument& ini, const SettingsKey& key)
 {
     return QString::fromUtf8(ini.readString(key.section, key.name, {}));
@@ -68,6 +74,7 @@ StoredSettings StoredSettings::read(const QString& iniPath)
     stored.port = integer(ini, SettingsKeys::Port);
     stored.autoSaveFolder = text(ini, SettingsKeys::AutoSaveFolder);
     stored.autoSaveFormat = text(ini, SettingsKeys::AutoSaveFormat);
+    stored.capturesKeep = count(ini, SettingsKeys::CapturesKeep);
     return stored;
 }
 

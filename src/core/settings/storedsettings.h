@@ -12,8 +12,8 @@
 // rules, and what the window keeps there, written by the same. A missing file, or one with
 // nothing but [Ports], is a first run and gives nothing. A value that is not a whole number, and
 // a stored -1, count as absent. Without a creation stamp the position, the picture size and the
-// timings are not taken (the window writes its own over them at close); the port and
-// [AutoSave] are taken whatever the stamp holds. Each read and each write opens the file once.
+// timings are not taken (the window writes its own over them at close); the port, [AutoSave]
+// and [Captures] are taken whatever the stamp holds. Each read and each write opens the file once.
 struct StoredSettings {
     bool firstRun = true;
     bool stamped = false; // [Common] CreationTime is not empty
@@ -27,6 +27,9 @@ struct StoredSettings {
     QString autoSaveFolder; // empty: off
     QString autoSaveFormat;
     QString language; // [Common] Language, e.g. "de" or "pt_BR"; empty: the system's languages
+    // [Captures] Keep: how many downloaded pictures to keep, 0 none; a negative value counts as
+    // absent. Written by hand only.
+    std::optional<std::int32_t> capturesKeep;
 
     // Reads the keys in the order the window applies them.
     [[nodiscard]] static StoredSettings read(const QString& iniPath);

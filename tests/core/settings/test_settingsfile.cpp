@@ -28,6 +28,8 @@ private slots:
     void meansFirstRun();
     void language_data();
     void language();
+    void capturesKeep_data();
+    void capturesKeep();
     void unreadableFileIsNeverReplaced();
     void portMap();
 };
@@ -133,6 +135,41 @@ void TestSettingsFile::language()
     const QString path = dir.filePath(QStringLiteral("Orvisnap.ini"));
     WriteTestFile(path, contents);
     QCOMPARE(StoredSettings::read(path).language, language);
+}
+
+void TestSettingsFile::capturesKeep_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<int>("keep"); // -1: absent
+    const QByteArray stamp = "[Common]\r\nCreationTime=2026-01-02 03:04:05\r\n";
+    QTest::newRow("absent") << stamp << -1;
+    QTest::newRow("a number") << stamp + "[Captures]\r\nKeep=250\r\n" << 250;
+    QTest::newRow("0: off") << stamp + "[Captures]\r\nKeep=0\r\n" << 0;
+    QTest::newRow("negative") << stamp + "[Captures]\r\nKeep=-5\r\n" << -1;
+    QTest::newRow("no number") << stamp + "[Captures]\r\nKeep=many\r\n" << -1;
+    QTest::newRow("too large") << stamp + "[Captures]\r\nKeep=99999999999\r\n" << -1;
+    QTest::newRow("empty") << stamp + "[Captures]\r\nKeep=\r\n" << -1;
+    QTest::newRow("no stamp, mixed-case names") << QByteArray("[captures]\nKEEP = 12\n") << 12;
+    QTest::newRow("in another section") << stamp + "[Common]\r\nKeep=7\r\n" << -1;
+}
+
+// Set by hand only: the window's writes leave the file's [Captures] as it was, or without one.
+void TestSettingsFile::capturesKeep()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(int, keep);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Orvisnap.ini"));
+    WriteTestFile(path, contents);
+    StoredSettings stored = StoredSettings::read(path);
+    QCOMPARE(stored.capturesKeep.value_or(-1), keep);
+
+    stored.left = 9;
+    stored.capturesKeep = 3;
+    const Outcome written = stored.write(path);
+    QVERIFY2(written, qPrintable(written.reason()));
+    QCOMPARE(StoredSettings::read(path).capturesKeep.value_or(-1), keep);
+    QCOMPARE(ReadTestFile(path).toLower().count("keep"), contents.toLower().count("keep"));
 }
 
 // The settings are written as a whole file, so one that cannot be read whole stays as it is.
