@@ -24,9 +24,9 @@
 # The captures benchmark: a temporary captures folder filled with N (1000) pictures of a
 # 320 x 240 oscilloscope screen with notes, then, as medians of R (7) runs: the capture file
 # names (paths_ms), the listing with every capture's text fields (list_ms) and the first 40
-# thumbnails at 160 x 120 (thumbnails_40_ms). The last line is captures_open_ms=O (names and
-# thumbnails, what opening the captures window waits for) captures_list_ms=L. About ten
-# seconds once built.
+# thumbnails at 160 x 120 (thumbnails_40_ms), and the captures window made, filled from the
+# folder and drawn once (window_open_ms). The last line is captures_window_open_ms=O
+# captures_list_ms=L. About ten seconds once built.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 dir="$root/build-bench"

@@ -162,6 +162,41 @@ if [ "$docs" != "$root/docs" ]; then
   exit 0
 fi
 
+# The captures window: a note typed on each picture, then the two compared in each way. The
+# download's picture was kept; an earlier one of the session is made from it, its trace moved a
+# little in one place.
+kept="$(ls "$work/bin/captures"/DSO_*.png | head -n1)"
+convert "$kept" -region 120x60+180+90 -roll +0+10 +region -strip \
+  "$work/bin/captures/DSO_2026-01-01_09-00-00.png"
+click 10 $(($(height) - 5))
+sleep 0.3
+xdotool key ctrl+k
+wait_for 10 has_window '^Captures$'
+captures="$(window_id '^Captures$')"
+xdotool windowfocus --sync "$captures"
+note() { xdotool key F2; xdotool type --delay 20 "$1"; xdotool key Return; sleep 0.3; }
+note "CH1 after the change"
+xdotool key shift+Tab Down
+note "CH1 before"
+xdotool key shift+Tab Up
+sleep 0.4
+import -window "$captures" "$work/shot.png"
+keep "$work/shot.png" captures-window.png
+xdotool key shift+Down ctrl+m
+wait_for 10 has_window '^Compare pictures$'
+compare="$(window_id '^Compare pictures$')"
+xdotool windowfocus --sync "$compare"
+sleep 0.5
+for mode in 1:side-by-side 3:difference 2:blink; do
+  xdotool key "${mode%%:*}"
+  sleep 0.6
+  import -window "$compare" "$work/shot.png"
+  keep "$work/shot.png" "compare-${mode#*:}.png"
+done
+xdotool key Escape
+xdotool windowfocus --sync "$captures"
+xdotool key Escape
+
 # orvisnap-capture on a terminal: one capture done, a second one under way.
 tmux -L "$tmux_socket" -f /dev/null new-session -d -x 80 -y 7 -s shots -c "$work/run" \
   "env PATH='$work/bin:$PATH' PS1='\$ ' bash --norc --noprofile -i"

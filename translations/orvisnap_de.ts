@@ -69,6 +69,21 @@ getestet und Fehler gemeldet haben.</translation>
     </message>
 </context>
 <context>
+    <name>CaptureKeeper</name>
+    <message>
+        <source>Captures are turned off: [Captures] Keep=0 in the settings file.</source>
+        <translation>Aufnahmen sind ausgeschaltet: [Captures] Keep=0 in der Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>Not kept in the captures: %1</source>
+        <translation>Nicht in die Aufnahmen übernommen: %1</translation>
+    </message>
+    <message>
+        <source>Added to the captures as %1</source>
+        <translation>Als %1 zu den Aufnahmen hinzugefügt</translation>
+    </message>
+</context>
+<context>
     <name>CapturePort</name>
     <message>
         <source>No COM ports detected on your system.</source>
@@ -76,10 +91,159 @@ getestet und Fehler gemeldet haben.</translation>
     </message>
 </context>
 <context>
+    <name>CaptureStore</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>There is no picture to write to %1.</source>
+        <translation>Es ist kein Bild vorhanden, das in %1 geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture.</source>
+        <translation>%1 ist kein lesbares Bild.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>%1 kann nicht gelöscht werden: %2</translation>
+    </message>
+    <message>
+        <source>Every free name was taken.</source>
+        <translation>Alle freien Namen waren bereits vergeben.</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture and was skipped.</source>
+        <extracomment>A file in the captures folder named as a kept picture, but cut short or no PNG.</extracomment>
+        <translation>%1 ist kein lesbares Bild und wurde übersprungen.</translation>
+    </message>
+</context>
+<context>
+    <name>CapturesWindow</name>
+    <message>
+        <source>Captures</source>
+        <translation>Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Kept pictures</source>
+        <translation>Aufbewahrte Bilder</translation>
+    </message>
+    <message>
+        <source>A note on this picture</source>
+        <translation>Eine Notiz zu diesem Bild</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Show in main window</source>
+        <translation>Im Hauptfenster anzeigen</translation>
+    </message>
+    <message>
+        <source>Save as BMP...</source>
+        <translation>Als BMP speichern...</translation>
+    </message>
+    <message>
+        <source>Edit note</source>
+        <translation>Notiz bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept pictures: %n, in %1</source>
+        <extracomment>The captures window&apos;s status bar: %n how many pictures are kept, %1 their folder</extracomment>
+        <translation>
+            <numerusform>Aufbewahrte Bilder: %n, in %1</numerusform>
+            <numerusform>Aufbewahrte Bilder: %n, in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Picture kept at %1</source>
+        <extracomment>A kept picture shown again, for a screen reader: %1 its time</extracomment>
+        <translation>Aufbewahrtes Bild vom %1</translation>
+    </message>
+    <message>
+        <source>The picture could not be deleted.</source>
+        <translation>Das Bild konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The note could not be saved.</source>
+        <translation>Die Notiz konnte nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>ComPortList</name>
     <message>
         <source>COM%1 is not among the detected ports.</source>
         <translation>COM%1 ist nicht unter den erkannten Ports.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare pictures</source>
+        <translation>Bilder vergleichen</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Nebeneinander</translation>
+    </message>
+    <message>
+        <source>Blink</source>
+        <translation>Blinken</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <extracomment>Beside the number of pictures shown each second while two blink</extracomment>
+        <translation>Wechsel:</translation>
+    </message>
+    <message>
+        <source> per second</source>
+        <extracomment>After the blink rate&apos;s number: pictures shown each second</extracomment>
+        <translation> pro Sekunde</translation>
+    </message>
+    <message>
+        <source>Space pauses</source>
+        <translation>Leertaste: Pause</translation>
+    </message>
+    <message>
+        <source>The pictures are the same.</source>
+        <translation>Die Bilder sind gleich.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pixels that differ: %n</source>
+        <translation>
+            <numerusform>Abweichende Pixel: %n</numerusform>
+            <numerusform>Abweichende Pixel: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>While two pictures blink: which one shows (1 or 2) and its time</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -388,6 +552,14 @@ getestet und Fehler gemeldet haben.</translation>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>PNG-Dateien (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Captures...</source>
+        <translation>Aufnahmen...</translation>
+    </message>
+    <message>
+        <source>Add to captures</source>
+        <translation>Zu den Aufnahmen hinzufügen</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,21 @@ versiones e informaron de errores.</translation>
     </message>
 </context>
 <context>
+    <name>CaptureKeeper</name>
+    <message>
+        <source>Captures are turned off: [Captures] Keep=0 in the settings file.</source>
+        <translation>Las capturas están desactivadas: [Captures] Keep=0 en el archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>Not kept in the captures: %1</source>
+        <translation>No se guardó en las capturas: %1</translation>
+    </message>
+    <message>
+        <source>Added to the captures as %1</source>
+        <translation>Se añadió a las capturas como %1</translation>
+    </message>
+</context>
+<context>
     <name>CapturePort</name>
     <message>
         <source>No COM ports detected on your system.</source>
@@ -76,10 +91,159 @@ versiones e informaron de errores.</translation>
     </message>
 </context>
 <context>
+    <name>CaptureStore</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no picture to write to %1.</source>
+        <translation>No hay ninguna imagen que escribir en %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture.</source>
+        <translation>El archivo %1 no es una imagen legible.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>No se puede eliminar %1: %2</translation>
+    </message>
+    <message>
+        <source>Every free name was taken.</source>
+        <translation>Todos los nombres libres ya estaban ocupados.</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture and was skipped.</source>
+        <extracomment>A file in the captures folder named as a kept picture, but cut short or no PNG.</extracomment>
+        <translation>El archivo %1 no es una imagen legible y se omitió.</translation>
+    </message>
+</context>
+<context>
+    <name>CapturesWindow</name>
+    <message>
+        <source>Captures</source>
+        <translation>Capturas</translation>
+    </message>
+    <message>
+        <source>Kept pictures</source>
+        <translation>Imágenes conservadas</translation>
+    </message>
+    <message>
+        <source>A note on this picture</source>
+        <translation>Una nota sobre esta imagen</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Show in main window</source>
+        <translation>Mostrar en la ventana principal</translation>
+    </message>
+    <message>
+        <source>Save as BMP...</source>
+        <translation>Guardar como BMP...</translation>
+    </message>
+    <message>
+        <source>Edit note</source>
+        <translation>Editar nota</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept pictures: %n, in %1</source>
+        <extracomment>The captures window&apos;s status bar: %n how many pictures are kept, %1 their folder</extracomment>
+        <translation>
+            <numerusform>Imágenes conservadas: %n, en %1</numerusform>
+            <numerusform>Imágenes conservadas: %n, en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Picture kept at %1</source>
+        <extracomment>A kept picture shown again, for a screen reader: %1 its time</extracomment>
+        <translation>Imagen conservada el %1</translation>
+    </message>
+    <message>
+        <source>The picture could not be deleted.</source>
+        <translation>No se pudo eliminar la imagen.</translation>
+    </message>
+    <message>
+        <source>The note could not be saved.</source>
+        <translation>No se pudo guardar la nota.</translation>
+    </message>
+</context>
+<context>
     <name>ComPortList</name>
     <message>
         <source>COM%1 is not among the detected ports.</source>
         <translation>COM%1 no está entre los puertos detectados.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare pictures</source>
+        <translation>Comparar imágenes</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Lado a lado</translation>
+    </message>
+    <message>
+        <source>Blink</source>
+        <translation>Parpadeo</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <extracomment>Beside the number of pictures shown each second while two blink</extracomment>
+        <translation>Frecuencia:</translation>
+    </message>
+    <message>
+        <source> per second</source>
+        <extracomment>After the blink rate&apos;s number: pictures shown each second</extracomment>
+        <translation> por segundo</translation>
+    </message>
+    <message>
+        <source>Space pauses</source>
+        <translation>Espacio: pausa</translation>
+    </message>
+    <message>
+        <source>The pictures are the same.</source>
+        <translation>Las imágenes son iguales.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pixels that differ: %n</source>
+        <translation>
+            <numerusform>Píxeles distintos: %n</numerusform>
+            <numerusform>Píxeles distintos: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>While two pictures blink: which one shows (1 or 2) and its time</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -388,6 +552,14 @@ versiones e informaron de errores.</translation>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>Archivos PNG (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Captures...</source>
+        <translation>Capturas...</translation>
+    </message>
+    <message>
+        <source>Add to captures</source>
+        <translation>Añadir a las capturas</translation>
     </message>
 </context>
 <context>

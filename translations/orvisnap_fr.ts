@@ -69,6 +69,21 @@ versions et signalé des bogues.</translation>
     </message>
 </context>
 <context>
+    <name>CaptureKeeper</name>
+    <message>
+        <source>Captures are turned off: [Captures] Keep=0 in the settings file.</source>
+        <translation>Les captures sont désactivées&#xa0;: [Captures] Keep=0 dans le fichier de paramètres.</translation>
+    </message>
+    <message>
+        <source>Not kept in the captures: %1</source>
+        <translation>Image non conservée dans les captures&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Added to the captures as %1</source>
+        <translation>Image ajoutée aux captures sous le nom %1</translation>
+    </message>
+</context>
+<context>
     <name>CapturePort</name>
     <message>
         <source>No COM ports detected on your system.</source>
@@ -76,10 +91,159 @@ versions et signalé des bogues.</translation>
     </message>
 </context>
 <context>
+    <name>CaptureStore</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>There is no picture to write to %1.</source>
+        <translation>Aucune image à écrire dans %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture.</source>
+        <translation>Le fichier %1 n&apos;est pas une image lisible.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>Impossible de supprimer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Every free name was taken.</source>
+        <translation>Tous les noms libres étaient déjà pris.</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture and was skipped.</source>
+        <extracomment>A file in the captures folder named as a kept picture, but cut short or no PNG.</extracomment>
+        <translation>Le fichier %1 n&apos;est pas une image lisible et a été ignoré.</translation>
+    </message>
+</context>
+<context>
+    <name>CapturesWindow</name>
+    <message>
+        <source>Captures</source>
+        <translation>Captures</translation>
+    </message>
+    <message>
+        <source>Kept pictures</source>
+        <translation>Images conservées</translation>
+    </message>
+    <message>
+        <source>A note on this picture</source>
+        <translation>Une note sur cette image</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Show in main window</source>
+        <translation>Afficher dans la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Save as BMP...</source>
+        <translation>Enregistrer en BMP...</translation>
+    </message>
+    <message>
+        <source>Edit note</source>
+        <translation>Modifier la note</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept pictures: %n, in %1</source>
+        <extracomment>The captures window&apos;s status bar: %n how many pictures are kept, %1 their folder</extracomment>
+        <translation>
+            <numerusform>Images conservées&#xa0;: %n, dans %1</numerusform>
+            <numerusform>Images conservées&#xa0;: %n, dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Picture kept at %1</source>
+        <extracomment>A kept picture shown again, for a screen reader: %1 its time</extracomment>
+        <translation>Image conservée le %1</translation>
+    </message>
+    <message>
+        <source>The picture could not be deleted.</source>
+        <translation>Impossible de supprimer l&apos;image.</translation>
+    </message>
+    <message>
+        <source>The note could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer la note.</translation>
+    </message>
+</context>
+<context>
     <name>ComPortList</name>
     <message>
         <source>COM%1 is not among the detected ports.</source>
         <translation>COM%1 ne fait pas partie des ports détectés.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare pictures</source>
+        <translation>Comparer les images</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Côte à côte</translation>
+    </message>
+    <message>
+        <source>Blink</source>
+        <translation>Clignotement</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Différence</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <extracomment>Beside the number of pictures shown each second while two blink</extracomment>
+        <translation>Cadence&#xa0;:</translation>
+    </message>
+    <message>
+        <source> per second</source>
+        <extracomment>After the blink rate&apos;s number: pictures shown each second</extracomment>
+        <translation> par seconde</translation>
+    </message>
+    <message>
+        <source>Space pauses</source>
+        <translation>Espace&#xa0;: pause</translation>
+    </message>
+    <message>
+        <source>The pictures are the same.</source>
+        <translation>Les images sont identiques.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pixels that differ: %n</source>
+        <translation>
+            <numerusform>Pixels différents&#xa0;: %n</numerusform>
+            <numerusform>Pixels différents&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>While two pictures blink: which one shows (1 or 2) and its time</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -388,6 +552,14 @@ versions et signalé des bogues.</translation>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>Fichiers PNG (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Captures...</source>
+        <translation>Captures...</translation>
+    </message>
+    <message>
+        <source>Add to captures</source>
+        <translation>Ajouter aux captures</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,21 @@ e segnalato errori.</translation>
     </message>
 </context>
 <context>
+    <name>CaptureKeeper</name>
+    <message>
+        <source>Captures are turned off: [Captures] Keep=0 in the settings file.</source>
+        <translation>Le catture sono disattivate: [Captures] Keep=0 nel file delle impostazioni.</translation>
+    </message>
+    <message>
+        <source>Not kept in the captures: %1</source>
+        <translation>Immagine non conservata nelle catture: %1</translation>
+    </message>
+    <message>
+        <source>Added to the captures as %1</source>
+        <translation>Immagine aggiunta alle catture come %1</translation>
+    </message>
+</context>
+<context>
     <name>CapturePort</name>
     <message>
         <source>No COM ports detected on your system.</source>
@@ -76,10 +91,159 @@ e segnalato errori.</translation>
     </message>
 </context>
 <context>
+    <name>CaptureStore</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no picture to write to %1.</source>
+        <translation>Non c&apos;è alcuna immagine da scrivere in %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture.</source>
+        <translation>Il file %1 non è un&apos;immagine leggibile.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>Impossibile eliminare %1: %2</translation>
+    </message>
+    <message>
+        <source>Every free name was taken.</source>
+        <translation>Tutti i nomi liberi erano già occupati.</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture and was skipped.</source>
+        <extracomment>A file in the captures folder named as a kept picture, but cut short or no PNG.</extracomment>
+        <translation>Il file %1 non è un&apos;immagine leggibile ed è stato ignorato.</translation>
+    </message>
+</context>
+<context>
+    <name>CapturesWindow</name>
+    <message>
+        <source>Captures</source>
+        <translation>Catture</translation>
+    </message>
+    <message>
+        <source>Kept pictures</source>
+        <translation>Immagini conservate</translation>
+    </message>
+    <message>
+        <source>A note on this picture</source>
+        <translation>Una nota su questa immagine</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Show in main window</source>
+        <translation>Mostra nella finestra principale</translation>
+    </message>
+    <message>
+        <source>Save as BMP...</source>
+        <translation>Salva come BMP...</translation>
+    </message>
+    <message>
+        <source>Edit note</source>
+        <translation>Modifica nota</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Confronta</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept pictures: %n, in %1</source>
+        <extracomment>The captures window&apos;s status bar: %n how many pictures are kept, %1 their folder</extracomment>
+        <translation>
+            <numerusform>Immagini conservate: %n, in %1</numerusform>
+            <numerusform>Immagini conservate: %n, in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Picture kept at %1</source>
+        <extracomment>A kept picture shown again, for a screen reader: %1 its time</extracomment>
+        <translation>Immagine conservata il %1</translation>
+    </message>
+    <message>
+        <source>The picture could not be deleted.</source>
+        <translation>Impossibile eliminare l&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>The note could not be saved.</source>
+        <translation>Impossibile salvare la nota.</translation>
+    </message>
+</context>
+<context>
     <name>ComPortList</name>
     <message>
         <source>COM%1 is not among the detected ports.</source>
         <translation>COM%1 non è tra le porte rilevate.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare pictures</source>
+        <translation>Confronta immagini</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Affiancate</translation>
+    </message>
+    <message>
+        <source>Blink</source>
+        <translation>Lampeggio</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenza</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <extracomment>Beside the number of pictures shown each second while two blink</extracomment>
+        <translation>Frequenza:</translation>
+    </message>
+    <message>
+        <source> per second</source>
+        <extracomment>After the blink rate&apos;s number: pictures shown each second</extracomment>
+        <translation> al secondo</translation>
+    </message>
+    <message>
+        <source>Space pauses</source>
+        <translation>Spazio: pausa</translation>
+    </message>
+    <message>
+        <source>The pictures are the same.</source>
+        <translation>Le immagini sono uguali.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pixels that differ: %n</source>
+        <translation>
+            <numerusform>Pixel diversi: %n</numerusform>
+            <numerusform>Pixel diversi: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>While two pictures blink: which one shows (1 or 2) and its time</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -388,6 +552,14 @@ e segnalato errori.</translation>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>File PNG (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Captures...</source>
+        <translation>Catture...</translation>
+    </message>
+    <message>
+        <source>Add to captures</source>
+        <translation>Aggiungi alle catture</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,21 @@ versions and reported bugs.</source>
     </message>
 </context>
 <context>
+    <name>CaptureKeeper</name>
+    <message>
+        <source>Captures are turned off: [Captures] Keep=0 in the settings file.</source>
+        <translation>キャプチャは無効です: 設定ファイルで [Captures] Keep=0 になっています。</translation>
+    </message>
+    <message>
+        <source>Not kept in the captures: %1</source>
+        <translation>キャプチャに追加できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Added to the captures as %1</source>
+        <translation>キャプチャに %1 として追加しました</translation>
+    </message>
+</context>
+<context>
     <name>CapturePort</name>
     <message>
         <source>No COM ports detected on your system.</source>
@@ -76,10 +91,157 @@ versions and reported bugs.</source>
     </message>
 </context>
 <context>
+    <name>CaptureStore</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>There is no picture to write to %1.</source>
+        <translation>%1 に書き込む画像がありません。</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>フォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture.</source>
+        <translation>%1 は読み取れる画像ではありません。</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>%1 を削除できません: %2</translation>
+    </message>
+    <message>
+        <source>Every free name was taken.</source>
+        <translation>空いている名前がすべて使われていました。</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture and was skipped.</source>
+        <extracomment>A file in the captures folder named as a kept picture, but cut short or no PNG.</extracomment>
+        <translation>%1 は読み取れる画像ではないため、スキップしました。</translation>
+    </message>
+</context>
+<context>
+    <name>CapturesWindow</name>
+    <message>
+        <source>Captures</source>
+        <translation>キャプチャ</translation>
+    </message>
+    <message>
+        <source>Kept pictures</source>
+        <translation>保存済みの画像</translation>
+    </message>
+    <message>
+        <source>A note on this picture</source>
+        <translation>この画像へのメモ</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Show in main window</source>
+        <translation>メインウィンドウに表示</translation>
+    </message>
+    <message>
+        <source>Save as BMP...</source>
+        <translation>BMP 形式で保存...</translation>
+    </message>
+    <message>
+        <source>Edit note</source>
+        <translation>メモを編集</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept pictures: %n, in %1</source>
+        <extracomment>The captures window&apos;s status bar: %n how many pictures are kept, %1 their folder</extracomment>
+        <translation>
+            <numerusform>保存済みの画像: %n 枚、フォルダー: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Picture kept at %1</source>
+        <extracomment>A kept picture shown again, for a screen reader: %1 its time</extracomment>
+        <translation>%1 に保存した画像</translation>
+    </message>
+    <message>
+        <source>The picture could not be deleted.</source>
+        <translation>画像を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>The note could not be saved.</source>
+        <translation>メモを保存できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>ComPortList</name>
     <message>
         <source>COM%1 is not among the detected ports.</source>
         <translation>COM%1 は検出されたポートの中にありません。</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare pictures</source>
+        <translation>画像の比較</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>並べて表示</translation>
+    </message>
+    <message>
+        <source>Blink</source>
+        <translation>点滅</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差分</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <extracomment>Beside the number of pictures shown each second while two blink</extracomment>
+        <translation>切り替え:</translation>
+    </message>
+    <message>
+        <source> per second</source>
+        <extracomment>After the blink rate&apos;s number: pictures shown each second</extracomment>
+        <translation> 回/秒</translation>
+    </message>
+    <message>
+        <source>Space pauses</source>
+        <translation>スペースキーで一時停止</translation>
+    </message>
+    <message>
+        <source>The pictures are the same.</source>
+        <translation>画像は同じです。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pixels that differ: %n</source>
+        <translation>
+            <numerusform>異なるピクセル数: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>While two pictures blink: which one shows (1 or 2) and its time</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -388,6 +550,14 @@ versions and reported bugs.</source>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>PNG ファイル (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Captures...</source>
+        <translation>キャプチャ...</translation>
+    </message>
+    <message>
+        <source>Add to captures</source>
+        <translation>キャプチャに追加</translation>
     </message>
 </context>
 <context>

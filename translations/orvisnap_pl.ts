@@ -69,6 +69,21 @@ wczesne wersje i zgłaszali błędy.</translation>
     </message>
 </context>
 <context>
+    <name>CaptureKeeper</name>
+    <message>
+        <source>Captures are turned off: [Captures] Keep=0 in the settings file.</source>
+        <translation>Zrzuty są wyłączone: [Captures] Keep=0 w pliku ustawień.</translation>
+    </message>
+    <message>
+        <source>Not kept in the captures: %1</source>
+        <translation>Nie dodano do zrzutów: %1</translation>
+    </message>
+    <message>
+        <source>Added to the captures as %1</source>
+        <translation>Dodano do zrzutów jako %1</translation>
+    </message>
+</context>
+<context>
     <name>CapturePort</name>
     <message>
         <source>No COM ports detected on your system.</source>
@@ -76,10 +91,161 @@ wczesne wersje i zgłaszali błędy.</translation>
     </message>
 </context>
 <context>
+    <name>CaptureStore</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no picture to write to %1.</source>
+        <translation>Brak obrazu do zapisania w %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Nie można utworzyć folderu %1.</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture.</source>
+        <translation>Plik %1 nie jest czytelnym obrazem.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>Nie można usunąć %1: %2</translation>
+    </message>
+    <message>
+        <source>Every free name was taken.</source>
+        <translation>Wszystkie wolne nazwy były już zajęte.</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture and was skipped.</source>
+        <extracomment>A file in the captures folder named as a kept picture, but cut short or no PNG.</extracomment>
+        <translation>Plik %1 nie jest czytelnym obrazem i został pominięty.</translation>
+    </message>
+</context>
+<context>
+    <name>CapturesWindow</name>
+    <message>
+        <source>Captures</source>
+        <translation>Zrzuty</translation>
+    </message>
+    <message>
+        <source>Kept pictures</source>
+        <translation>Zachowane obrazy</translation>
+    </message>
+    <message>
+        <source>A note on this picture</source>
+        <translation>Notatka do tego obrazu</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notatka</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>Show in main window</source>
+        <translation>Pokaż w oknie głównym</translation>
+    </message>
+    <message>
+        <source>Save as BMP...</source>
+        <translation>Zapisz jako BMP...</translation>
+    </message>
+    <message>
+        <source>Edit note</source>
+        <translation>Edytuj notatkę</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Otwórz folder</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Porównaj</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept pictures: %n, in %1</source>
+        <extracomment>The captures window&apos;s status bar: %n how many pictures are kept, %1 their folder</extracomment>
+        <translation>
+            <numerusform>Zachowane obrazy: %n, w %1</numerusform>
+            <numerusform>Zachowane obrazy: %n, w %1</numerusform>
+            <numerusform>Zachowane obrazy: %n, w %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Picture kept at %1</source>
+        <extracomment>A kept picture shown again, for a screen reader: %1 its time</extracomment>
+        <translation>Zachowany obraz z %1</translation>
+    </message>
+    <message>
+        <source>The picture could not be deleted.</source>
+        <translation>Nie można usunąć obrazu.</translation>
+    </message>
+    <message>
+        <source>The note could not be saved.</source>
+        <translation>Nie można zapisać notatki.</translation>
+    </message>
+</context>
+<context>
     <name>ComPortList</name>
     <message>
         <source>COM%1 is not among the detected ports.</source>
         <translation>Portu COM%1 nie ma wśród wykrytych portów.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare pictures</source>
+        <translation>Porównanie obrazów</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Obok siebie</translation>
+    </message>
+    <message>
+        <source>Blink</source>
+        <translation>Miganie</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Różnica</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <extracomment>Beside the number of pictures shown each second while two blink</extracomment>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source> per second</source>
+        <extracomment>After the blink rate&apos;s number: pictures shown each second</extracomment>
+        <translation> na sekundę</translation>
+    </message>
+    <message>
+        <source>Space pauses</source>
+        <translation>Spacja: pauza</translation>
+    </message>
+    <message>
+        <source>The pictures are the same.</source>
+        <translation>Obrazy są takie same.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pixels that differ: %n</source>
+        <translation>
+            <numerusform>Różniące się piksele: %n</numerusform>
+            <numerusform>Różniące się piksele: %n</numerusform>
+            <numerusform>Różniące się piksele: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>While two pictures blink: which one shows (1 or 2) and its time</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -388,6 +554,14 @@ wczesne wersje i zgłaszali błędy.</translation>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>Pliki PNG (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Captures...</source>
+        <translation>Zrzuty...</translation>
+    </message>
+    <message>
+        <source>Add to captures</source>
+        <translation>Dodaj do zrzutów</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,21 @@ versões e relataram erros.</translation>
     </message>
 </context>
 <context>
+    <name>CaptureKeeper</name>
+    <message>
+        <source>Captures are turned off: [Captures] Keep=0 in the settings file.</source>
+        <translation>As capturas estão desativadas: [Captures] Keep=0 no arquivo de configurações.</translation>
+    </message>
+    <message>
+        <source>Not kept in the captures: %1</source>
+        <translation>Imagem não guardada nas capturas: %1</translation>
+    </message>
+    <message>
+        <source>Added to the captures as %1</source>
+        <translation>Imagem adicionada às capturas como %1</translation>
+    </message>
+</context>
+<context>
     <name>CapturePort</name>
     <message>
         <source>No COM ports detected on your system.</source>
@@ -76,10 +91,159 @@ versões e relataram erros.</translation>
     </message>
 </context>
 <context>
+    <name>CaptureStore</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não foi possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no picture to write to %1.</source>
+        <translation>Não há imagem para gravar em %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Não foi possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture.</source>
+        <translation>O arquivo %1 não é uma imagem legível.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>Não foi possível excluir %1: %2</translation>
+    </message>
+    <message>
+        <source>Every free name was taken.</source>
+        <translation>Todos os nomes livres já estavam ocupados.</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture and was skipped.</source>
+        <extracomment>A file in the captures folder named as a kept picture, but cut short or no PNG.</extracomment>
+        <translation>O arquivo %1 não é uma imagem legível e foi ignorado.</translation>
+    </message>
+</context>
+<context>
+    <name>CapturesWindow</name>
+    <message>
+        <source>Captures</source>
+        <translation>Capturas</translation>
+    </message>
+    <message>
+        <source>Kept pictures</source>
+        <translation>Imagens guardadas</translation>
+    </message>
+    <message>
+        <source>A note on this picture</source>
+        <translation>Uma nota sobre esta imagem</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Show in main window</source>
+        <translation>Mostrar na janela principal</translation>
+    </message>
+    <message>
+        <source>Save as BMP...</source>
+        <translation>Salvar como BMP...</translation>
+    </message>
+    <message>
+        <source>Edit note</source>
+        <translation>Editar nota</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept pictures: %n, in %1</source>
+        <extracomment>The captures window&apos;s status bar: %n how many pictures are kept, %1 their folder</extracomment>
+        <translation>
+            <numerusform>Imagens guardadas: %n, em %1</numerusform>
+            <numerusform>Imagens guardadas: %n, em %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Picture kept at %1</source>
+        <extracomment>A kept picture shown again, for a screen reader: %1 its time</extracomment>
+        <translation>Imagem guardada em %1</translation>
+    </message>
+    <message>
+        <source>The picture could not be deleted.</source>
+        <translation>Não foi possível excluir a imagem.</translation>
+    </message>
+    <message>
+        <source>The note could not be saved.</source>
+        <translation>Não foi possível salvar a nota.</translation>
+    </message>
+</context>
+<context>
     <name>ComPortList</name>
     <message>
         <source>COM%1 is not among the detected ports.</source>
         <translation>A COM%1 não está entre as portas detectadas.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare pictures</source>
+        <translation>Comparar imagens</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Lado a lado</translation>
+    </message>
+    <message>
+        <source>Blink</source>
+        <translation>Piscar</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferença</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <extracomment>Beside the number of pictures shown each second while two blink</extracomment>
+        <translation>Frequência:</translation>
+    </message>
+    <message>
+        <source> per second</source>
+        <extracomment>After the blink rate&apos;s number: pictures shown each second</extracomment>
+        <translation> por segundo</translation>
+    </message>
+    <message>
+        <source>Space pauses</source>
+        <translation>Espaço: pausa</translation>
+    </message>
+    <message>
+        <source>The pictures are the same.</source>
+        <translation>As imagens são iguais.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pixels that differ: %n</source>
+        <translation>
+            <numerusform>Pixels diferentes: %n</numerusform>
+            <numerusform>Pixels diferentes: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>While two pictures blink: which one shows (1 or 2) and its time</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -388,6 +552,14 @@ versões e relataram erros.</translation>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>Arquivos PNG (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Captures...</source>
+        <translation>Capturas...</translation>
+    </message>
+    <message>
+        <source>Add to captures</source>
+        <translation>Adicionar às capturas</translation>
     </message>
 </context>
 <context>

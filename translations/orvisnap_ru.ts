@@ -69,6 +69,21 @@ versions and reported bugs.</source>
     </message>
 </context>
 <context>
+    <name>CaptureKeeper</name>
+    <message>
+        <source>Captures are turned off: [Captures] Keep=0 in the settings file.</source>
+        <translation>Снимки отключены: [Captures] Keep=0 в файле настроек.</translation>
+    </message>
+    <message>
+        <source>Not kept in the captures: %1</source>
+        <translation>Не добавлено в снимки: %1</translation>
+    </message>
+    <message>
+        <source>Added to the captures as %1</source>
+        <translation>Добавлено в снимки под именем %1</translation>
+    </message>
+</context>
+<context>
     <name>CapturePort</name>
     <message>
         <source>No COM ports detected on your system.</source>
@@ -76,10 +91,161 @@ versions and reported bugs.</source>
     </message>
 </context>
 <context>
+    <name>CaptureStore</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no picture to write to %1.</source>
+        <translation>Нет изображения для записи в %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Не удаётся создать папку %1.</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture.</source>
+        <translation>Файл %1 не удаётся прочитать как изображение.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>Не удаётся удалить %1: %2</translation>
+    </message>
+    <message>
+        <source>Every free name was taken.</source>
+        <translation>Все свободные имена уже заняты.</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture and was skipped.</source>
+        <extracomment>A file in the captures folder named as a kept picture, but cut short or no PNG.</extracomment>
+        <translation>Файл %1 не удаётся прочитать как изображение, он пропущен.</translation>
+    </message>
+</context>
+<context>
+    <name>CapturesWindow</name>
+    <message>
+        <source>Captures</source>
+        <translation>Снимки</translation>
+    </message>
+    <message>
+        <source>Kept pictures</source>
+        <translation>Сохранённые изображения</translation>
+    </message>
+    <message>
+        <source>A note on this picture</source>
+        <translation>Заметка к этому изображению</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Заметка</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Изображение</translation>
+    </message>
+    <message>
+        <source>Show in main window</source>
+        <translation>Показать в главном окне</translation>
+    </message>
+    <message>
+        <source>Save as BMP...</source>
+        <translation>Сохранить как BMP...</translation>
+    </message>
+    <message>
+        <source>Edit note</source>
+        <translation>Изменить заметку</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Открыть папку</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept pictures: %n, in %1</source>
+        <extracomment>The captures window&apos;s status bar: %n how many pictures are kept, %1 their folder</extracomment>
+        <translation>
+            <numerusform>Сохранено изображений: %n, в %1</numerusform>
+            <numerusform>Сохранено изображений: %n, в %1</numerusform>
+            <numerusform>Сохранено изображений: %n, в %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Picture kept at %1</source>
+        <extracomment>A kept picture shown again, for a screen reader: %1 its time</extracomment>
+        <translation>Изображение, сохранённое %1</translation>
+    </message>
+    <message>
+        <source>The picture could not be deleted.</source>
+        <translation>Не удалось удалить изображение.</translation>
+    </message>
+    <message>
+        <source>The note could not be saved.</source>
+        <translation>Не удалось сохранить заметку.</translation>
+    </message>
+</context>
+<context>
     <name>ComPortList</name>
     <message>
         <source>COM%1 is not among the detected ports.</source>
         <translation>COM%1 нет среди обнаруженных портов.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare pictures</source>
+        <translation>Сравнение изображений</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Рядом</translation>
+    </message>
+    <message>
+        <source>Blink</source>
+        <translation>Мигание</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Разность</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <extracomment>Beside the number of pictures shown each second while two blink</extracomment>
+        <translation>Частота:</translation>
+    </message>
+    <message>
+        <source> per second</source>
+        <extracomment>After the blink rate&apos;s number: pictures shown each second</extracomment>
+        <translation> в секунду</translation>
+    </message>
+    <message>
+        <source>Space pauses</source>
+        <translation>Пробел — пауза</translation>
+    </message>
+    <message>
+        <source>The pictures are the same.</source>
+        <translation>Изображения одинаковы.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pixels that differ: %n</source>
+        <translation>
+            <numerusform>Различающихся пикселей: %n</numerusform>
+            <numerusform>Различающихся пикселей: %n</numerusform>
+            <numerusform>Различающихся пикселей: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>While two pictures blink: which one shows (1 or 2) and its time</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -388,6 +554,14 @@ versions and reported bugs.</source>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>Файлы PNG (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Captures...</source>
+        <translation>Снимки...</translation>
+    </message>
+    <message>
+        <source>Add to captures</source>
+        <translation>Добавить в снимки</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,21 @@ versions and reported bugs.</source>
     </message>
 </context>
 <context>
+    <name>CaptureKeeper</name>
+    <message>
+        <source>Captures are turned off: [Captures] Keep=0 in the settings file.</source>
+        <translation>截图已关闭：设置文件中 [Captures] Keep=0。</translation>
+    </message>
+    <message>
+        <source>Not kept in the captures: %1</source>
+        <translation>未加入截图：%1</translation>
+    </message>
+    <message>
+        <source>Added to the captures as %1</source>
+        <translation>已作为 %1 加入截图</translation>
+    </message>
+</context>
+<context>
     <name>CapturePort</name>
     <message>
         <source>No COM ports detected on your system.</source>
@@ -76,10 +91,157 @@ versions and reported bugs.</source>
     </message>
 </context>
 <context>
+    <name>CaptureStore</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>There is no picture to write to %1.</source>
+        <translation>没有可写入 %1 的图像。</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture.</source>
+        <translation>%1 不是可读取的图像。</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>无法删除 %1：%2</translation>
+    </message>
+    <message>
+        <source>Every free name was taken.</source>
+        <translation>所有可用的文件名都已被占用。</translation>
+    </message>
+    <message>
+        <source>%1 is no readable picture and was skipped.</source>
+        <extracomment>A file in the captures folder named as a kept picture, but cut short or no PNG.</extracomment>
+        <translation>%1 不是可读取的图像，已跳过。</translation>
+    </message>
+</context>
+<context>
+    <name>CapturesWindow</name>
+    <message>
+        <source>Captures</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>Kept pictures</source>
+        <translation>保留的图像</translation>
+    </message>
+    <message>
+        <source>A note on this picture</source>
+        <translation>此图像的备注</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图像</translation>
+    </message>
+    <message>
+        <source>Show in main window</source>
+        <translation>在主窗口中显示</translation>
+    </message>
+    <message>
+        <source>Save as BMP...</source>
+        <translation>另存为 BMP...</translation>
+    </message>
+    <message>
+        <source>Edit note</source>
+        <translation>编辑备注</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept pictures: %n, in %1</source>
+        <extracomment>The captures window&apos;s status bar: %n how many pictures are kept, %1 their folder</extracomment>
+        <translation>
+            <numerusform>保留的图像：%n，位于 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Picture kept at %1</source>
+        <extracomment>A kept picture shown again, for a screen reader: %1 its time</extracomment>
+        <translation>保留于 %1 的图像</translation>
+    </message>
+    <message>
+        <source>The picture could not be deleted.</source>
+        <translation>无法删除图像。</translation>
+    </message>
+    <message>
+        <source>The note could not be saved.</source>
+        <translation>无法保存备注。</translation>
+    </message>
+</context>
+<context>
     <name>ComPortList</name>
     <message>
         <source>COM%1 is not among the detected ports.</source>
         <translation>COM%1 不在已检测到的端口中。</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare pictures</source>
+        <translation>比较图像</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>并排</translation>
+    </message>
+    <message>
+        <source>Blink</source>
+        <translation>闪烁</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差异</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <extracomment>Beside the number of pictures shown each second while two blink</extracomment>
+        <translation>频率：</translation>
+    </message>
+    <message>
+        <source> per second</source>
+        <extracomment>After the blink rate&apos;s number: pictures shown each second</extracomment>
+        <translation> 次/秒</translation>
+    </message>
+    <message>
+        <source>Space pauses</source>
+        <translation>空格键暂停</translation>
+    </message>
+    <message>
+        <source>The pictures are the same.</source>
+        <translation>两幅图像相同。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pixels that differ: %n</source>
+        <translation>
+            <numerusform>不同的像素：%n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>While two pictures blink: which one shows (1 or 2) and its time</extracomment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -388,6 +550,14 @@ versions and reported bugs.</source>
     <message>
         <source>PNG files (*.png)|*.png</source>
         <translation>PNG 文件 (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Captures...</source>
+        <translation>截图...</translation>
+    </message>
+    <message>
+        <source>Add to captures</source>
+        <translation>添加到截图</translation>
     </message>
 </context>
 <context>

@@ -100,7 +100,7 @@ Outcome writeNew(const QByteArray& bytes, const QString& folder, const QString& 
         return written;
     }
     return failure(QT_TRANSLATE_NOOP("CaptureStore", "Cannot write %1: %2"), path,
-                   QCoreApplication::translate(Context, "Every free name was taken."));
+                   QCoreApplication::translate("CaptureStore", "Every free name was taken."));
 }
 } // namespace
 
@@ -151,9 +151,9 @@ CaptureStore::Listing CaptureStore::list() const
             listing.captures.append({path, std::move(*info)});
         else
             //: A file in the captures folder named as a kept picture, but cut short or no PNG.
-            listing.skipped.append(
-                QCoreApplication::translate(Context, "%1 is no readable picture and was skipped.")
-                    .arg(path));
+            listing.skipped.append(QCoreApplication::translate(
+                                       "CaptureStore", "%1 is no readable picture and was skipped.")
+                                       .arg(path));
     }
     return listing;
 }
