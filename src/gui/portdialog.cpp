@@ -41,12 +41,12 @@ void PortDialog::createControls()
                        " margin-top: %1px; }"
                        "#settingsBox::title { subcontrol-origin: margin; left: 7px; }")
             .arg(settingsBox_->fontMetrics().height() / 2));
-    portList_ = addList(QStringLiteral("portList"), tr("Port"), 0);
-    baudList_ = addList(QStringLiteral("baudRateList"), tr("Baud rate"), 1);
-    dataBitsList_ = addList(QStringLiteral("dataBitsList"), tr("Data bits"), 2);
-    stopBitsList_ = addList(QStringLiteral("stopBitsList"), tr("Stop bits"), 3);
-    parityList_ = addList(QStringLiteral("parityList"), tr("Parity"), 4);
-    flowControlList_ = addList(QStringLiteral("flowControlList"), tr("Flow control"), 5);
+    portList_ = addList(QStringLiteral("portList"), QT_TR_NOOP("Port"), 0);
+    baudList_ = addList(QStringLiteral("baudRateList"), QT_TR_NOOP("Baud rate"), 1);
+    dataBitsList_ = addList(QStringLiteral("dataBitsList"), QT_TR_NOOP("Data bits"), 2);
+    stopBitsList_ = addList(QStringLiteral("stopBitsList"), QT_TR_NOOP("Stop bits"), 3);
+    parityList_ = addList(QStringLiteral("parityList"), QT_TR_NOOP("Parity"), 4);
+    flowControlList_ = addList(QStringLiteral("flowControlList"), QT_TR_NOOP("Flow control"), 5);
 
     cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
@@ -59,17 +59,19 @@ void PortDialog::createControls()
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QComboBox* PortDialog::addList(const QString& name, const QString& caption, int row)
+QComboBox* PortDialog::addList(const QString& name, const char* caption, int row)
 {
     auto* list = new QComboBox(settingsBox_);
-    auto* label = new QLabel(caption, settingsBox_);
+    auto* label = new QLabel(QString::fromLatin1(caption), settingsBox_);
     label->setObjectName(name + QStringLiteral("Label"));
     // Wider where the font needs it, up to the list: "Flow control" is wider than 70 pixels in
-    // some fonts. A longer translation makes room for itself (TextFit).
+    // some fonts. Measured in English: a longer translation makes room for itself (TextFit),
+    // from the same design as every language.
     constexpr int LabelWidth = 70;
     constexpr int UpToTheList = 72;
     label->setGeometry(8, 24 + 24 * row,
                        std::clamp(label->sizeHint().width(), LabelWidth, UpToTheList), 13);
+    label->setText(tr(caption));
     label->setBuddy(list);
     list->setObjectName(name);
     list->setEditable(false);

@@ -24,7 +24,7 @@ public:
 
 private:
     void createControls();
-    QComboBox* addList(const QString& name, const QString& caption, int row);
+    QComboBox* addList(const QString& name, const char* caption, int row);
     void showLineSettings();
     void onOkClicked();
 

@@ -231,14 +231,12 @@ void TextFit::fit(QWidget* window, const Anchors& anchors)
     for (const QWidget* widget : widgets)
         design.insert(widget, widget->geometry());
     bool grew = false;
-    bool pastNearFits = false;
     for (QWidget* widget : widgets) {
         const int lacking = neededWidth(widget) - widget->width();
         if (lacking <= 0)
             continue;
         grow(widget, widget->width() + lacking + gapAfter(widget, lacking), design);
         grew = true;
-        pastNearFits = pastNearFits || !nearFit(widget, lacking);
     }
     if (!grew)
         return;
@@ -248,8 +246,9 @@ void TextFit::fit(QWidget* window, const Anchors& anchors)
             alignColumns(widget, design);
     alignColumns(window, design);
     holdChildren(window, design);
-    if (pastNearFits) // near fits keep the design's look, its buttons' places too
-        followRightEdges(anchors, design);
+    // Only a window that widened moves its anchored rows: even a near fit that pushed a
+    // neighbour leaves no gap between the buttons and the edge.
+    followRightEdges(anchors, design);
 }
 
 bool TextFit::showsAllText(const QWidget* widget)

@@ -184,10 +184,11 @@ void TestPictureOut::autoSaveNameTaken()
 {
     QFETCH(QString, format);
     // Whichever second the picture arrives in, its name is taken (ten of them: a slow machine).
+    // One start: a slow write must not leave a second out.
     QStringList taken;
+    const QDateTime start = QDateTime::currentDateTime();
     for (int s = 0; s < 10; ++s) {
-        taken << QDateTime::currentDateTime().addSecs(s).toString("'DSO_'yyyy-MM-dd_HH-mm-ss.") +
-                     format;
+        taken << start.addSecs(s).toString("'DSO_'yyyy-MM-dd_HH-mm-ss.") + format;
         WriteTestFile(path(taken.last()), "keep");
     }
     autoSave().setFolder(fixture_.dir().path());

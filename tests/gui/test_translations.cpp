@@ -207,7 +207,12 @@ void TestTranslations::grownControlsKeepTheirRoom()
                 (label && label->wordWrap()))
                 continue;
             const int room = control->width() - control->fontMetrics().horizontalAdvance(text);
-            QVERIFY2(room >= (button ? 12 : 6), qPrintable(prefix + control->objectName()));
+            QVERIFY2(room >= (button ? 12 : 6),
+                     qPrintable(QStringLiteral("%1%2: %3 wide (English %4), text %5")
+                                    .arg(prefix, control->objectName())
+                                    .arg(control->width())
+                                    .arg(english.value(prefix + control->objectName()).width())
+                                    .arg(control->width() - room)));
         }
         // What stood apart still does; what stood within a frame (the About card's) still does.
         for (const QWidget* a : controls)
