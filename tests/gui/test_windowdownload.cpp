@@ -1,6 +1,7 @@
 #include "bmpheader.h"
 #include "dsosimprocess.h"
 #include "filehelpers.h"
+#include "filesizelimit.h"
 #include "goldenlogs.h"
 #include "scaledimage.h"
 #include "scriptedinstrument.h"
@@ -306,15 +307,18 @@ void TestWindowDownload::eotBeforeDataIsForgotten()
 
 void TestWindowDownload::dataThatIsNoPictureIsReported_data()
 {
-    QTest::addColumn<int>("change"); // bytes added to the picture or cut from it; 0: junk
-    QTest::newRow("junk") << 0;
-    QTest::newRow("more than its header makes") << 200;
-    QTest::newRow("less than its header makes") << -200;
+    QTest::addColumn<int>("change");    // bytes added to the picture or cut from it; 0: junk
+    QTest::addColumn<bool>("writable"); // whether TMP.BMP can be written
+    QTest::newRow("junk") << 0 << true;
+    QTest::newRow("more than its header makes") << 200 << true;
+    QTest::newRow("less than its header makes") << -200 << true;
+    QTest::newRow("junk, and a disk too full for TMP.BMP") << 0 << false;
 }
 
 void TestWindowDownload::dataThatIsNoPictureIsReported()
 {
     QFETCH(int, change);
+    QFETCH(bool, writable);
     QByteArray sent(700, 'j');
     if (change != 0) {
         QVERIFY(FileToString(sentFile_, sent));
@@ -323,12 +327,23 @@ void TestWindowDownload::dataThatIsNoPictureIsReported()
     QVERIFY(StringToFile(sent, sentFile_));
     startAll({});
     const QImage before = shownPicture();
-    download();
-    verifyPictureBack(before, "Received, but not a picture");
+    {
+        const FileSizeLimit full(writable ? 1 << 30 : 300);
+        download();
+    }
     QCOMPARE(fixture_.prompts().messages.size(), 1);
-    QCOMPARE(fixture_.prompts().messages[0].text,
-             QStringLiteral("The received file is not a valid BMP picture."));
-    QCOMPARE(fixture_.prompts().messages[0].detail.startsWith("Its header states"), change != 0);
+    const ScriptedPrompts::Message& told = fixture_.prompts().messages[0];
+    if (!writable) {
+        // Never "kept in TMP.BMP" when it is not: the write's failure is what the user reads.
+        verifyPictureBack(before, "Working file not written");
+        QCOMPARE(told.text, QStringLiteral("The working file could not be written."));
+        QVERIFY2(told.detail.contains("TMP.BMP") && !told.detail.contains("kept"),
+                 qPrintable(told.detail));
+        return;
+    }
+    verifyPictureBack(before, "Received, but not a picture");
+    QCOMPARE(told.text, QStringLiteral("The received file is not a valid BMP picture."));
+    QCOMPARE(told.detail.startsWith("Its header states"), change != 0);
     QByteArray working;
     QVERIFY(FileToString("TMP.BMP", working));
     QCOMPARE(working, sent + QByteArray((128 - sent.size() % 128) % 128, '\x1A'));
