@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QShortcut>
 #include <QSpinBox>
@@ -51,8 +52,6 @@ CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(pages_, 1);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
-    auto* pause = new QShortcut(QKeySequence(Qt::Key_Space), this);
-    connect(pause, &QShortcut::activated, this, &CompareWindow::onSpacePressed);
     resize(900, 460);
 }
 
@@ -114,6 +113,7 @@ QWidget* CompareWindow::createBlink()
     //: After the blink rate's number: pictures shown each second
     blinkRate_->setSuffix(tr(" per second"));
     rateLabel->setBuddy(blinkRate_);
+    blinkRate_->installEventFilter(this);
     auto* hint = new QLabel(tr("Space pauses"), page);
     rateRow->addStretch();
     rateRow->addWidget(rateLabel);
@@ -176,6 +176,27 @@ void CompareWindow::setMode(Mode mode)
 bool CompareWindow::blinking() const
 {
     return blinkTimer_->isActive();
+}
+
+// Space is a key of the window, not a shortcut: it pauses also while the rate's field has the
+// focus (a number takes no space), and wherever the window's focus is.
+bool CompareWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == blinkRate_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        onSpacePressed();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CompareWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    onSpacePressed();
 }
 
 void CompareWindow::onBlinkTimer()

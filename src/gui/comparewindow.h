@@ -31,6 +31,10 @@ public:
     [[nodiscard]] qsizetype differingPixels() const { return differing_; }
     [[nodiscard]] bool blinking() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QWidget* createSideBySide();
     QWidget* createBlink();
