@@ -26,7 +26,6 @@ void CaptureKeeper::keepReceived(const QImage& picture, const QString& port)
     CaptureInfo info;
     info.time = QDateTime::currentDateTime();
     info.port = port;
-    info.pictureSize = QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height());
     // The picture shows first; a slow disk then delays nothing the user waits for.
     QTimer::singleShot(0, this, [this, picture, info] { write(picture, info, false); });
 }
@@ -41,7 +40,6 @@ void CaptureKeeper::addLoaded(const QImage& picture)
     }
     CaptureInfo info;
     info.time = QDateTime::currentDateTime();
-    info.pictureSize = QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height());
     write(picture, info, true);
 }
 
